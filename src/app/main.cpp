@@ -1,0 +1,29 @@
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/mainwindow.h"
+#include "qtdesktop.h"
+#include "store/database.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSplashScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trelfin 4 LX"));
+    QApplication::setApplicationVersion(QStringLiteral(TRELFIN_VERSION));
+
+    QSplashScreen *splash = trelfin::showSplash();
+
+    trelfin::Database database;
+    trelfin::QtDesktop desktop;
+    trelfin::Tmain window(database, desktop);
+    // Without a window manager "maximised" means nothing; start at the size of the screen then.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    window.showMaximized();
+    splash->finish(&window);
+    delete splash;
+
+    return app.exec();
+}

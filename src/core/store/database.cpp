@@ -1,0 +1,123 @@
+#include "database.h"
+
+#include "cp1250.h"
+
+namespace trelfin {
+
+namespace {
+
+const std::array<QString, 5> kDebtKinds = {
+    QString(), QStringLiteral("DŁUG      "), QStringLiteral("POŻYCZKA  "),
+    QStringLiteral("ODDANY    "), QStringLiteral("ODEBRANA  "),
+};
+
+const std::array<QString, 7> kBankOperationKinds = {
+    QString(), QStringLiteral("ZASILENIE "), QStringLiteral("OBCIĄŻENIE"),
+    QStringLiteral("OPŁATY    "), QStringLiteral("PROWIZJE  "),
+    QStringLiteral("%% WINIEN "), QStringLiteral("%% MA     "),
+};
+
+} // namespace
+
+const QString settledGroupName = QStringLiteral("DOKONANE  ");
+
+std::optional<RegisterKind> registerForPage(int page)
+{
+    if (page < FirstRegisterPage || page > LastRegisterPage)
+        return std::nullopt;
+    return static_cast<RegisterKind>(page - FirstRegisterPage);
+}
+
+Entry Entry::fitted() const
+{
+    Entry e = *this;
+    e.date = fitText(date, Width::entryDate);
+    e.description = fitText(description, Width::description);
+    return e;
+}
+
+bool Register::append(const Entry &entry)
+{
+    if (isFull())
+        return false;
+    entries.append(entry.fitted());
+    return true;
+}
+
+void DatabaseHeader::fitTexts()
+{
+    ownerName = fitText(ownerName, Width::ownerName);
+    otherData = fitText(otherData, Width::otherData);
+    createdDate = fitText(createdDate, Width::recordDate);
+    lastSaveDate = fitText(lastSaveDate, Width::recordDate);
+    password = fitText(password, Width::password);
+    for (int g = 1; g <= GroupCount; ++g)
+        groupNames[g] = fitText(groupNames[g], Width::groupName);
+    for (int p = 1; p <= MaxPeriods; ++p) {
+        periods[p].periodDates = fitText(periods[p].periodDates, Width::periodDates);
+        periods[p].periodName = fitText(periods[p].periodName, Width::periodName);
+    }
+}
+
+QString debtKindName(int kind)
+{
+    return kind >= 1 && kind <= 4 ? kDebtKinds[kind] : QString();
+}
+
+QString bankOperationKindName(int kind)
+{
+    return kind >= 1 && kind <= 6 ? kBankOperationKinds[kind] : QString();
+}
+
+std::array<QString, GroupCount + 1> defaultGroupNames()
+{
+    static const char16_t *const named[] = {
+        u"ŻYWNOŚĆ", u"ODZIEŻ", u"KOSMETYKI", u"CZYNSZ", u"PRĄD",
+        u"TELEFON", u"TV/RTV", u"NAUKA", u"KULTURA", u"ROZRYWKA",
+        u"KOM.MIEJ.", u"SAMOCHÓD", u"PRASA", u"REKREACJA", u"SANITARNE",
+    };
+    std::array<QString, GroupCount + 1> names;
+    for (int g = 1; g <= 15; ++g)
+        names[g] = QString::fromUtf16(named[g - 1]).leftJustified(Width::groupName, u' ');
+    for (int g = 16; g <= GroupCount; ++g)
+        names[g] = QStringLiteral("INNE") + QString::number(g - 15);
+    return names;
+}
+
+void SetDefaultGroups(DatabaseHeader &header)
+{
+    header.groupNames = defaultGroupNames();
+}
+
+QString Database::groupName(int group) const
+{
+    if (group >= 1 && group <= GroupCount)
+        return header.groupNames[group];
+    return group == SettledGroup ? settledGroupName : QString();
+}
+
+QString Database::groupColumnText(RegisterKind kind, int group) const
+{
+    switch (kind) {
+    case RegisterKind::expenses:
+    case RegisterKind::planned:
+        return groupName(group);
+    case RegisterKind::debts:
+        return debtKindName(group);
+    case RegisterKind::bankAccount:
+        return bankOperationKindName(group);
+    case RegisterKind::incomes:
+        break;
+    }
+    return QString();
+}
+
+void Database::clearPeriodData()
+{
+    for (Register &r : registers)
+        r.entries.clear();
+    recurringIncomes = {};
+    recurringExpenses = {};
+}
+
+} // namespace trelfin

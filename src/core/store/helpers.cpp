@@ -1,0 +1,153 @@
+#include "helpers.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace trelfin {
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+std::optional<int> parsePiece(const QString &text, int from, int length)
+{
+    bool ok = false;
+    const int value = text.mid(from, length).toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString NormalizeDate(const QString &text, const QDate &today)
+{
+    if (text.size() == 10) {
+        bool pattern = true;
+        for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+            pattern = pattern && isDigit(text.at(i));
+        if (pattern) {
+            QString date = text;
+            date[2] = u'-';
+            date[5] = u'-';
+            return date;
+        }
+    }
+    return FormatDashDate(today);
+}
+
+std::optional<DateParts> ParseDate(const QString &text)
+{
+    const auto day = parsePiece(text, 0, 2);
+    const auto month = parsePiece(text, 3, 2);
+    const auto year = parsePiece(text, 6, 4);
+    if (!day || !month || !year)
+        return std::nullopt;
+    return DateParts{*day, *month, *year};
+}
+
+int CompareDates(const QString &a, const QString &b)
+{
+    const auto da = ParseDate(a);
+    const auto db = ParseDate(b);
+    if (!da || !db)
+        return DateUnreadable;
+    const int ka = DateKey(*da);
+    const int kb = DateKey(*db);
+    if (ka < kb)
+        return DateEarlier;
+    return ka == kb ? DateEqual : DateLater;
+}
+
+QString FormatDate(int day, int month, int year)
+{
+    const auto twoDigits = [](int v) {
+        return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
+    };
+    const QString text = twoDigits(day) + u'-' + twoDigits(month) + u'-'
+        + QString::number(year).rightJustified(4, u'0');
+    return text.left(10);
+}
+
+QString FormatDashDate(const QDate &date)
+{
+    return FormatDate(date.day(), date.month(), date.year());
+}
+
+QString FormatDotDate(const QDate &date)
+{
+    QString text = FormatDashDate(date);
+    text[2] = u'.';
+    text[5] = u'.';
+    return text;
+}
+
+double ParseAmount(const QString &text)
+{
+    QString collected;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (isDigit(c)) {
+            collected.append(c);
+            continue;
+        }
+        if (c != u'.' && c != u',')
+            return 0.0;
+        collected.append(u'.');
+        for (qsizetype j = i + 1; j < text.size() && j <= i + 2; ++j) {
+            if (isDigit(text.at(j)))
+                collected.append(text.at(j));
+        }
+        break;
+    }
+    bool ok = false;
+    const double value = collected.toDouble(&ok); // QString::toDouble reads the C locale
+    return ok ? value : 0.0;
+}
+
+QString UpperCasePolish(const QString &text)
+{
+    static const QString lower = QStringLiteral("śźłążęńóć");
+    static const QString upper = QStringLiteral("ŚŹŁĄŻĘŃÓĆ");
+    QString result = text;
+    for (QChar &c : result) {
+        if (c >= u'a' && c <= u'z') {
+            c = QChar(c.unicode() - u'a' + u'A');
+        } else if (const qsizetype i = lower.indexOf(c); i >= 0) {
+            c = upper.at(i);
+        }
+    }
+    return result;
+}
+
+QString FormatFixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        value = 0.0;
+    QString text = QString::number(value, 'f', decimals);
+    // A value that rounds to zero shows without a sign.
+    if (text.startsWith(u'-')
+        && std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
+        text.remove(0, 1);
+    const QString separator = QLocale().decimalPoint();
+    if (separator != QStringLiteral("."))
+        text.replace(u'.', separator);
+    return text;
+}
+
+QString FormatAmount(double amount)
+{
+    return FormatFixed(amount, 2);
+}
+
+QString FormatPercent(double percent)
+{
+    return FormatFixed(percent, 4);
+}
+
+} // namespace trelfin

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/clock.h"
+
+#include <QString>
+
+namespace trelfin {
+
+// What a file-open or file-save dialog is asked for. `filter` lists pairs of a description and a
+// pattern separated by "|", e.g. "Bazy danych (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*".
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;
+    QString defaultExtension;   // with its dot, e.g. ".tf4"; added to a name typed without one
+    QString defaultFileName;
+    bool mustExist = false;
+    bool confirmOverwrite = false;
+};
+
+// Everything the program asks of the desktop passes through here: the two message boxes, the
+// file and folder choosers, the clipboard, opening a document with its default viewer, and
+// today's date. The real desktop shows the program's own windows and the standard dialogs;
+// tests install a scripted one.
+class Desktop : public Clock
+{
+public:
+    // The information box: two lines and a caption, one button.
+    virtual void ShowInformation(const QString &line1, const QString &line2, const QString &title) = 0;
+    // The question box: true only when the user pressed "Tak".
+    virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title) = 0;
+    // The desktop's own plain message box, for the few messages that do not use the two above.
+    virtual void ShowPlainMessage(const QString &text) = 0;
+
+    // The chosen file's full path, or an empty text when the user cancelled.
+    virtual QString chooseOpenFile(const FileDialogRequest &request) = 0;
+    virtual QString chooseSaveFile(const FileDialogRequest &request) = 0;
+    // The chosen folder, or an empty text when the user cancelled.
+    virtual QString chooseDirectory(const QString &title, const QString &startDirectory) = 0;
+
+    virtual void setClipboardText(const QString &text) = 0;
+    virtual QString clipboardText() const = 0;
+
+    // Asks the desktop to open a document with its default viewer; the program relies on no result.
+    virtual void openDocument(const QString &path) = 0;
+};
+
+} // namespace trelfin

@@ -1,0 +1,722 @@
+#include "mainwindow.h"
+
+#include "aboutbox.h"
+#include "desktop.h"
+#include "hints.h"
+#include "store/database.h"
+#include "store/helpers.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace trelfin {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Trelfin 4 LX");
+const QString kNoDatabase = QStringLiteral("b.d.");
+
+const QString kStartStatus = QStringLiteral(
+    "Brak załadowanej bazy danych. Wczytaj lub stwórz nową bazę danych wybierając odpowiedną opcję");
+const QString kNoDatabaseStatus = QStringLiteral(
+    "Brak załadowanej bazy danych. Wczytaj bazę danych wybierając odpowiedni przycisk lub pozycję z menu");
+const QString kMainMenuStatus = QStringLiteral("Dane dotyczące użytkownika i wybranego okresu kięgowania");
+
+// Page captions, compared as texts by the page-change handler.
+const std::array<QString, Tmain::PageCount> kPageCaptions = {
+    QStringLiteral("Główne menu"), QStringLiteral("Bilans"), QStringLiteral("Statystyka"),
+    QStringLiteral("Rozchód"), QStringLiteral("Przychód"), QStringLiteral("Długi / pożyczki"),
+    QStringLiteral("Planowanie"), QStringLiteral("Konto bankowe"), QStringLiteral("Prognoza"),
+    QStringLiteral("Wykresy"),
+};
+
+// Status texts of the register pages, in register order.
+const std::array<QString, 5> kRegisterStatus = {
+    QStringLiteral("Baza danych dotycząca wydatków. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"),
+    QStringLiteral("Baza danych dotycząca przychodów. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"),
+    QStringLiteral("Baza danych dotycząca zaciągniętych długów i udzielonych pożyczek"),
+    QStringLiteral("Baza danych dotycząca planowania wydatków na przyszłość"),
+    QStringLiteral("Prowadzenie konta banowego. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"),
+};
+
+QLineEdit *readOnlyField(QWidget *parent, const QString &name)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    return field;
+}
+
+QLabel *namedLabel(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit *namedEdit(QWidget *parent, const QString &name)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QPushButton *hintedButton(QWidget *parent, const QString &name, const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    setHint(button, hint);
+    return button;
+}
+
+// A report grid: `rows` data rows under a title row of `titles`.
+QTableWidget *reportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles)
+{
+    auto *grid = new QTableWidget(rows, static_cast<int>(titles.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(titles);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->verticalHeader()->hide();
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    return grid;
+}
+
+} // namespace
+
+Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
+    : QMainWindow(parent)
+    , m_db(database)
+    , m_desktop(desktop)
+{
+    setObjectName(QStringLiteral("main"));
+    createActions();
+    createMenus();
+    createStatusBar();
+    createPages();
+    initialiseState();
+    resize(1000, 700);
+}
+
+Tmain::~Tmain() = default;
+
+void Tmain::createActions()
+{
+    const auto action = [this](const QString &name, const QString &caption, const QKeySequence &key = {}) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        // Every item is also an action of the window itself, so that its shortcut works while
+        // its menu is hidden.
+        addAction(a);
+        return a;
+    };
+
+    m_actNew = action(QStringLiteral("actionNew"), QStringLiteral("&Nowy"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actOpen = action(QStringLiteral("actionOpen"), QStringLiteral("&Otwórz..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actSave = action(QStringLiteral("actionSave"), QStringLiteral("&Zapisz"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actSaveAs = action(QStringLiteral("actionSaveAs"), QStringLiteral("Z&apisz jako..."));
+    m_actClose = action(QStringLiteral("actionClose"), QStringLiteral("Z&amknij"));
+    m_actImport2000 = action(QStringLiteral("actionImport2000"), QStringLiteral("Importuj dane z TrelFIN 2000"));
+    m_actLock = action(QStringLiteral("actionLock"), QStringLiteral("Blokuj"));
+    m_actOptions = action(QStringLiteral("actionOptions"), QStringLiteral("Op&cje"));
+    m_actPrint = action(QStringLiteral("actionPrint"), QStringLiteral("&Drukuj"));
+    m_actQuit = action(QStringLiteral("actionQuit"), QStringLiteral("Za&kończ"), QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    m_actUndo = action(QStringLiteral("actionUndo"), QStringLiteral("&Cofnij"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_actCut = action(QStringLiteral("actionCut"), QStringLiteral("&Wytnij"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_actCopy = action(QStringLiteral("actionCopy"), QStringLiteral("&Kopiuj"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_actDelete = action(QStringLiteral("actionDelete"), QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
+    m_actSelectAll = action(QStringLiteral("actionSelectAll"), QStringLiteral("Zaznacz wszystko"),
+                            QKeySequence(Qt::CTRL | Qt::Key_A));
+    // The hidden item of the Edit menu: Ins adds to the register shown.
+    m_actInsert = action(QStringLiteral("actionInsert"), QString(), QKeySequence(Qt::Key_Insert));
+
+    for (int page = 0; page < PageCount; ++page) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_F1 + page);
+        m_actViewPage[page] = action(QStringLiteral("actionViewPage%1").arg(page), kPageCaptions[page],
+                                     QKeySequence(Qt::CTRL | key));
+        connect(m_actViewPage[page], &QAction::triggered, this, [this, page] { showPageFromMenu(page); });
+    }
+
+    const QList<std::pair<QString, QKeySequence>> tools = {
+        {QStringLiteral("Pokaż listę zakupów"), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1)},
+        {QStringLiteral("Lista zakupów"), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F2)},
+        {QStringLiteral("Notatki"), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F3)},
+        {QStringLiteral("Edycja zbioru grup"), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F4)},
+        {QStringLiteral("Eksport zbioru grup"), QKeySequence()},
+        {QStringLiteral("Import zbioru grup"), QKeySequence()},
+        {QStringLiteral("Eksportuj dane jako ASCII (Tekst)"), QKeySequence()},
+        {QStringLiteral("Eksportuj dane jako CSV (MS Excel)"), QKeySequence()},
+    };
+    const QStringList toolNames = {
+        QStringLiteral("actionShowShoppingList"), QStringLiteral("actionShoppingList"),
+        QStringLiteral("actionNotes"), QStringLiteral("actionEditGroups"),
+        QStringLiteral("actionExportGroups"), QStringLiteral("actionImportGroups"),
+        QStringLiteral("actionExportText"), QStringLiteral("actionExportCsv"),
+    };
+    for (qsizetype i = 0; i < tools.size(); ++i)
+        m_toolActions.append(action(toolNames.at(i), tools.at(i).first, tools.at(i).second));
+
+    m_actHelp = action(QStringLiteral("actionHelp"), QStringLiteral("&Pomoc"), QKeySequence(Qt::Key_F1));
+    m_actAbout = action(QStringLiteral("actionAbout"), QStringLiteral("O prog&ramie"));
+
+    connect(m_actQuit, &QAction::triggered, this, &QWidget::close);
+    connect(m_actHelp, &QAction::triggered, this, &Tmain::showHelp);
+    connect(m_actAbout, &QAction::triggered, this, &Tmain::showAbout);
+}
+
+void Tmain::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    m_fileMenu = bar->addMenu(QStringLiteral("&Plik"));
+    m_fileMenu->setObjectName(QStringLiteral("menuPlik"));
+    m_fileMenu->addActions({m_actNew, m_actOpen, m_actSave, m_actSaveAs, m_actClose, m_actImport2000,
+                            m_actLock, m_actOptions, m_actPrint, m_actQuit});
+
+    m_editMenu = bar->addMenu(QStringLiteral("&Edycja"));
+    m_editMenu->setObjectName(QStringLiteral("menuEdycja"));
+    m_editMenu->addActions({m_actUndo, m_actCut, m_actCopy, m_actDelete, m_actSelectAll});
+
+    m_viewMenu = bar->addMenu(QStringLiteral("&Widok"));
+    m_viewMenu->setObjectName(QStringLiteral("menuWidok"));
+    for (QAction *a : m_actViewPage)
+        m_viewMenu->addAction(a);
+
+    m_toolsMenu = bar->addMenu(QStringLiteral("&Narzędzia"));
+    m_toolsMenu->setObjectName(QStringLiteral("menuNarzedzia"));
+    m_toolsMenu->addActions(m_toolActions);
+
+    m_helpMenu = bar->addMenu(QStringLiteral("Pomo&c"));
+    m_helpMenu->setObjectName(QStringLiteral("menuPomoc"));
+    m_helpMenu->addActions({m_actHelp, m_actAbout});
+
+    // The popup menu shared by the register grids and the report grids.
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("popupMenu"));
+    m_popupCut = m_popup->addAction(QStringLiteral("Wy&tnij"));
+    m_popupCut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_popupCopy = m_popup->addAction(QStringLiteral("&Kopiuj"));
+    m_popupCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_popupDelete = m_popup->addAction(QStringLiteral("&Usuń"));
+    m_popupDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+    m_popup->addSeparator();
+    m_popupSelectAll = m_popup->addAction(QStringLiteral("Zaznacz &Wszystko"));
+    // The popup items run the same commands as the Edit items.
+    connect(m_popupCut, &QAction::triggered, m_actCut, &QAction::triggered);
+    connect(m_popupCopy, &QAction::triggered, m_actCopy, &QAction::triggered);
+    connect(m_popupDelete, &QAction::triggered, m_actDelete, &QAction::triggered);
+    connect(m_popupSelectAll, &QAction::triggered, m_actSelectAll, &QAction::triggered);
+}
+
+void Tmain::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("Stan"));
+    bar->setSizeGripEnabled(true);
+    m_statusDate = new QLabel(bar);
+    m_statusDate->setObjectName(QStringLiteral("StanPanel0"));
+    // 65 pixels, or the width today's date needs in the desktop's font.
+    m_statusDate->setFixedWidth(std::max(65, m_statusDate->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000 ")) + 6));
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName(QStringLiteral("StanPanel1"));
+    m_statusText->setMinimumWidth(1);
+    bar->addWidget(m_statusDate);
+    bar->addWidget(m_statusText, 1);
+}
+
+void Tmain::createPages()
+{
+    m_karta = new QTabWidget(this);
+    m_karta->setObjectName(QStringLiteral("karta"));
+    m_karta->addTab(createMainMenuPage(), kPageCaptions[MainMenuPage]);
+    m_karta->addTab(createBalancePage(), kPageCaptions[BalancePage]);
+    m_karta->addTab(createStatementPage(), kPageCaptions[StatementPage]);
+    m_karta->addTab(createRegisterPage(QStringLiteral("Rtab"), QStringLiteral("ilosc_r"),
+                                       QStringLiteral("Ilość pozycji w tabeli wydatków")),
+                    kPageCaptions[ExpensesPage]);
+    m_karta->addTab(createRegisterPage(QStringLiteral("ptab"), QStringLiteral("ilosc_p"),
+                                       QStringLiteral("Ilość pozycji w tabeli przychodów")),
+                    kPageCaptions[IncomesPage]);
+    m_karta->addTab(createRegisterPage(QStringLiteral("dtab"), QStringLiteral("ilosc_d"),
+                                       QStringLiteral("Ilość pozycji w tabeli długów / pożyczek")),
+                    kPageCaptions[DebtsPage]);
+    m_karta->addTab(createRegisterPage(QStringLiteral("ltab"), QStringLiteral("ilosc_l"),
+                                       QStringLiteral("Ilość pozycji w tabeli planowanych wydatków")),
+                    kPageCaptions[PlannedPage]);
+    m_karta->addTab(createRegisterPage(QStringLiteral("ktab"), QStringLiteral("ilosc_k"),
+                                       QStringLiteral("Ilość pozycji w tabeli konto bankowe")),
+                    kPageCaptions[BankAccountPage]);
+    m_karta->addTab(createForecastPage(), kPageCaptions[ForecastPage]);
+    m_karta->addTab(createChartsPage(), kPageCaptions[ChartsPage]);
+    setCentralWidget(m_karta);
+    connect(m_karta, &QTabWidget::currentChanged, this, &Tmain::onPageChanged);
+}
+
+QWidget *Tmain::createMainMenuPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pageGlowneMenu"));
+
+    auto *info = new QGroupBox(page);
+    auto *form = new QFormLayout(info);
+    m_uzytkownik = readOnlyField(info, QStringLiteral("uzytkownik"));
+    m_innedane = new QPlainTextEdit(info);
+    m_innedane->setObjectName(QStringLiteral("innedane"));
+    m_innedane->setReadOnly(true);
+    m_innedane->setMaximumHeight(90);
+    m_datautworzenia = readOnlyField(info, QStringLiteral("datautworzenia"));
+    m_ostatnizapis = readOnlyField(info, QStringLiteral("ostatnizapis"));
+    m_iloscokresow = readOnlyField(info, QStringLiteral("iloscokresow"));
+    m_biezacyokres = new QComboBox(info);
+    m_biezacyokres->setObjectName(QStringLiteral("biezacyokres"));
+    setHint(m_biezacyokres, QStringLiteral("Wybiera okres księgowy do edycji"));
+    m_pierwszywpis = readOnlyField(info, QStringLiteral("pierwszywpis"));
+    m_ostatniwpis = readOnlyField(info, QStringLiteral("ostatniwpis"));
+    form->addRow(QStringLiteral("Użytkownik:"), m_uzytkownik);
+    form->addRow(QStringLiteral("Inne dane:"), m_innedane);
+    form->addRow(QStringLiteral("Data utworzenia:"), m_datautworzenia);
+    form->addRow(QStringLiteral("Data ostatniego zapisu:"), m_ostatnizapis);
+    form->addRow(QStringLiteral("Ilość okresów:"), m_iloscokresow);
+    form->addRow(QStringLiteral("Bieżący okres:"), m_biezacyokres);
+    form->addRow(QStringLiteral("Pierwszy wpis:"), m_pierwszywpis);
+    form->addRow(QStringLiteral("Ostatni wpis:"), m_ostatniwpis);
+
+    auto *buttons = new QVBoxLayout;
+    const auto add = [&](const QString &name, const QString &caption, const QString &hint) {
+        QPushButton *b = hintedButton(page, name, caption, hint);
+        buttons->addWidget(b);
+        return b;
+    };
+    add(QStringLiteral("nowabaza"), QStringLiteral(" Nowa baza   "), QStringLiteral("Tworzy nową bazę"));
+    add(QStringLiteral("otworzbaze"), QStringLiteral("Otwórz bazę "), QStringLiteral("Otwiera isniejącą bazę"));
+    add(QStringLiteral("zapiszbaze"), QStringLiteral("Zapisz bazę  "), QStringLiteral("Zapisuje edytowaną bazę"));
+    add(QStringLiteral("zamknijbaze"), QStringLiteral(" Zamknij bazę"), QStringLiteral("Zamyka edytowaną bazę"));
+    add(QStringLiteral("blokuj"), QStringLiteral("   Blokuj         "),
+        QStringLiteral("Blokuje hasłem dostęp do programu pod Twoją nieobecność"));
+    add(QStringLiteral("opcje"), QStringLiteral("   Opcje          "),
+        QStringLiteral("Ustawienie opcji otwartej bazy. Dodawanie / usuwanie okresów księgowych"));
+    QPushButton *help = add(QStringLiteral("pomoc"), QStringLiteral("   Pomoc         "),
+                            QStringLiteral("Pomoc programu TrelFIN"));
+    QPushButton *quit = add(QStringLiteral("wyjscie"), QStringLiteral("  Wyjście       "),
+                            QStringLiteral("Kończy pracę programu"));
+    buttons->addStretch();
+    connect(help, &QPushButton::clicked, this, &Tmain::showHelp);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *infoColumn = new QVBoxLayout;
+    infoColumn->addWidget(info);
+    infoColumn->addStretch();
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(infoColumn, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget *Tmain::createBalancePage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pageBilans"));
+    auto *layout = new QVBoxLayout(page);
+    auto *top = new QHBoxLayout;
+    m_btoday = namedLabel(page, QStringLiteral("btoday"));
+    m_bokres = namedLabel(page, QStringLiteral("bokres"));
+    top->addWidget(m_btoday);
+    top->addWidget(m_bokres, 1);
+    layout->addLayout(top);
+    m_bilans = reportGrid(page, QStringLiteral("bilans"), GroupCount,
+                          {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
+                           QStringLiteral("Procent")});
+    layout->addWidget(m_bilans, 1);
+    connect(m_bilans, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        preparePopupMenu();
+        m_popup->exec(m_bilans->viewport()->mapToGlobal(pos));
+    });
+    return page;
+}
+
+QWidget *Tmain::createStatementPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pageStatystyka"));
+    auto *layout = new QVBoxLayout(page);
+    auto *top = new QHBoxLayout;
+    m_stanuzytkownik = namedLabel(page, QStringLiteral("stanuzytkownik"));
+    m_stanokres = namedLabel(page, QStringLiteral("stanokres"));
+    m_stannadzien = namedEdit(page, QStringLiteral("stannadzien"));
+    setHint(m_stannadzien, QStringLiteral("Na jaką datę sporządzić podsumowanie konta?"));
+    top->addWidget(m_stanuzytkownik);
+    top->addWidget(m_stanokres, 1);
+    top->addWidget(m_stannadzien);
+    layout->addLayout(top);
+    m_stankonta = reportGrid(page, QStringLiteral("stankonta"), 18,
+                             {QStringLiteral("Opis"), QStringLiteral("Wartość"), QStringLiteral("ilość element.")});
+    layout->addWidget(m_stankonta, 1);
+    connect(m_stankonta, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        preparePopupMenu();
+        m_popup->exec(m_stankonta->viewport()->mapToGlobal(pos));
+    });
+    return page;
+}
+
+QWidget *Tmain::createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint)
+{
+    const int index = static_cast<int>(m_karta->count()) - FirstRegisterPage;
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("page_") + gridName);
+    auto *layout = new QVBoxLayout(page);
+
+    auto *grid = new QTableView(page);
+    grid->setObjectName(gridName);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
+        preparePopupMenu();
+        m_popup->exec(grid->viewport()->mapToGlobal(pos));
+    });
+    layout->addWidget(grid, 1);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral("Ilość danych"), page));
+    QLineEdit *count = readOnlyField(page, countName);
+    count->setMaximumWidth(80);
+    setHint(count, countHint);
+    countRow->addWidget(count);
+    countRow->addStretch();
+    layout->addLayout(countRow);
+
+    m_grids[index] = grid;
+    m_counts[index] = count;
+    return page;
+}
+
+QWidget *Tmain::createForecastPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pagePrognoza"));
+    auto *layout = new QVBoxLayout(page);
+    auto *top = new QHBoxLayout;
+    m_ptoday = namedLabel(page, QStringLiteral("ptoday"));
+    m_pokres = namedLabel(page, QStringLiteral("pokres"));
+    top->addWidget(m_ptoday);
+    top->addWidget(m_pokres, 1);
+    layout->addLayout(top);
+    m_prognoza = reportGrid(page, QStringLiteral("prognoza"), GroupCount,
+                            {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
+                             QStringLiteral("Procent")});
+    layout->addWidget(m_prognoza, 1);
+    connect(m_prognoza, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        preparePopupMenu();
+        m_popup->exec(m_prognoza->viewport()->mapToGlobal(pos));
+    });
+    return page;
+}
+
+QWidget *Tmain::createChartsPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("pageWykresy"));
+    auto *layout = new QGridLayout(page);
+    m_mc = namedEdit(page, QStringLiteral("mc"));
+    m_rk = namedEdit(page, QStringLiteral("rk"));
+    m_wod = namedEdit(page, QStringLiteral("wod"));
+    m_wdo = namedEdit(page, QStringLiteral("wdo"));
+    m_pwod = namedEdit(page, QStringLiteral("pwod"));
+    m_pwdo = namedEdit(page, QStringLiteral("pwdo"));
+    const QList<QLineEdit *> dates = {m_mc, m_rk, m_wod, m_wdo, m_pwod, m_pwdo};
+    for (int i = 0; i < dates.size(); ++i)
+        layout->addWidget(dates.at(i), i, 0);
+    const QStringList colours = {
+        QStringLiteral("(Domyślny)"), QStringLiteral("Czerwony"), QStringLiteral("Niebieski"),
+        QStringLiteral("Zielony"), QStringLiteral("Szary"), QStringLiteral("Czarny"),
+        QStringLiteral("Żółty"), QStringLiteral("Purpurowy"),
+    };
+    for (int i = 0; i < 5; ++i) {
+        auto *list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("kolor%1").arg(i + 1));
+        list->addItems(colours);
+        setHint(list, QStringLiteral("Ustala kolor danych na wykresie"));
+        list->setVisible(i < 3);
+        layout->addWidget(list, i, 1);
+        m_colourLists[i] = list;
+    }
+    layout->setRowStretch(static_cast<int>(dates.size()), 1);
+    layout->setColumnStretch(2, 1);
+    return page;
+}
+
+void Tmain::initialiseState()
+{
+    const QDate today = m_desktop.today();
+    m_chartDatesPending = true;
+    m_stannadzien->setText(FormatDashDate(today) + u' ');
+    setWindowTitle(kProgramTitle);
+    m_db.databaseLoaded = false;
+    m_statusText->setText(kStartStatus);
+    m_statusDate->setText(FormatDotDate(today) + u' ');
+    for (QComboBox *list : m_colourLists)
+        list->setCurrentIndex(0);
+    for (QTableView *grid : m_grids) {
+        grid->horizontalHeader()->setDefaultSectionSize(60);
+        grid->verticalHeader()->setDefaultSectionSize(15);
+        grid->hide();
+    }
+    DisableDatabaseCommands();
+    ClearDatabaseInfo();
+    m_actInsert->setEnabled(true);
+    selectPage(MainMenuPage);
+}
+
+void Tmain::EnableDatabaseCommands()
+{
+    for (QMenu *menu : {m_editMenu, m_viewMenu, m_toolsMenu})
+        menu->menuAction()->setVisible(true);
+    for (QAction *a : {m_actSave, m_actSaveAs, m_actClose, m_actOptions, m_actPrint})
+        a->setEnabled(true);
+    for (int page = 1; page < PageCount; ++page)
+        m_actViewPage[page]->setEnabled(true);
+    for (QAction *a : m_toolActions)
+        a->setEnabled(true);
+}
+
+void Tmain::DisableDatabaseCommands()
+{
+    for (QMenu *menu : {m_editMenu, m_viewMenu, m_toolsMenu})
+        menu->menuAction()->setVisible(false);
+    for (QAction *a : {m_actSave, m_actSaveAs, m_actClose, m_actOptions, m_actPrint, m_actUndo, m_actCut,
+                       m_actCopy, m_actDelete, m_actSelectAll})
+        a->setEnabled(false);
+    for (int page = 1; page < PageCount; ++page)
+        m_actViewPage[page]->setEnabled(false);
+    for (QAction *a : m_toolActions)
+        a->setEnabled(false);
+}
+
+void Tmain::ShowDatabaseInfo()
+{
+    const DatabaseHeader &h = m_db.header;
+    m_uzytkownik->setText(h.ownerName);
+    m_innedane->setPlainText(h.otherData);
+    m_datautworzenia->setText(h.createdDate);
+    m_ostatnizapis->setText(h.lastSaveDate);
+    m_iloscokresow->setText(QString::number(h.periodCount));
+    {
+        // Filling the list is not a choice of the user: it must not switch periods.
+        const QSignalBlocker block(m_biezacyokres);
+        m_biezacyokres->clear();
+        for (int p = 1; p <= h.periodCount && p <= MaxPeriods; ++p)
+            m_biezacyokres->addItem(h.periods[p].periodName);
+        m_biezacyokres->setCurrentIndex(m_db.currentPeriod - 1);
+    }
+    const PeriodInfo &period = m_db.currentPeriodInfo();
+    m_pierwszywpis->setText(period.firstWriteDate());
+    m_ostatniwpis->setText(period.lastWriteDate());
+    // The bank account's count is written by the grid refresh.
+    for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned,
+                              RegisterKind::debts})
+        m_counts[static_cast<int>(kind)]->setText(QString::number(m_db.reg(kind).count()));
+}
+
+void Tmain::ClearDatabaseInfo()
+{
+    for (QLineEdit *field : {m_uzytkownik, m_datautworzenia, m_ostatnizapis, m_iloscokresow, m_pierwszywpis})
+        field->setText(kNoDatabase);
+    m_innedane->setPlainText(kNoDatabase);
+    m_ostatniwpis->setText(QStringLiteral("b.d"));
+    {
+        const QSignalBlocker block(m_biezacyokres);
+        m_biezacyokres->clear();
+    }
+    for (QTableView *grid : m_grids)
+        grid->hide();
+}
+
+void Tmain::selectPage(int index)
+{
+    const QSignalBlocker block(m_karta);
+    m_karta->setCurrentIndex(index);
+}
+
+int Tmain::currentPage() const
+{
+    return m_karta->currentIndex();
+}
+
+QString Tmain::statusText(int panel) const
+{
+    return panel == 0 ? m_statusDate->text() : m_statusText->text();
+}
+
+void Tmain::setStatusText(const QString &text)
+{
+    m_statusText->setText(text);
+}
+
+void Tmain::setEditItems(bool cut, bool copy, bool remove, bool selectAll)
+{
+    m_actCut->setEnabled(cut);
+    m_actCopy->setEnabled(copy);
+    m_actDelete->setEnabled(remove);
+    m_actSelectAll->setEnabled(selectAll);
+}
+
+void Tmain::refuseWithoutDatabase()
+{
+    selectPage(MainMenuPage);
+    m_desktop.ShowInformation(QStringLiteral("Brak bazy danych"), QString(), QStringLiteral("Trelfin"));
+}
+
+void Tmain::onPageChanged()
+{
+    if (m_inPageChange)
+        return;
+    m_findRestart = true;
+    kartaClick();
+}
+
+void Tmain::kartaClick()
+{
+    m_inPageChange = true;
+    if (m_karta->currentIndex() >= 1 && !m_db.databaseLoaded)
+        refuseWithoutDatabase();
+    m_inPageChange = false;
+
+    const bool open = m_db.databaseLoaded;
+    const QString caption = m_karta->tabText(m_karta->currentIndex());
+    const QDate today = m_desktop.today();
+
+    if (open && caption == kPageCaptions[StatementPage]) {
+        setEditItems(false, true, false, true);
+        setStatusText(QStringLiteral("Stan konta na podany dzień"));
+        m_stanuzytkownik->setText(m_db.header.ownerName);
+        m_stanokres->setText(m_db.currentPeriodInfo().periodName);
+    }
+    if (open && caption == kPageCaptions[BalancePage]) {
+        setEditItems(false, true, false, true);
+        setStatusText(QStringLiteral("Aby zapoznać się z bilansem na konkretny okres naciśnij przycisk "
+                                     "opisujący odpowiedni przedział czasowy"));
+        m_btoday->setText(FormatDotDate(today) + u' ');
+        m_bokres->setText(m_db.currentPeriodInfo().periodName);
+        for (int g = 1; g <= GroupCount; ++g)
+            m_bilans->setItem(g - 1, 0, new QTableWidgetItem(m_db.groupName(g)));
+    }
+    if (open && caption == kPageCaptions[ForecastPage]) {
+        setEditItems(false, true, false, true);
+        setStatusText(QStringLiteral("Aby zapoznać się z prognozą wydatków na konkretny okres naciśnij "
+                                     "przycisk opisujący odpowiedni przedział czasowy"));
+        m_ptoday->setText(FormatDotDate(today) + u' ');
+        m_pokres->setText(m_db.currentPeriodInfo().periodName);
+        for (int g = 1; g <= GroupCount; ++g)
+            m_prognoza->setItem(g - 1, 0, new QTableWidgetItem(m_db.groupName(g)));
+    }
+    if (const auto kind = registerForPage(m_karta->currentIndex())) {
+        setEditItems(true, true, true, true);
+        if (open)
+            setStatusText(kRegisterStatus[static_cast<int>(*kind)]);
+    }
+    if (open && caption == kPageCaptions[ChartsPage]) {
+        setEditItems(false, false, false, false);
+        setStatusText(QStringLiteral("Wykresy statystyczne opisujące wybrane dane. Wybierz odpowiedni "
+                                     "przycisk aby obejrzeć dany wykres"));
+        if (m_chartDatesPending) {
+            m_chartDatesPending = false;
+            const QString day = FormatDashDate(today);
+            m_mc->setText(day.mid(3));
+            m_rk->setText(day.mid(6));
+            for (QLineEdit *field : {m_wod, m_wdo, m_pwod, m_pwdo})
+                field->setText(day);
+        }
+    }
+    if (open && caption == kPageCaptions[MainMenuPage]) {
+        setEditItems(false, false, false, false);
+        setStatusText(kMainMenuStatus);
+    }
+    if (!open)
+        setStatusText(kNoDatabaseStatus);
+}
+
+void Tmain::showPageFromMenu(int index)
+{
+    if (index == MainMenuPage) {
+        selectPage(MainMenuPage);
+        if (m_db.databaseLoaded)
+            setStatusText(kMainMenuStatus);
+        return;
+    }
+    m_findRestart = true;
+    selectPage(index);
+    kartaClick();
+}
+
+void Tmain::preparePopupMenu()
+{
+    if (!m_db.databaseLoaded)
+        refuseWithoutDatabase();
+    const int page = m_karta->currentIndex();
+    bool cut = false, copy = false, remove = false, selectAll = false;
+    if (page == BalancePage || page == StatementPage || page == ForecastPage) {
+        copy = selectAll = true;
+    } else if (registerForPage(page)) {
+        cut = copy = remove = selectAll = true;
+    }
+    m_popupCut->setEnabled(cut);
+    m_popupCopy->setEnabled(copy);
+    m_popupDelete->setEnabled(remove);
+    m_popupSelectAll->setEnabled(selectAll);
+}
+
+void Tmain::ClosePeriod(int fileNumber)
+{
+    // Saving a period arrives with the database files; until then there is nothing to save.
+    Q_UNUSED(fileNumber);
+}
+
+void Tmain::closeEvent(QCloseEvent *event)
+{
+    if (!m_desktop.AskQuestion(QStringLiteral("Czy chcesz zakończyć pracę?"), QString(),
+                               QStringLiteral("Zakończenie pracy"))) {
+        event->ignore();
+        return;
+    }
+    ClosePeriod(m_db.currentPeriod - 1);
+    event->accept();
+}
+
+void Tmain::showHelp()
+{
+    m_desktop.openDocument(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.htm")));
+}
+
+void Tmain::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutBox(this);
+    m_about->exec();
+}
+
+} // namespace trelfin

@@ -1,0 +1,183 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+
+namespace trelfin {
+
+class Database;
+class Desktop;
+class AboutBox;
+
+// The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan` and
+// the "Główne menu" page with the database information and the database buttons.
+class Tmain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Page indexes of `karta`.
+    enum Page {
+        MainMenuPage = 0,
+        BalancePage = 1,
+        StatementPage = 2,
+        ExpensesPage = 3,
+        IncomesPage = 4,
+        DebtsPage = 5,
+        PlannedPage = 6,
+        BankAccountPage = 7,
+        ForecastPage = 8,
+        ChartsPage = 9,
+        PageCount = 10,
+    };
+
+    Tmain(Database &database, Desktop &desktop, QWidget *parent = nullptr);
+    ~Tmain() override;
+
+    // Entering and leaving the "database open" state.
+    void EnableDatabaseCommands();
+    void DisableDatabaseCommands();
+    void ShowDatabaseInfo();
+    void ClearDatabaseInfo();
+
+    // The page-change handler: keeps the status text, the Edit items and the report pages in
+    // step with the page shown, and refuses every page but "Główne menu" without a database.
+    void kartaClick();
+
+    // Closes the current period, saving it as period file `fileNumber` (0-based).
+    void ClosePeriod(int fileNumber);
+
+    // Shows page `index` without running the page-change handler.
+    void selectPage(int index);
+    int currentPage() const;
+
+    QString statusText(int panel) const;
+    void setStatusText(const QString &text);
+
+    bool findRestart() const { return m_findRestart; }
+    void setFindRestart(bool restart) { m_findRestart = restart; }
+    bool chartDatesPending() const { return m_chartDatesPending; }
+
+    // Sets the enabled state of the popup menu's items for the page shown; when no database is
+    // open, first returns to "Główne menu" with "Brak bazy danych". Runs each time the popup opens.
+    void preparePopupMenu();
+    QMenu *popupMenu() const { return m_popup; }
+
+    // Opens the help document from the program's folder.
+    void showHelp();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void createPages();
+    QWidget *createMainMenuPage();
+    QWidget *createBalancePage();
+    QWidget *createStatementPage();
+    QWidget *createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint);
+    QWidget *createForecastPage();
+    QWidget *createChartsPage();
+    void initialiseState();
+
+    void onPageChanged();
+    void showPageFromMenu(int index);
+    void refuseWithoutDatabase();
+    void setEditItems(bool cut, bool copy, bool remove, bool selectAll);
+    void showAbout();
+
+    Database &m_db;
+    Desktop &m_desktop;
+
+    bool m_chartDatesPending = true;
+    bool m_findRestart = true;
+    bool m_inPageChange = false;
+
+    QTabWidget *m_karta = nullptr;
+    QLabel *m_statusDate = nullptr;
+    QLabel *m_statusText = nullptr;
+
+    // Menus and their items.
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QMenu *m_popup = nullptr;
+
+    QAction *m_actNew = nullptr;
+    QAction *m_actOpen = nullptr;
+    QAction *m_actSave = nullptr;
+    QAction *m_actSaveAs = nullptr;
+    QAction *m_actClose = nullptr;
+    QAction *m_actImport2000 = nullptr;
+    QAction *m_actLock = nullptr;
+    QAction *m_actOptions = nullptr;
+    QAction *m_actPrint = nullptr;
+    QAction *m_actQuit = nullptr;
+    QAction *m_actUndo = nullptr;
+    QAction *m_actCut = nullptr;
+    QAction *m_actCopy = nullptr;
+    QAction *m_actDelete = nullptr;
+    QAction *m_actSelectAll = nullptr;
+    QAction *m_actInsert = nullptr;
+    std::array<QAction *, PageCount> m_actViewPage{};
+    QList<QAction *> m_toolActions;
+    QAction *m_actHelp = nullptr;
+    QAction *m_actAbout = nullptr;
+    QAction *m_popupCut = nullptr;
+    QAction *m_popupCopy = nullptr;
+    QAction *m_popupDelete = nullptr;
+    QAction *m_popupSelectAll = nullptr;
+
+    // "Główne menu" fields.
+    QLineEdit *m_uzytkownik = nullptr;
+    QPlainTextEdit *m_innedane = nullptr;
+    QLineEdit *m_datautworzenia = nullptr;
+    QLineEdit *m_ostatnizapis = nullptr;
+    QLineEdit *m_iloscokresow = nullptr;
+    QComboBox *m_biezacyokres = nullptr;
+    QLineEdit *m_pierwszywpis = nullptr;
+    QLineEdit *m_ostatniwpis = nullptr;
+
+    // Register pages: grids and count fields, in register order.
+    std::array<QTableView *, 5> m_grids{};
+    std::array<QLineEdit *, 5> m_counts{};
+
+    // Report pages.
+    QLabel *m_btoday = nullptr;
+    QLabel *m_bokres = nullptr;
+    QTableWidget *m_bilans = nullptr;
+    QLineEdit *m_stannadzien = nullptr;
+    QLabel *m_stanuzytkownik = nullptr;
+    QLabel *m_stanokres = nullptr;
+    QTableWidget *m_stankonta = nullptr;
+    QLabel *m_ptoday = nullptr;
+    QLabel *m_pokres = nullptr;
+    QTableWidget *m_prognoza = nullptr;
+
+    // Charts page.
+    QLineEdit *m_mc = nullptr;
+    QLineEdit *m_rk = nullptr;
+    QLineEdit *m_wod = nullptr;
+    QLineEdit *m_wdo = nullptr;
+    QLineEdit *m_pwod = nullptr;
+    QLineEdit *m_pwdo = nullptr;
+    std::array<QComboBox *, 5> m_colourLists{};
+
+    AboutBox *m_about = nullptr;
+};
+
+} // namespace trelfin

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace trelfin {
+
+class Tdinformacja;
+class TDpytanie;
+
+// The real desktop: the program's own message boxes, Qt's file dialogs, the system clipboard and
+// the default viewer of a document.
+class QtDesktop : public Desktop
+{
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override;
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override;
+    void ShowPlainMessage(const QString &text) override;
+    QString chooseOpenFile(const FileDialogRequest &request) override;
+    QString chooseSaveFile(const FileDialogRequest &request) override;
+    QString chooseDirectory(const QString &title, const QString &startDirectory) override;
+    void setClipboardText(const QString &text) override;
+    QString clipboardText() const override;
+    void openDocument(const QString &path) override;
+    QDate today() const override;
+
+    // "desc|pattern|desc|pattern" as Qt's name filters: "desc (pattern)", the pattern added only
+    // when the description does not already end with it in brackets.
+    static QStringList nameFilters(const QString &filter);
+
+private:
+    QString chooseFile(const FileDialogRequest &request, bool save);
+
+    std::unique_ptr<Tdinformacja> m_information;
+    std::unique_ptr<TDpytanie> m_question;
+};
+
+} // namespace trelfin

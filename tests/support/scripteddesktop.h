@@ -1,0 +1,68 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+namespace trelfin::test {
+
+// A desktop that answers from a script and records everything the program asked of it, so that
+// commands can be tested end to end without a modal window.
+class ScriptedDesktop : public Desktop
+{
+public:
+    struct Message
+    {
+        QString line1;
+        QString line2;
+        QString title;
+        bool isQuestion = false;
+        bool operator==(const Message &) const = default;
+    };
+
+    // Answers to the next questions, in order; when none is left a question is answered "Nie".
+    QQueue<bool> answers;
+    // Files the next file dialogs choose, in order; an empty text (or none left) cancels.
+    QQueue<QString> fileChoices;
+    QQueue<QString> directoryChoices;
+
+    QList<Message> messages;
+    QList<FileDialogRequest> fileRequests;
+    QStringList plainMessages;
+    QStringList openedDocuments;
+    QString clipboard;
+    QDate day = QDate(2004, 5, 12);
+
+    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override
+    {
+        messages.append({line1, line2, title, false});
+    }
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override
+    {
+        messages.append({line1, line2, title, true});
+        return answers.isEmpty() ? false : answers.dequeue();
+    }
+    void ShowPlainMessage(const QString &text) override { plainMessages.append(text); }
+    QString chooseOpenFile(const FileDialogRequest &request) override { return chooseFile(request); }
+    QString chooseSaveFile(const FileDialogRequest &request) override { return chooseFile(request); }
+    QString chooseDirectory(const QString &, const QString &) override
+    {
+        return directoryChoices.isEmpty() ? QString() : directoryChoices.dequeue();
+    }
+    void setClipboardText(const QString &text) override { clipboard = text; }
+    QString clipboardText() const override { return clipboard; }
+    void openDocument(const QString &path) override { openedDocuments.append(path); }
+    QDate today() const override { return day; }
+
+private:
+    QString chooseFile(const FileDialogRequest &request)
+    {
+        fileRequests.append(request);
+        return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
+    }
+};
+
+} // namespace trelfin::test
