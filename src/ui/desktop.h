@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/clock.h"
+#include "store/messagesink.h"
 
 #include <QString>
 
@@ -22,11 +23,11 @@ struct FileDialogRequest
 // file and folder choosers, the clipboard, opening a document with its default viewer, and
 // today's date. The real desktop shows the program's own windows and the standard dialogs;
 // tests install a scripted one.
-class Desktop : public Clock
+class Desktop : public Clock, public MessageSink
 {
 public:
     // The information box: two lines and a caption, one button.
-    virtual void ShowInformation(const QString &line1, const QString &line2, const QString &title) = 0;
+    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override = 0;
     // The question box: true only when the user pressed "Tak".
     virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title) = 0;
     // The desktop's own plain message box, for the few messages that do not use the two above.
