@@ -2,6 +2,8 @@
 
 #include "cp1250.h"
 
+#include <algorithm>
+
 namespace trelfin {
 
 namespace {
@@ -57,6 +59,38 @@ void DatabaseHeader::fitTexts()
         periods[p].periodDates = fitText(periods[p].periodDates, Width::periodDates);
         periods[p].periodName = fitText(periods[p].periodName, Width::periodName);
     }
+}
+
+namespace {
+
+QString storedText(const std::uint8_t *field, int width)
+{
+    const int length = std::min<int>(field[0], width);
+    return fromCp1250(QByteArray(reinterpret_cast<const char *>(field + 1), length));
+}
+
+void storeText(std::uint8_t *field, int width, const QString &text)
+{
+    const QByteArray bytes = toCp1250(text).left(width);
+    field[0] = static_cast<std::uint8_t>(bytes.size());
+    std::fill(field + 1, field + 1 + width, 0);
+    std::copy(bytes.cbegin(), bytes.cend(), field + 1);
+}
+
+} // namespace
+
+QString ShoppingItem::text() const { return storedText(bytes.data(), textWidth); }
+void ShoppingItem::setText(const QString &text) { storeText(bytes.data(), textWidth, text); }
+
+QString Note::text() const { return storedText(bytes.data(), textWidth); }
+void Note::setText(const QString &text) { storeText(bytes.data(), textWidth, text); }
+QString Note::term() const { return storedText(bytes.data() + termOffset, termWidth); }
+void Note::setTerm(const QString &term) { storeText(bytes.data() + termOffset, termWidth, term); }
+
+void Note::clear()
+{
+    setText(QString());
+    setTerm(QString());
 }
 
 QString debtKindName(int kind)
@@ -118,6 +152,12 @@ void Database::clearPeriodData()
         r.entries.clear();
     recurringIncomes = {};
     recurringExpenses = {};
+}
+
+void Database::clearSideData()
+{
+    shoppingItems = {};
+    notes = {};
 }
 
 } // namespace trelfin

@@ -153,6 +153,48 @@ extern const QString settledGroupName;     // "DOKONANE  "
 std::array<QString, GroupCount + 1> defaultGroupNames();
 void SetDefaultGroups(DatabaseHeader &header);
 
+// One item of the shopping list, held byte for byte as its side file stores it (unscrambled):
+// bytes 0-40 the text, string[40] in cp1250; bytes 41-79 reserved, kept as read.
+struct ShoppingItem
+{
+    static constexpr int size = 80;
+    static constexpr int textWidth = 40;
+
+    std::array<std::uint8_t, size> bytes{};
+
+    QString text() const;
+    // Stores the fitted text and zeroes the character positions behind it; the reserved bytes
+    // stay as they are.
+    void setText(const QString &text);
+    bool isEmpty() const { return bytes[0] == 0; }
+    bool operator==(const ShoppingItem &) const = default;
+};
+constexpr int ShoppingItemCount = 100;
+
+// One note, held byte for byte as its side file stores it (unscrambled): bytes 0-255 the text,
+// string[255] in cp1250 with line breaks as CR LF; bytes 256-266 the term "dd-mm-yyyy",
+// string[10]; bytes 267-277 reserved, kept as read.
+struct Note
+{
+    static constexpr int size = 278;
+    static constexpr int textWidth = 255;
+    static constexpr int termOffset = 256;
+    static constexpr int termWidth = 10;
+
+    std::array<std::uint8_t, size> bytes{};
+
+    QString text() const;
+    void setText(const QString &text);
+    QString term() const;
+    void setTerm(const QString &term);
+    // Blank after trimming.
+    bool isEmpty() const { return text().trimmed().isEmpty(); }
+    // Empties text and term; the reserved bytes stay as they are.
+    void clear();
+    bool operator==(const Note &) const = default;
+};
+constexpr int NoteCount = 30;
+
 // The one open database: its record, the registers and recurring items of the current period,
 // and the run-time state through which the commands cooperate.
 class Database
@@ -177,6 +219,11 @@ public:
     QString enteredPassword;
     EditBuffer edit;
 
+    // The database's shopping list and notes (item n and note n at index n - 1). They belong to
+    // the database, not to a period, and are written with every period save.
+    std::array<ShoppingItem, ShoppingItemCount> shoppingItems{};
+    std::array<Note, NoteCount> notes{};
+
     Register &reg(RegisterKind kind) { return registers[static_cast<int>(kind)]; }
     const Register &reg(RegisterKind kind) const { return registers[static_cast<int>(kind)]; }
 
@@ -196,6 +243,9 @@ public:
 
     // Empties the five registers and both recurring tables.
     void clearPeriodData();
+
+    // Sets every byte of the shopping list and the notes to zero, as at program start.
+    void clearSideData();
 };
 
 } // namespace trelfin

@@ -1,0 +1,485 @@
+#include "databasefiles.h"
+
+#include "clock.h"
+#include "cp1250.h"
+#include "database.h"
+#include "filewriter.h"
+#include "helpers.h"
+#include "messagesink.h"
+#include "scramble.h"
+#include "sidefiles.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace trelfin {
+
+namespace {
+
+// ---- Database record layout -------------------------------------------------------------------
+
+namespace RecordOffset {
+constexpr int ownerName = 0;
+constexpr int otherData = 41;
+constexpr int createdDate = 297;
+constexpr int lastSaveDate = 308;
+constexpr int periodCount = 319;
+constexpr int confirmDeletes = 320;
+constexpr int password = 321;
+constexpr int groupNames = 332;     // group g at 332 + 11 * (g - 1)
+constexpr int groupSize = 11;
+constexpr int periods = 662;        // period p at 662 + 62 * (p - 1)
+constexpr int periodSize = 62;
+constexpr int periodName = 21;      // inside a period's 62 bytes, after periodDates
+} // namespace RecordOffset
+
+static_assert(RecordOffset::periods + MaxPeriods * RecordOffset::periodSize == DatabaseRecordSize);
+
+// ---- Period record layout ---------------------------------------------------------------------
+
+namespace EntryOffset {
+constexpr int date = 0;
+constexpr int amount = 16;
+constexpr int group = 24;
+constexpr int description = 25;
+} // namespace EntryOffset
+
+// A register section of a period file holds at most this many entries before its end record.
+constexpr int SectionEntryLimit = EntrySlots;
+
+// The longest file the reader can use: four register sections of SectionEntryLimit entries and
+// their end records, 5 recurring incomes, the bank section, 5 recurring expenses. Bytes beyond it
+// are never looked at, so a huge file is not read into memory whole.
+constexpr qsizetype MaxPeriodFileSize =
+    qsizetype(PeriodRecordSize) * (5 * (SectionEntryLimit + 1) + 2 * RecurringRows);
+
+const char kEndMark[] = "fu2u";
+constexpr int kEndMarkLength = 4;
+
+// ---- Texts ------------------------------------------------------------------------------------
+
+// Stores `text` as a string[width] at `offset`: length byte, characters, zeros behind them.
+void putText(QByteArray &bytes, int offset, int width, const QString &text)
+{
+    const QByteArray chars = toCp1250(text).left(width);
+    bytes[offset] = static_cast<char>(chars.size());
+    std::memcpy(bytes.data() + offset + 1, chars.constData(), chars.size());
+}
+
+// The text of the string[width] at `offset` whose character positions are already readable.
+QString getText(const QByteArray &bytes, int offset, int width)
+{
+    const int length = std::min<int>(static_cast<std::uint8_t>(bytes[offset]), width);
+    return fromCp1250(bytes.mid(offset + 1, length));
+}
+
+void putWrappedText(QByteArray &bytes, int offset, int width, const QString &text)
+{
+    putText(bytes, offset, width, text);
+    ScrambleWrapping(textPositions(bytes, offset, width));
+}
+
+QString getWrappedText(QByteArray &bytes, int offset, int width)
+{
+    UnscrambleWrapping(textPositions(bytes, offset, width));
+    return getText(bytes, offset, width);
+}
+
+void putDouble(QByteArray &bytes, int offset, double value)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    qToLittleEndian(bits, bytes.data() + offset);
+}
+
+double getDouble(const QByteArray &bytes, int offset)
+{
+    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData() + offset);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// ---- Database record --------------------------------------------------------------------------
+
+QByteArray encodeDatabaseRecord(const DatabaseHeader &h)
+{
+    using namespace RecordOffset;
+    QByteArray bytes(DatabaseRecordSize, '\0');
+    putWrappedText(bytes, ownerName, Width::ownerName, h.ownerName);
+    putWrappedText(bytes, otherData, Width::otherData, h.otherData);
+    putWrappedText(bytes, createdDate, Width::recordDate, h.createdDate);
+    putWrappedText(bytes, lastSaveDate, Width::recordDate, h.lastSaveDate);
+    bytes[periodCount] = static_cast<char>(h.periodCount);
+    bytes[confirmDeletes] = static_cast<char>(h.confirmDeletes);
+    putWrappedText(bytes, password, Width::password, h.password);
+    for (int g = 1; g <= GroupCount; ++g)
+        putWrappedText(bytes, groupNames + groupSize * (g - 1), Width::groupName, h.groupNames[g]);
+    for (int p = 1; p <= MaxPeriods; ++p) {
+        const int at = periods + periodSize * (p - 1);
+        putWrappedText(bytes, at, Width::periodDates, h.periods[p].periodDates);
+        putWrappedText(bytes, at + periodName, Width::periodName, h.periods[p].periodName);
+    }
+    return bytes;
+}
+
+// The header stored in `bytes` (DatabaseRecordSize of them), or nothing with the reason.
+std::optional<DatabaseHeader> decodeDatabaseRecord(QByteArray bytes, QString &problem)
+{
+    using namespace RecordOffset;
+    const int count = static_cast<std::uint8_t>(bytes[periodCount]);
+    if (count < 1 || count > MaxPeriods) {
+        problem = QStringLiteral("Plik jest uszkodzony (liczba okresów: %1).").arg(count);
+        return std::nullopt;
+    }
+    DatabaseHeader h;
+    h.ownerName = getWrappedText(bytes, ownerName, Width::ownerName);
+    h.otherData = getWrappedText(bytes, otherData, Width::otherData);
+    h.createdDate = getWrappedText(bytes, createdDate, Width::recordDate);
+    h.lastSaveDate = getWrappedText(bytes, lastSaveDate, Width::recordDate);
+    h.periodCount = static_cast<std::uint8_t>(count);
+    h.confirmDeletes = static_cast<std::uint8_t>(bytes[confirmDeletes]);
+    h.password = getWrappedText(bytes, password, Width::password);
+    for (int g = 1; g <= GroupCount; ++g)
+        h.groupNames[g] = getWrappedText(bytes, groupNames + groupSize * (g - 1), Width::groupName);
+    for (int p = 1; p <= MaxPeriods; ++p) {
+        const int at = periods + periodSize * (p - 1);
+        h.periods[p].periodDates = getWrappedText(bytes, at, Width::periodDates);
+        h.periods[p].periodName = getWrappedText(bytes, at + periodName, Width::periodName);
+    }
+    return h;
+}
+
+// ---- Period records ---------------------------------------------------------------------------
+
+void putEntry(QByteArray &bytes, int at, const Entry &e, std::uint8_t group)
+{
+    putText(bytes, at + EntryOffset::date, Width::entryDate, e.date);
+    ScramblePlain(textPositions(bytes, at + EntryOffset::date, Width::entryDate));
+    putDouble(bytes, at + EntryOffset::amount, e.amount);
+    bytes[at + EntryOffset::group] = static_cast<char>(group);
+    putWrappedText(bytes, at + EntryOffset::description, Width::description, e.description);
+}
+
+void putEndRecord(QByteArray &bytes, int at)
+{
+    bytes[at + EntryOffset::date] = static_cast<char>(kEndMarkLength);
+    std::memcpy(bytes.data() + at + EntryOffset::date + 1, kEndMark, kEndMarkLength);
+}
+
+QByteArray encodePeriod(const Database &db)
+{
+    int records = 2 * RecurringRows;
+    for (const Register &r : db.registers)
+        records += r.count() + 1;
+    QByteArray bytes(qsizetype(records) * PeriodRecordSize, '\0');
+
+    int at = 0;
+    auto writeSection = [&](RegisterKind kind) {
+        for (const Entry &e : db.reg(kind).entries) {
+            putEntry(bytes, at, e, kind == RegisterKind::incomes ? 0 : e.group);
+            at += PeriodRecordSize;
+        }
+        putEndRecord(bytes, at);
+        at += PeriodRecordSize;
+    };
+
+    writeSection(RegisterKind::expenses);
+    writeSection(RegisterKind::incomes);
+    writeSection(RegisterKind::debts);
+    writeSection(RegisterKind::planned);
+    for (const RecurringIncome &ri : db.recurringIncomes) {
+        // The day sits in the date field; only its two positions are scrambled.
+        putText(bytes, at + EntryOffset::date, Width::recurringDay, ri.day);
+        ScramblePlain(textPositions(bytes, at + EntryOffset::date, Width::recurringDay));
+        putDouble(bytes, at + EntryOffset::amount, ri.amount.toDouble());
+        bytes[at + EntryOffset::group] = ri.active ? 1 : 0;
+        putWrappedText(bytes, at + EntryOffset::description, Width::description, ri.description);
+        at += PeriodRecordSize;
+    }
+    writeSection(RegisterKind::bankAccount);
+    for (const RecurringExpense &re : db.recurringExpenses) {
+        // The date field holds one unscrambled character: "T" active, "N" not.
+        bytes[at + EntryOffset::date] = 1;
+        bytes[at + EntryOffset::date + 1] = re.active ? 'T' : 'N';
+        putDouble(bytes, at + EntryOffset::amount, re.amount.toDouble());
+        bytes[at + EntryOffset::group] = static_cast<char>(re.group);
+        putWrappedText(bytes, at + EntryOffset::description, Width::description, re.description);
+        at += PeriodRecordSize;
+    }
+    Q_ASSERT(at == bytes.size());
+    return bytes;
+}
+
+// What a period file holds, gathered before it replaces the database's period data.
+struct PeriodData
+{
+    std::array<Register, RegisterCount> registers;
+    std::array<RecurringIncome, RecurringRows> recurringIncomes;
+    std::array<RecurringExpense, RecurringRows> recurringExpenses;
+};
+
+// Walks a period file record by record. `record` holds a copy of the current record, so that
+// unscrambling never touches the file's bytes.
+class PeriodReader
+{
+public:
+    explicit PeriodReader(const QByteArray &file) : m_file(file) {}
+
+    // Makes the next record current; false when fewer than a record's bytes are left.
+    bool next()
+    {
+        if (m_file.size() - m_pos < PeriodRecordSize)
+            return false;
+        record = m_file.mid(m_pos, PeriodRecordSize);
+        m_pos += PeriodRecordSize;
+        return true;
+    }
+
+    bool atEnd() const { return m_pos >= m_file.size(); }
+
+    // The end record is recognised by its stored, unscrambled date field: length 4, "fu2u".
+    bool isEndRecord() const
+    {
+        return static_cast<std::uint8_t>(record[EntryOffset::date]) == kEndMarkLength
+            && std::memcmp(record.constData() + EntryOffset::date + 1, kEndMark, kEndMarkLength) == 0;
+    }
+
+    Entry entry(bool withGroup)
+    {
+        Entry e;
+        UnscramblePlain(textPositions(record, EntryOffset::date, Width::entryDate));
+        e.date = getText(record, EntryOffset::date, Width::entryDate);
+        e.amount = amount();
+        e.group = withGroup ? group() : 0;
+        e.description = description();
+        return e;
+    }
+
+    double amount() const { return getDouble(record, EntryOffset::amount); }
+    std::uint8_t group() const { return static_cast<std::uint8_t>(record[EntryOffset::group]); }
+    QString description() { return getWrappedText(record, EntryOffset::description, Width::description); }
+
+    // Reads entries from the current record up to the end record, which stays current.
+    bool readSection(Register &reg, bool withGroup)
+    {
+        while (!isEndRecord()) {
+            if (reg.count() >= SectionEntryLimit)
+                return false;
+            reg.entries.append(entry(withGroup));
+            if (!next())
+                return false;
+        }
+        return true;
+    }
+
+    QByteArray record;
+
+private:
+    const QByteArray &m_file;
+    qsizetype m_pos = 0;
+};
+
+// Reads the seven sections into `data`; false at the first damage. `previousExpenses` are the
+// recurring expenses in memory, which a file without that section keeps (with group 0).
+bool decodePeriod(const QByteArray &file, PeriodData &data,
+                  const std::array<RecurringExpense, RecurringRows> &previousExpenses)
+{
+    PeriodReader in(file);
+    auto &regs = data.registers;
+    auto reg = [&regs](RegisterKind kind) -> Register & { return regs[static_cast<int>(kind)]; };
+
+    if (!in.next() || !in.readSection(reg(RegisterKind::expenses), true) || !in.next())
+        return false;
+    if (!in.readSection(reg(RegisterKind::incomes), false) || !in.next())
+        return false;
+    if (!in.readSection(reg(RegisterKind::debts), true))
+        return false;
+    // A file ending after the debts leaves the planned register empty; reading the recurring
+    // incomes below then fails.
+    if (!in.atEnd() && (!in.next() || !in.readSection(reg(RegisterKind::planned), true)))
+        return false;
+
+    for (RecurringIncome &ri : data.recurringIncomes) {
+        if (!in.next())
+            return false;
+        UnscramblePlain(textPositions(in.record, EntryOffset::date, Width::recurringDay));
+        ri.day = getText(in.record, EntryOffset::date, Width::recurringDay);
+        const auto amount = Real48::fromDouble(in.amount());
+        if (!amount)
+            return false; // not a number, or too large for a recurring amount
+        ri.amount = *amount;
+        ri.active = in.group() == 1;
+        ri.description = in.description();
+    }
+
+    if (!in.next() || !in.readSection(reg(RegisterKind::bankAccount), true))
+        return false;
+
+    // Files of the previous version end after the bank account: the recurring expenses in memory
+    // stay, with their groups reset.
+    if (in.atEnd()) {
+        data.recurringExpenses = previousExpenses;
+        for (RecurringExpense &re : data.recurringExpenses)
+            re.group = 0;
+        return true;
+    }
+    for (RecurringExpense &re : data.recurringExpenses) {
+        if (!in.next())
+            return false;
+        re.group = in.group();
+        const auto amount = Real48::fromDouble(in.amount());
+        if (!amount)
+            return false;
+        re.amount = *amount;
+        re.active = in.record[EntryOffset::date + 1] == 'T';
+        re.description = in.description();
+    }
+    return true;
+}
+
+} // namespace
+
+// ---- Paths ------------------------------------------------------------------------------------
+
+void SplitDatabasePath(Database &db, const QString &path)
+{
+    db.databaseDir.clear();
+    db.databaseName.clear();
+    db.databaseExt.clear();
+    const qsizetype stemLength = std::max<qsizetype>(path.size() - 4, 0);
+    for (qsizetype i = 0; i < stemLength; ++i) {
+        const QChar ch = path.at(i);
+        if (ch == u'/' || ch == u'\\') {
+            db.databaseDir += db.databaseName + ch;
+            db.databaseName.clear();
+        } else {
+            db.databaseName += ch;
+        }
+    }
+    db.databaseExt = path.mid(stemLength);
+}
+
+QString DatabaseFilePath(const Database &db, const QString &extension)
+{
+    return db.databaseDir + db.databaseName + extension;
+}
+
+QString PeriodFilePath(const Database &db, int k)
+{
+    return DatabaseFilePath(db, u'.' + QString::number(k));
+}
+
+// ---- Database record --------------------------------------------------------------------------
+
+bool ReadDatabaseRecord(Database &db, MessageSink &sink)
+{
+    const QString path = DatabaseFilePath(db, db.databaseExt);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportReadFailure(path, file.errorString(), sink);
+        return false;
+    }
+    const QByteArray bytes = file.read(DatabaseRecordSize);
+    if (bytes.size() != DatabaseRecordSize) {
+        const QString reason = file.error() != QFileDevice::NoError
+            ? file.errorString()
+            : QStringLiteral("Plik jest za krótki (%1 B zamiast %2 B).").arg(bytes.size()).arg(DatabaseRecordSize);
+        ReportReadFailure(path, reason, sink);
+        return false;
+    }
+    file.close();
+
+    QString problem;
+    auto header = decodeDatabaseRecord(bytes, problem);
+    if (!header) {
+        ReportReadFailure(path, problem, sink);
+        return false;
+    }
+    db.header = std::move(*header);
+
+    if (db.pendingAction == PendingAction::importing) {
+        // The imported record becomes a "<name>.tf4"; the file it came from goes only once the
+        // new one is safely written.
+        db.modified = true;
+        if (!WriteDatabaseRecord(db, sink))
+            return false;
+        if (path != DatabaseFilePath(db, QStringLiteral(".tf4")) && !file.remove())
+            ReportRemoveFailure(path, file.errorString(), sink);
+    }
+    return true;
+}
+
+bool WriteDatabaseRecord(Database &db, MessageSink &sink)
+{
+    if (!WriteWholeFile(DatabaseFilePath(db, QStringLiteral(".tf4")), encodeDatabaseRecord(db.header), sink))
+        return false;
+
+    if (db.oldFormatPending) {
+        // The previous version's file has now been replaced by the ".tf4" one. If it cannot be
+        // removed the flag stays set, so that the next save tries again.
+        QFile old(DatabaseFilePath(db, QStringLiteral(".tf3")));
+        if (old.exists() && !old.remove())
+            ReportRemoveFailure(old.fileName(), old.errorString(), sink);
+        else
+            db.oldFormatPending = false;
+    }
+    return true;
+}
+
+// ---- Periods ----------------------------------------------------------------------------------
+
+bool LoadPeriod(Database &db, int k, MessageSink &sink)
+{
+    QFile file(PeriodFilePath(db, k));
+    bool ok = file.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    if (ok) {
+        bytes = file.read(MaxPeriodFileSize);
+        ok = file.error() == QFileDevice::NoError;
+        file.close();
+    }
+
+    PeriodData data;
+    ok = ok && decodePeriod(bytes, data, db.recurringExpenses);
+
+    // Also after a failure the period data is replaced, so that the registers never mix what was
+    // read of this period with the rest of the previous one.
+    db.registers = std::move(data.registers);
+    db.recurringIncomes = data.recurringIncomes;
+    db.recurringExpenses = data.recurringExpenses;
+
+    if (!ok) {
+        sink.ShowInformation(QStringLiteral("Niepoprawny format pliku. Pamiętaj:"),
+                             QStringLiteral("dane z wersji TrelFIN 2000 należy importować"),
+                             QStringLiteral("Błąd podczas odczytu pliku"));
+        db.pendingAction = PendingAction::readFailed;
+        return false;
+    }
+    db.modified = false;
+    db.pendingAction = PendingAction::none;
+    return true;
+}
+
+bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
+{
+    if (!WriteShoppingList(db, sink) || !WriteNotes(db, sink))
+        return false;
+
+    const QString today = FormatDotDate(clock.today());
+    db.header.lastSaveDate = today;
+    if (db.currentPeriod >= 1 && db.currentPeriod <= MaxPeriods) {
+        // Characters 1-10 keep the day the period was created; 11-20 become today.
+        PeriodInfo &info = db.header.periods[db.currentPeriod];
+        info.periodDates = info.periodDates.left(10).leftJustified(10, u' ') + today;
+    }
+    if (!WriteDatabaseRecord(db, sink))
+        return false;
+    return WriteWholeFile(PeriodFilePath(db, k), encodePeriod(db), sink);
+}
+
+} // namespace trelfin

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+namespace trelfin {
+
+class Clock;
+class Database;
+class MessageSink;
+
+// The database file "<dir><name>.tf4" (one 6862-byte record: the DatabaseHeader) and the period
+// files "<dir><name>.0" .. "<dir><name>.99" (72-byte records in seven sections: expenses, incomes,
+// debts and planned entries each closed by an end record, the 5 recurring incomes, the bank
+// account closed by an end record, the 5 recurring expenses). Little-endian; the character
+// positions of the texts are scrambled with FileKey, length bytes never.
+constexpr int DatabaseRecordSize = 6862;
+constexpr int PeriodRecordSize = 72;
+
+// Splits the path of a database file into databaseDir (the folder with its trailing separator;
+// both "/" and "\" separate folders), databaseName (the base name) and databaseExt (the last four
+// characters, the extension with its dot). A path of four characters or fewer is all extension.
+void SplitDatabasePath(Database &db, const QString &path);
+
+// "<databaseDir><databaseName><extension>", e.g. extension ".tf4".
+QString DatabaseFilePath(const Database &db, const QString &extension);
+// The file of period k + 1: "<databaseDir><databaseName>.<k>".
+QString PeriodFilePath(const Database &db, int k);
+
+// Reads the database record from "<databaseDir><databaseName><databaseExt>" into db.header.
+// A missing, unreadable or short file, or one whose period count is not 1..100, shows a message
+// naming the file, leaves db.header untouched and returns false: the calling command stops.
+// While an import is running (pendingAction 15) the record is then written as "<name>.tf4" and
+// the file just read is deleted (only after that write succeeded).
+bool ReadDatabaseRecord(Database &db, MessageSink &sink);
+
+// Writes db.header to "<databaseDir><databaseName>.tf4", whatever databaseExt is. When
+// oldFormatPending is set and the write succeeded, deletes "<name>.tf3" and clears the flag.
+// Returns false (after showing a message) when the record could not be written; the previous
+// file is then left as it was.
+bool WriteDatabaseRecord(Database &db, MessageSink &sink);
+
+// Reads period file k (0-based) into the five registers and the two recurring tables. On
+// success clears `modified`, sets pendingAction to 0 and returns true. A missing or damaged file
+// (one that ends inside a section, or a register section of more than 4000 entries) shows
+// "Niepoprawny format pliku. Pamiętaj:" / "dane z wersji TrelFIN 2000 należy importować" /
+// "Błąd podczas odczytu pliku", sets pendingAction to 14 and returns false; the registers then
+// hold what was read before the damage and are empty beyond it.
+bool LoadPeriod(Database &db, int k, MessageSink &sink);
+
+// The saving half of closing a period: writes the shopping list and the notes, sets the database's
+// last save date and the last write date of the current period to today, writes the database
+// record and then period file k (0-based). Stops at the first file that cannot be written
+// (showing a message naming it) and returns false; files written before stay written, the failed
+// file and those after it keep their previous contents.
+bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink);
+
+} // namespace trelfin

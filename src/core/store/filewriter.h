@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace trelfin {
+
+class MessageSink;
+
+// Writes `bytes` as the whole content of `path`: into a temporary file beside it, renamed over
+// the old file only when everything was written, so that a failed or interrupted write leaves
+// the previous file untouched. On failure shows "Nie można zapisać pliku <path>" with the
+// system's reason and returns false.
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &sink);
+
+// The message of a file that could not be read: "Nie można odczytać pliku <path>", `reason`.
+void ReportReadFailure(const QString &path, const QString &reason, MessageSink &sink);
+
+// The message of a file that could not be deleted: "Nie można usunąć pliku <path>", `reason`.
+void ReportRemoveFailure(const QString &path, const QString &reason, MessageSink &sink);
+
+} // namespace trelfin

@@ -1,0 +1,99 @@
+#include "sidefiles.h"
+
+#include "database.h"
+#include "filewriter.h"
+#include "scramble.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <optional>
+
+namespace trelfin {
+
+static_assert(ShoppingItemCount * ShoppingItem::size == ShoppingListFileSize);
+static_assert(NoteCount * Note::size == NotesFileSize);
+
+namespace {
+
+// The first `size` bytes of the file, or nothing when it cannot be opened or is shorter.
+std::optional<QByteArray> readLeadingBytes(const QString &path, qsizetype size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(size);
+    if (bytes.size() != size)
+        return std::nullopt;
+    return bytes;
+}
+
+template<typename Record, std::size_t Count>
+QByteArray joinRecords(const std::array<Record, Count> &records)
+{
+    QByteArray bytes(static_cast<qsizetype>(Count * Record::size), '\0');
+    for (std::size_t i = 0; i < Count; ++i)
+        std::memcpy(bytes.data() + i * Record::size, records[i].bytes.data(), Record::size);
+    return bytes;
+}
+
+template<typename Record, std::size_t Count>
+void splitRecords(const QByteArray &bytes, std::array<Record, Count> &records)
+{
+    for (std::size_t i = 0; i < Count; ++i)
+        std::memcpy(records[i].bytes.data(), bytes.constData() + i * Record::size, Record::size);
+}
+
+} // namespace
+
+QString ShoppingListPath(const Database &db)
+{
+    return db.databaseDir + db.databaseName + QStringLiteral(".tlz");
+}
+
+QString NotesPath(const Database &db)
+{
+    return db.databaseDir + db.databaseName + QStringLiteral(".tnt");
+}
+
+bool ReadShoppingList(Database &db)
+{
+    db.shoppingItems = {};
+    auto bytes = readLeadingBytes(ShoppingListPath(db), ShoppingListFileSize);
+    if (!bytes)
+        return false;
+    for (int i = 0; i < ShoppingItemCount; ++i)
+        UnscrambleShoppingItem(textPositions(*bytes, i * ShoppingItem::size, ShoppingItem::textWidth));
+    splitRecords(*bytes, db.shoppingItems);
+    return true;
+}
+
+bool ReadNotes(Database &db)
+{
+    db.notes = {};
+    auto bytes = readLeadingBytes(NotesPath(db), NotesFileSize);
+    if (!bytes)
+        return false;
+    for (int i = 0; i < NoteCount; ++i)
+        UnscrambleNoteText(textPositions(*bytes, i * Note::size, Note::textWidth));
+    splitRecords(*bytes, db.notes);
+    return true;
+}
+
+bool WriteShoppingList(const Database &db, MessageSink &sink)
+{
+    QByteArray bytes = joinRecords(db.shoppingItems);
+    for (int i = 0; i < ShoppingItemCount; ++i)
+        ScrambleShoppingItem(textPositions(bytes, i * ShoppingItem::size, ShoppingItem::textWidth));
+    return WriteWholeFile(ShoppingListPath(db), bytes, sink);
+}
+
+bool WriteNotes(const Database &db, MessageSink &sink)
+{
+    QByteArray bytes = joinRecords(db.notes);
+    for (int i = 0; i < NoteCount; ++i)
+        ScrambleNoteText(textPositions(bytes, i * Note::size, Note::textWidth));
+    return WriteWholeFile(NotesPath(db), bytes, sink);
+}
+
+} // namespace trelfin

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace trelfin {
+
+class Database;
+class MessageSink;
+
+// The two side files that lie beside a database file and share its folder and base name:
+// the shopping list "<name>.tlz" (100 items of 80 bytes) and the notes "<name>.tnt" (30 notes
+// of 278 bytes). No header; the character positions of every text are scrambled.
+constexpr int ShoppingListFileSize = 8000;
+constexpr int NotesFileSize = 8340;
+
+QString ShoppingListPath(const Database &db);
+QString NotesPath(const Database &db);
+
+// Replace the shopping list (the notes) with the side file's contents. A missing, unreadable or
+// short file leaves an empty list (empty notes) and shows nothing; a longer file is read from its
+// first bytes. Returns whether the file was read.
+bool ReadShoppingList(Database &db);
+bool ReadNotes(Database &db);
+
+// Write the whole side file; a failure leaves the previous file as it was, shows a message naming
+// the file and returns false.
+bool WriteShoppingList(const Database &db, MessageSink &sink);
+bool WriteNotes(const Database &db, MessageSink &sink);
+
+} // namespace trelfin
