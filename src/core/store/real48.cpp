@@ -18,18 +18,24 @@ Real48 Real48::fromBytes(const Bytes &bytes)
 
 std::optional<Real48> Real48::fromDouble(double value)
 {
+    return fromLongDouble(value);
+}
+
+std::optional<Real48> Real48::fromLongDouble(long double value)
+{
     if (std::isnan(value) || std::isinf(value))
         return std::nullopt;
-    if (value == 0.0)
+    if (value == 0.0L)
         return Real48();
 
     const bool negative = std::signbit(value);
     int exp2 = 0;
-    const double mantissa = std::frexp(std::fabs(value), &exp2); // in [0.5, 1)
-    // 53 significant bits as an integer with the leading 1 at bit 52.
-    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
-    std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-    constexpr int dropped = 52 - fractionBits;
+    const long double mantissa = std::frexp(std::fabs(value), &exp2); // in [0.5, 1)
+    // 64 significant bits as an integer with the leading 1 at bit 63: exact for a long double
+    // of 64 mantissa bits, and for a double.
+    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 64));
+    constexpr int dropped = 63 - fractionBits;
+    std::uint64_t fraction = bits & ((std::uint64_t{1} << 63) - 1);
     fraction = (fraction + (std::uint64_t{1} << (dropped - 1))) >> dropped; // half rounds up
     int exponent = exp2 - 1 + bias;
     if (fraction > kFractionMask) { // rounding carried into the leading bit
@@ -51,9 +57,9 @@ std::optional<Real48> Real48::fromDouble(double value)
     return r;
 }
 
-double Real48::round(double value)
+double Real48::round(long double value)
 {
-    if (const auto r = fromDouble(value))
+    if (const auto r = fromLongDouble(value))
         return r->toDouble();
     if (std::isnan(value))
         return 0.0;

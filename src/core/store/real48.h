@@ -23,11 +23,13 @@ public:
     // up in magnitude; a value too small for e >= 1 becomes 0. Returns nothing when the
     // exponent would exceed 255 (the value is too large) or the value is not a number.
     static std::optional<Real48> fromDouble(double value);
+    // The same from extended precision, so that a sum computed there is rounded only once.
+    static std::optional<Real48> fromLongDouble(long double value);
 
     // A double rounded through the six-byte form; values too large keep the largest magnitude
     // the form can hold, with their sign, so that callers that cannot report an error still get
     // a defined result.
-    static double round(double value);
+    static double round(long double value);
 
     double toDouble() const;
     const Bytes &bytes() const { return m_bytes; }

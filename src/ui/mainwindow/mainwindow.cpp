@@ -5,6 +5,8 @@
 #include "hints.h"
 #include "store/database.h"
 #include "store/helpers.h"
+#include "reports/statementpage.h"
+#include "reports/summarypage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,13 +71,6 @@ QLineEdit *readOnlyField(QWidget *parent, const QString &name)
     return field;
 }
 
-QLabel *namedLabel(QWidget *parent, const QString &name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QLineEdit *namedEdit(QWidget *parent, const QString &name)
 {
     auto *edit = new QLineEdit(parent);
@@ -89,19 +84,6 @@ QPushButton *hintedButton(QWidget *parent, const QString &name, const QString &c
     button->setObjectName(name);
     setHint(button, hint);
     return button;
-}
-
-// A report grid: `rows` data rows under a title row of `titles`.
-QTableWidget *reportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles)
-{
-    auto *grid = new QTableWidget(rows, static_cast<int>(titles.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(titles);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid->verticalHeader()->hide();
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    return grid;
 }
 
 } // namespace
@@ -251,26 +233,36 @@ void Tmain::createPages()
 {
     m_karta = new QTabWidget(this);
     m_karta->setObjectName(QStringLiteral("karta"));
-    m_karta->addTab(createMainMenuPage(), kPageCaptions[MainMenuPage]);
-    m_karta->addTab(createBalancePage(), kPageCaptions[BalancePage]);
-    m_karta->addTab(createStatementPage(), kPageCaptions[StatementPage]);
+    m_karta->addTab(createMainMenuPage(), kPageCaptions[MainMenuTab]);
+    m_balancePage = new GroupSummaryPage(GroupSummaryPage::Kind::balance, m_db, m_desktop);
+    m_statementPage = new StatementPage(m_db);
+    m_forecastPage = new GroupSummaryPage(GroupSummaryPage::Kind::forecast, m_db, m_desktop);
+    for (GroupSummaryPage *page : {m_balancePage, m_forecastPage}) {
+        connect(page, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);
+        attachPopupMenu(page->grid());
+    }
+    connect(m_statementPage, &StatementPage::helpRequested, this, &Tmain::showHelp);
+    connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
+    attachPopupMenu(m_statementPage->grid());
+    m_karta->addTab(m_balancePage, kPageCaptions[BalanceTab]);
+    m_karta->addTab(m_statementPage, kPageCaptions[StatementTab]);
     m_karta->addTab(createRegisterPage(QStringLiteral("Rtab"), QStringLiteral("ilosc_r"),
                                        QStringLiteral("Ilość pozycji w tabeli wydatków")),
-                    kPageCaptions[ExpensesPage]);
+                    kPageCaptions[ExpensesTab]);
     m_karta->addTab(createRegisterPage(QStringLiteral("ptab"), QStringLiteral("ilosc_p"),
                                        QStringLiteral("Ilość pozycji w tabeli przychodów")),
-                    kPageCaptions[IncomesPage]);
+                    kPageCaptions[IncomesTab]);
     m_karta->addTab(createRegisterPage(QStringLiteral("dtab"), QStringLiteral("ilosc_d"),
                                        QStringLiteral("Ilość pozycji w tabeli długów / pożyczek")),
-                    kPageCaptions[DebtsPage]);
+                    kPageCaptions[DebtsTab]);
     m_karta->addTab(createRegisterPage(QStringLiteral("ltab"), QStringLiteral("ilosc_l"),
                                        QStringLiteral("Ilość pozycji w tabeli planowanych wydatków")),
-                    kPageCaptions[PlannedPage]);
+                    kPageCaptions[PlannedTab]);
     m_karta->addTab(createRegisterPage(QStringLiteral("ktab"), QStringLiteral("ilosc_k"),
                                        QStringLiteral("Ilość pozycji w tabeli konto bankowe")),
-                    kPageCaptions[BankAccountPage]);
-    m_karta->addTab(createForecastPage(), kPageCaptions[ForecastPage]);
-    m_karta->addTab(createChartsPage(), kPageCaptions[ChartsPage]);
+                    kPageCaptions[BankAccountTab]);
+    m_karta->addTab(m_forecastPage, kPageCaptions[ForecastTab]);
+    m_karta->addTab(createChartsPage(), kPageCaptions[ChartsTab]);
     setCentralWidget(m_karta);
     connect(m_karta, &QTabWidget::currentChanged, this, &Tmain::onPageChanged);
 }
@@ -335,52 +327,6 @@ QWidget *Tmain::createMainMenuPage()
     return page;
 }
 
-QWidget *Tmain::createBalancePage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("pageBilans"));
-    auto *layout = new QVBoxLayout(page);
-    auto *top = new QHBoxLayout;
-    m_btoday = namedLabel(page, QStringLiteral("btoday"));
-    m_bokres = namedLabel(page, QStringLiteral("bokres"));
-    top->addWidget(m_btoday);
-    top->addWidget(m_bokres, 1);
-    layout->addLayout(top);
-    m_bilans = reportGrid(page, QStringLiteral("bilans"), GroupCount,
-                          {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
-                           QStringLiteral("Procent")});
-    layout->addWidget(m_bilans, 1);
-    connect(m_bilans, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        preparePopupMenu();
-        m_popup->exec(m_bilans->viewport()->mapToGlobal(pos));
-    });
-    return page;
-}
-
-QWidget *Tmain::createStatementPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("pageStatystyka"));
-    auto *layout = new QVBoxLayout(page);
-    auto *top = new QHBoxLayout;
-    m_stanuzytkownik = namedLabel(page, QStringLiteral("stanuzytkownik"));
-    m_stanokres = namedLabel(page, QStringLiteral("stanokres"));
-    m_stannadzien = namedEdit(page, QStringLiteral("stannadzien"));
-    setHint(m_stannadzien, QStringLiteral("Na jaką datę sporządzić podsumowanie konta?"));
-    top->addWidget(m_stanuzytkownik);
-    top->addWidget(m_stanokres, 1);
-    top->addWidget(m_stannadzien);
-    layout->addLayout(top);
-    m_stankonta = reportGrid(page, QStringLiteral("stankonta"), 18,
-                             {QStringLiteral("Opis"), QStringLiteral("Wartość"), QStringLiteral("ilość element.")});
-    layout->addWidget(m_stankonta, 1);
-    connect(m_stankonta, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        preparePopupMenu();
-        m_popup->exec(m_stankonta->viewport()->mapToGlobal(pos));
-    });
-    return page;
-}
-
 QWidget *Tmain::createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint)
 {
     const int index = static_cast<int>(m_karta->count()) - FirstRegisterPage;
@@ -394,11 +340,7 @@ QWidget *Tmain::createRegisterPage(const QString &gridName, const QString &count
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
-        preparePopupMenu();
-        m_popup->exec(grid->viewport()->mapToGlobal(pos));
-    });
+    attachPopupMenu(grid);
     layout->addWidget(grid, 1);
 
     auto *countRow = new QHBoxLayout;
@@ -415,26 +357,14 @@ QWidget *Tmain::createRegisterPage(const QString &gridName, const QString &count
     return page;
 }
 
-QWidget *Tmain::createForecastPage()
+void Tmain::attachPopupMenu(QWidget *grid)
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("pagePrognoza"));
-    auto *layout = new QVBoxLayout(page);
-    auto *top = new QHBoxLayout;
-    m_ptoday = namedLabel(page, QStringLiteral("ptoday"));
-    m_pokres = namedLabel(page, QStringLiteral("pokres"));
-    top->addWidget(m_ptoday);
-    top->addWidget(m_pokres, 1);
-    layout->addLayout(top);
-    m_prognoza = reportGrid(page, QStringLiteral("prognoza"), GroupCount,
-                            {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
-                             QStringLiteral("Procent")});
-    layout->addWidget(m_prognoza, 1);
-    connect(m_prognoza, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
         preparePopupMenu();
-        m_popup->exec(m_prognoza->viewport()->mapToGlobal(pos));
+        const auto *view = qobject_cast<QAbstractScrollArea *>(grid);
+        m_popup->exec((view ? view->viewport() : grid)->mapToGlobal(pos));
     });
-    return page;
 }
 
 QWidget *Tmain::createChartsPage()
@@ -474,7 +404,7 @@ void Tmain::initialiseState()
 {
     const QDate today = m_desktop.today();
     m_chartDatesPending = true;
-    m_stannadzien->setText(FormatDashDate(today) + u' ');
+    m_statementPage->setDay(FormatDashDate(today) + u' ');
     setWindowTitle(kProgramTitle);
     m_db.databaseLoaded = false;
     m_statusText->setText(kStartStatus);
@@ -489,7 +419,7 @@ void Tmain::initialiseState()
     DisableDatabaseCommands();
     ClearDatabaseInfo();
     m_actInsert->setEnabled(true);
-    selectPage(MainMenuPage);
+    selectPage(MainMenuTab);
 }
 
 void Tmain::EnableDatabaseCommands()
@@ -587,7 +517,7 @@ void Tmain::setEditItems(bool cut, bool copy, bool remove, bool selectAll)
 
 void Tmain::refuseWithoutDatabase()
 {
-    selectPage(MainMenuPage);
+    selectPage(MainMenuTab);
     m_desktop.ShowInformation(QStringLiteral("Brak bazy danych"), QString(), QStringLiteral("Trelfin"));
 }
 
@@ -610,36 +540,30 @@ void Tmain::kartaClick()
     const QString caption = m_karta->tabText(m_karta->currentIndex());
     const QDate today = m_desktop.today();
 
-    if (open && caption == kPageCaptions[StatementPage]) {
+    if (open && caption == kPageCaptions[StatementTab]) {
         setEditItems(false, true, false, true);
         setStatusText(QStringLiteral("Stan konta na podany dzień"));
-        m_stanuzytkownik->setText(m_db.header.ownerName);
-        m_stanokres->setText(m_db.currentPeriodInfo().periodName);
+        m_statementPage->setHeading(m_db.header.ownerName, m_db.currentPeriodInfo().periodName);
+        m_statementPage->recompute();
     }
-    if (open && caption == kPageCaptions[BalancePage]) {
+    if (open && caption == kPageCaptions[BalanceTab]) {
         setEditItems(false, true, false, true);
         setStatusText(QStringLiteral("Aby zapoznać się z bilansem na konkretny okres naciśnij przycisk "
                                      "opisujący odpowiedni przedział czasowy"));
-        m_btoday->setText(FormatDotDate(today) + u' ');
-        m_bokres->setText(m_db.currentPeriodInfo().periodName);
-        for (int g = 1; g <= GroupCount; ++g)
-            m_bilans->setItem(g - 1, 0, new QTableWidgetItem(m_db.groupName(g)));
+        m_balancePage->enterPage();
     }
-    if (open && caption == kPageCaptions[ForecastPage]) {
+    if (open && caption == kPageCaptions[ForecastTab]) {
         setEditItems(false, true, false, true);
         setStatusText(QStringLiteral("Aby zapoznać się z prognozą wydatków na konkretny okres naciśnij "
                                      "przycisk opisujący odpowiedni przedział czasowy"));
-        m_ptoday->setText(FormatDotDate(today) + u' ');
-        m_pokres->setText(m_db.currentPeriodInfo().periodName);
-        for (int g = 1; g <= GroupCount; ++g)
-            m_prognoza->setItem(g - 1, 0, new QTableWidgetItem(m_db.groupName(g)));
+        m_forecastPage->enterPage();
     }
     if (const auto kind = registerForPage(m_karta->currentIndex())) {
         setEditItems(true, true, true, true);
         if (open)
             setStatusText(kRegisterStatus[static_cast<int>(*kind)]);
     }
-    if (open && caption == kPageCaptions[ChartsPage]) {
+    if (open && caption == kPageCaptions[ChartsTab]) {
         setEditItems(false, false, false, false);
         setStatusText(QStringLiteral("Wykresy statystyczne opisujące wybrane dane. Wybierz odpowiedni "
                                      "przycisk aby obejrzeć dany wykres"));
@@ -652,7 +576,7 @@ void Tmain::kartaClick()
                 field->setText(day);
         }
     }
-    if (open && caption == kPageCaptions[MainMenuPage]) {
+    if (open && caption == kPageCaptions[MainMenuTab]) {
         setEditItems(false, false, false, false);
         setStatusText(kMainMenuStatus);
     }
@@ -662,8 +586,8 @@ void Tmain::kartaClick()
 
 void Tmain::showPageFromMenu(int index)
 {
-    if (index == MainMenuPage) {
-        selectPage(MainMenuPage);
+    if (index == MainMenuTab) {
+        selectPage(MainMenuTab);
         if (m_db.databaseLoaded)
             setStatusText(kMainMenuStatus);
         return;
@@ -679,7 +603,7 @@ void Tmain::preparePopupMenu()
         refuseWithoutDatabase();
     const int page = m_karta->currentIndex();
     bool cut = false, copy = false, remove = false, selectAll = false;
-    if (page == BalancePage || page == StatementPage || page == ForecastPage) {
+    if (page == BalanceTab || page == StatementTab || page == ForecastTab) {
         copy = selectAll = true;
     } else if (registerForPage(page)) {
         cut = copy = remove = selectAll = true;

@@ -12,13 +12,14 @@ class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
 
 namespace trelfin {
 
 class Database;
 class Desktop;
 class AboutBox;
+class GroupSummaryPage;
+class StatementPage;
 
 // The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan` and
 // the "Główne menu" page with the database information and the database buttons.
@@ -28,16 +29,16 @@ class Tmain : public QMainWindow
 public:
     // Page indexes of `karta`.
     enum Page {
-        MainMenuPage = 0,
-        BalancePage = 1,
-        StatementPage = 2,
-        ExpensesPage = 3,
-        IncomesPage = 4,
-        DebtsPage = 5,
-        PlannedPage = 6,
-        BankAccountPage = 7,
-        ForecastPage = 8,
-        ChartsPage = 9,
+        MainMenuTab = 0,
+        BalanceTab = 1,
+        StatementTab = 2,
+        ExpensesTab = 3,
+        IncomesTab = 4,
+        DebtsTab = 5,
+        PlannedTab = 6,
+        BankAccountTab = 7,
+        ForecastTab = 8,
+        ChartsTab = 9,
         PageCount = 10,
     };
 
@@ -68,6 +69,10 @@ public:
     void setFindRestart(bool restart) { m_findRestart = restart; }
     bool chartDatesPending() const { return m_chartDatesPending; }
 
+    GroupSummaryPage *balancePage() const { return m_balancePage; }
+    GroupSummaryPage *forecastPage() const { return m_forecastPage; }
+    StatementPage *statementPage() const { return m_statementPage; }
+
     // Sets the enabled state of the popup menu's items for the page shown; when no database is
     // open, first returns to "Główne menu" with "Brak bazy danych". Runs each time the popup opens.
     void preparePopupMenu();
@@ -85,10 +90,8 @@ private:
     void createStatusBar();
     void createPages();
     QWidget *createMainMenuPage();
-    QWidget *createBalancePage();
-    QWidget *createStatementPage();
     QWidget *createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint);
-    QWidget *createForecastPage();
+    void attachPopupMenu(QWidget *grid);
     QWidget *createChartsPage();
     void initialiseState();
 
@@ -157,16 +160,9 @@ private:
     std::array<QLineEdit *, 5> m_counts{};
 
     // Report pages.
-    QLabel *m_btoday = nullptr;
-    QLabel *m_bokres = nullptr;
-    QTableWidget *m_bilans = nullptr;
-    QLineEdit *m_stannadzien = nullptr;
-    QLabel *m_stanuzytkownik = nullptr;
-    QLabel *m_stanokres = nullptr;
-    QTableWidget *m_stankonta = nullptr;
-    QLabel *m_ptoday = nullptr;
-    QLabel *m_pokres = nullptr;
-    QTableWidget *m_prognoza = nullptr;
+    GroupSummaryPage *m_balancePage = nullptr;
+    StatementPage *m_statementPage = nullptr;
+    GroupSummaryPage *m_forecastPage = nullptr;
 
     // Charts page.
     QLineEdit *m_mc = nullptr;

@@ -1,0 +1,106 @@
+#include "statement.h"
+
+#include "store/helpers.h"
+
+namespace trelfin {
+
+namespace {
+
+bool onOrBefore(const QString &date, const QString &day)
+{
+    const int c = CompareDates(date, day);
+    return c == DateEarlier || c == DateEqual;
+}
+
+} // namespace
+
+Statement computeStatement(const Database &db, const QString &day)
+{
+    Statement s;
+    for (const Entry &e : db.reg(RegisterKind::incomes).entries) {
+        if (onOrBefore(e.date, day)) {
+            s.A += e.amount;
+            ++s.nA;
+        }
+    }
+    for (const Entry &e : db.reg(RegisterKind::expenses).entries) {
+        if (onOrBefore(e.date, day)) {
+            s.B += e.amount;
+            ++s.nB;
+        }
+    }
+    s.C = s.A - s.B;
+
+    double debtsTaken = 0, debtsPaidBack = 0, loansGiven = 0, loansReceivedBack = 0;
+    for (const Entry &e : db.reg(RegisterKind::debts).entries) {
+        if (!onOrBefore(e.date, day))
+            continue;
+        switch (e.group) {
+        case 1: debtsTaken += e.amount; break;
+        case 2: loansGiven += e.amount; break;
+        case 3: debtsPaidBack += e.amount; break;
+        case 4: loansReceivedBack += e.amount; break;
+        default: break;
+        }
+    }
+    s.E = debtsTaken - debtsPaidBack;
+    s.D = loansGiven - loansReceivedBack;
+
+    for (const Entry &e : db.reg(RegisterKind::planned).entries) {
+        if (e.group != SettledGroup && onOrBefore(e.date, day)) {
+            s.F += e.amount;
+            ++s.nF;
+        }
+    }
+    s.G = s.C - s.F;
+    s.H = s.C - s.D + s.E;
+    s.I = s.C - s.D + s.E - s.F;
+    s.J = s.C - s.D - s.F;
+
+    for (const Entry &e : db.reg(RegisterKind::bankAccount).entries) {
+        if (e.group >= 1 && e.group <= 6 && onOrBefore(e.date, day)) {
+            s.bank[e.group] += e.amount;
+            ++s.bankCount[e.group];
+        }
+    }
+    s.g = s.bank[1] - s.bank[2] - s.bank[3] - s.bank[4] - s.bank[5] + s.bank[6];
+    return s;
+}
+
+QStringList statementColumnTitles()
+{
+    return {QStringLiteral("Opis"), QStringLiteral("Wartość"), QStringLiteral("ilość element.")};
+}
+
+QStringList statementRowLabels()
+{
+    static const QStringList labels = [] {
+        const QStringList texts = {
+            QStringLiteral("A. Przychód"),
+            QStringLiteral("B. Rozchód"),
+            QStringLiteral("C. Saldo konta (A-B)"),
+            QStringLiteral("D. Wierzytelności (pieniądze pożyczone)"),
+            QStringLiteral("E. Długi zaciągnięte"),
+            QStringLiteral("F. Wydatki planowane"),
+            QStringLiteral("G. Saldo - wydatki planowane (C-F)"),
+            QStringLiteral("H. Gotówka dostępna obecnie (C-D+E)"),
+            QStringLiteral("I. Punkt H - wydatki planowane (H-F)"),
+            QStringLiteral("J. Saldo - wierzytelności - wydatki planowane (C-D-F)"),
+            QStringLiteral("Statystyka konta banowego:"),
+            QStringLiteral("a. Zasilenie konta łącznie"),
+            QStringLiteral("b. obciążenie konta łącznie"),
+            QStringLiteral("c. opłaty łącznie"),
+            QStringLiteral("d. prowizje łącznie"),
+            QStringLiteral("e. %%winien łącznie"),
+            QStringLiteral("f. %%ma łącznie"),
+            QStringLiteral("g. saldo końcowe (a-b-c-d-e+f)"),
+        };
+        QStringList padded;
+        for (const QString &t : texts)
+            padded.append(t.leftJustified(53, u' '));
+        return padded;
+    }();
+    return labels;
+}
+
+} // namespace trelfin

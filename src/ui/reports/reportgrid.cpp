@@ -1,0 +1,46 @@
+#include "reportgrid.h"
+
+#include <QHeaderView>
+
+namespace trelfin {
+
+QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles,
+                               std::initializer_list<int> widths)
+{
+    auto *grid = new QTableWidget(rows, static_cast<int>(titles.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(titles);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    int column = 0;
+    for (int w : widths)
+        grid->setColumnWidth(column++, w);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c)
+            grid->setItem(r, c, new QTableWidgetItem);
+    }
+    return grid;
+}
+
+void setCellText(QTableWidget *grid, int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+QString cellText(const QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace trelfin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTableWidget>
+
+#include <initializer_list>
+
+namespace trelfin {
+
+// A read-only report grid: `rows` data rows under a title row, whole-row range selection,
+// column widths as given, columns resizable by the user, and the shared popup menu.
+QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles,
+                               std::initializer_list<int> widths);
+
+// Writes one cell (0-based data row), creating its item on first use.
+void setCellText(QTableWidget *grid, int row, int column, const QString &text);
+QString cellText(const QTableWidget *grid, int row, int column);
+
+} // namespace trelfin

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "reports/groupsummary.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTableWidget;
+
+namespace trelfin {
+
+class Clock;
+class Database;
+class SpanDialog;
+
+// The "Bilans" and "Prognoza" pages: a total over a span and a 30-row table by group, for the
+// whole period, a year, a month or any span, in three orders.
+class GroupSummaryPage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { balance, forecast };
+
+    GroupSummaryPage(Kind kind, Database &db, const Clock &clock, QWidget *parent = nullptr);
+    ~GroupSummaryPage() override;
+
+    // Entering the page: today's date, the period's name, the group names, then the page
+    // recomputed in its current mode.
+    void enterPage();
+    // Recomputes the page: the total over the whole period, or over the stored span.
+    void recompute();
+
+    // The span a dated computation uses; the charts set it for the balance too.
+    const ReportSpan &span() const { return m_span; }
+    void setSpan(const ReportSpan &span) { m_span = span; }
+    bool datedMode() const { return m_dated; }
+
+    QTableWidget *grid() const { return m_grid; }
+    SummaryOrder order() const;
+
+    // The page's date dialog for a kind of span, and what closing it does: the span typed
+    // becomes the page's span and the page shows the dated computation.
+    SpanDialog *spanDialog(SpanKind kind) const;
+    void applySpanDialog(SpanKind kind);
+
+signals:
+    void helpRequested();
+    void printRequested();
+
+private:
+    void showTotal();
+    void askSpan(SpanKind kind);
+    void showSummary(const GroupSummary &summary);
+    QString captionFor(SpanKind kind) const;
+
+    Kind m_kind;
+    Database &m_db;
+    bool m_dated = false;
+    ReportSpan m_span;
+    const Clock &m_clock;
+
+    QLabel *m_caption = nullptr;
+    QLineEdit *m_income = nullptr;
+    QLineEdit *m_total = nullptr;
+    QLineEdit *m_period = nullptr;
+    QLineEdit *m_spanText = nullptr;
+    QLineEdit *m_todayText = nullptr;
+    QRadioButton *m_byGroup = nullptr;
+    QRadioButton *m_largestFirst = nullptr;
+    QRadioButton *m_smallestFirst = nullptr;
+    QTableWidget *m_grid = nullptr;
+    // Children of the page, so that each exists once and keeps what was typed.
+    SpanDialog *m_yearDialog = nullptr;
+    SpanDialog *m_monthDialog = nullptr;
+    SpanDialog *m_spanDialog = nullptr;
+};
+
+} // namespace trelfin

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "mainwindow/mainwindow.h"
+#include "scripteddesktop.h"
+#include "store/database.h"
+
+#include <QAction>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace trelfin::test {
+
+// A main window over its own database and scripted desktop, shown offscreen.
+struct MainWindowFixture
+{
+    Database db;
+    ScriptedDesktop desktop;
+    Tmain window{db, desktop};
+
+    MainWindowFixture() { window.show(); }
+
+    QTabWidget *karta() { return window.findChild<QTabWidget *>(QStringLiteral("karta")); }
+    QAction *action(const QString &name) { return window.findChild<QAction *>(name); }
+    template<class W> W *widget(const QString &name) { return window.findChild<W *>(name); }
+    template<class W> W *widget(QWidget *inside, const QString &name) { return inside->findChild<W *>(name); }
+
+    void clickTab(int index)
+    {
+        QTabBar *bar = karta()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    // Marks the database open and shows it, as the open command does.
+    void markOpen()
+    {
+        db.databaseLoaded = true;
+        window.EnableDatabaseCommands();
+        window.ShowDatabaseInfo();
+    }
+};
+
+} // namespace trelfin::test

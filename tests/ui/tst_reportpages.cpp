@@ -1,0 +1,218 @@
+#include "mainwindowfixture.h"
+#include "reports/spandialogs.h"
+#include "reports/statementpage.h"
+#include "reports/summarypage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace trelfin;
+
+namespace {
+
+struct Fixture : test::MainWindowFixture
+{
+    Fixture()
+    {
+        SetDefaultGroups(db.header);
+        db.header.ownerName = QStringLiteral("Anna Nowak");
+        db.header.periodCount = 1;
+        db.header.periods[1] = {QStringLiteral("01.01.2004brak"), QStringLiteral("maj")};
+        add(RegisterKind::expenses, "03-05-2004", 100, 1);
+        add(RegisterKind::expenses, "20-05-2004", 300, 2);
+        add(RegisterKind::incomes, "01-05-2004", 1250.5, 0);
+        add(RegisterKind::planned, "10-05-2004", 50, 3);
+        add(RegisterKind::planned, "11-06-2004", 150, 7);
+        add(RegisterKind::planned, "01-05-2004", 500, SettledGroup);
+        markOpen();
+    }
+
+    void add(RegisterKind kind, const char *date, double amount, int group)
+    {
+        db.reg(kind).append(Entry{QString::fromLatin1(date), amount, static_cast<std::uint8_t>(group), QString()});
+    }
+
+    QString field(const char *name) { return widget<QLineEdit>(name)->text(); }
+    QString caption(const char *name) { return widget<QLabel>(name)->text(); }
+
+    QStringList gridRow(const char *grid, int row)
+    {
+        const auto *g = widget<QTableWidget>(grid);
+        QStringList cells;
+        for (int c = 0; c < g->columnCount(); ++c)
+            cells.append(g->item(row, c) ? g->item(row, c)->text() : QString());
+        return cells;
+    }
+
+    // Types into a page's date dialog and closes it, as the user does after pressing its button.
+    void chooseSpan(GroupSummaryPage *page, SpanKind kind, const QString &od, const QString &dod = QString())
+    {
+        SpanDialog *dialog = page->spanDialog(kind);
+        auto *first = dialog->findChild<QLineEdit *>(QStringLiteral("od"));
+        first->selectAll();
+        QTest::keyClicks(first, od);
+        if (auto *second = dialog->findChild<QLineEdit *>(QStringLiteral("dod"))) {
+            second->selectAll();
+            QTest::keyClicks(second, dod);
+        }
+        page->applySpanDialog(kind);
+    }
+};
+
+} // namespace
+
+class TestReportPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    void balancePageInPolishFormat()
+    {
+        Fixture f;
+        f.clickTab(Tmain::BalanceTab);
+        QCOMPARE(f.field("btoday"), QStringLiteral("12.05.2004 "));
+        QCOMPARE(f.field("bokres"), QStringLiteral("maj"));
+        QCOMPARE(f.field("bprzychod"), QStringLiteral("1250,50"));
+        QCOMPARE(f.field("brozchod"), QStringLiteral("400,00"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 03-05-2004 do 20-05-2004"));
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Całkowity"));
+        QCOMPARE(f.gridRow("bilans", 0), QStringList({"ŻYWNOŚĆ   ", "1", "100,00", "25,0000"}));
+        QCOMPARE(f.gridRow("bilans", 1), QStringList({"ODZIEŻ    ", "1", "300,00", "75,0000"}));
+        QCOMPARE(f.gridRow("bilans", 29), QStringList({"INNE15", "0", "", ""}));
+
+        // "Rosnąco" lists the largest sum first, "Malejąco" the smallest.
+        f.widget<QRadioButton>("Rosnaco")->click();
+        QCOMPARE(f.gridRow("bilans", 0).first(), QStringLiteral("ODZIEŻ    "));
+        f.widget<QRadioButton>("Malejaco")->click();
+        QCOMPARE(f.gridRow("bilans", 29), QStringList({"ODZIEŻ    ", "1", "300,00", "75,0000"}));
+        QCOMPARE(f.gridRow("bilans", 0), QStringList({"KOSMETYKI ", "0", "", ""}));
+    }
+
+    void balanceDateDialogs()
+    {
+        Fixture f;
+        f.clickTab(Tmain::BalanceTab);
+        GroupSummaryPage *page = f.window.balancePage();
+
+        f.chooseSpan(page, SpanKind::month, QStringLiteral("052004"));
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-05-2004 do 31-05-2004"));
+        QCOMPARE(f.db.pendingAction, std::uint8_t(7));
+
+        f.chooseSpan(page, SpanKind::span, QStringLiteral("20052004"), QStringLiteral("04052004"));
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Na dany okres"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 04-05-2004 do 20-05-2004"));
+        QCOMPARE(f.field("brozchod"), QStringLiteral("300,00"));
+        QCOMPARE(f.field("bprzychod"), QStringLiteral("0,00"));
+        QCOMPARE(f.gridRow("bilans", 1), QStringList({"ODZIEŻ    ", "1", "300,00", "100,0000"}));
+        QCOMPARE(f.gridRow("bilans", 0), QStringList({"ŻYWNOŚĆ   ", "0", "", ""}));
+
+        // A year left blank gives a balance for today only.
+        f.chooseSpan(page, SpanKind::year, QString());
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Roczny"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 12-05-2004 do 12-05-2004"));
+        QCOMPARE(f.field("brozchod"), QStringLiteral("0,00"));
+        QCOMPARE(f.gridRow("bilans", 0), QStringList({"ŻYWNOŚĆ   ", "", "", ""}));
+
+        QTest::mouseClick(f.widget<QPushButton>(page, "calkowity"), Qt::LeftButton);
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Całkowity"));
+        QCOMPARE(f.field("brozchod"), QStringLiteral("400,00"));
+    }
+
+    // The caption of a dated page recomputed on entry names the span it shows, even after the
+    // other page's buttons left another code behind.
+    void captionFollowsTheSpanShown()
+    {
+        Fixture f;
+        f.clickTab(Tmain::BalanceTab);
+        f.chooseSpan(f.window.balancePage(), SpanKind::month, QStringLiteral("052004"));
+        f.clickTab(Tmain::ForecastTab);
+        f.chooseSpan(f.window.forecastPage(), SpanKind::year, QStringLiteral("2004"));
+        QCOMPARE(f.db.pendingAction, std::uint8_t(6));
+        f.clickTab(Tmain::BalanceTab);
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-05-2004 do 31-05-2004"));
+    }
+
+    void forecastPage()
+    {
+        Fixture f;
+        f.clickTab(Tmain::ForecastTab);
+        QCOMPARE(f.field("ptoday"), QStringLiteral("12.05.2004 "));
+        QCOMPARE(f.field("pokres"), QStringLiteral("maj"));
+        QCOMPARE(f.caption("typprognozy"), QStringLiteral("Całkowita"));
+        QCOMPARE(f.field("prozchod"), QStringLiteral("200,00"));
+        QCOMPARE(f.field("pdata"), QStringLiteral("Od 10-05-2004 do 11-06-2004"));
+        QCOMPARE(f.gridRow("prognoza", 2), QStringList({"KOSMETYKI ", "1", "50,00", "25,0000"}));
+        QCOMPARE(f.gridRow("prognoza", 6), QStringList({"TV/RTV    ", "1", "150,00", "75,0000"}));
+
+        f.widget<QRadioButton>("rosnacop")->click();
+        QCOMPARE(f.gridRow("prognoza", 0).first(), QStringLiteral("TV/RTV    "));
+
+        f.chooseSpan(f.window.forecastPage(), SpanKind::month, QStringLiteral("062004"));
+        QCOMPARE(f.caption("typprognozy"), QStringLiteral("Miesięczna"));
+        QCOMPARE(f.field("prozchod"), QStringLiteral("150,00"));
+        QCOMPARE(f.field("pdata"), QStringLiteral("Od 01-06-2004 do 31-06-2004"));
+    }
+
+    void statementPage()
+    {
+        Fixture f;
+        f.add(RegisterKind::bankAccount, "01-05-2004", 1000, 1);
+        f.add(RegisterKind::bankAccount, "02-05-2004", 310, 2);
+        f.clickTab(Tmain::StatementTab);
+        QCOMPARE(f.field("stanuzytkownik"), QStringLiteral("Anna Nowak"));
+        QCOMPARE(f.field("stanokres"), QStringLiteral("maj"));
+        QCOMPARE(f.gridRow("stankonta", 0),
+                 QStringList({QStringLiteral("A. Przychód").leftJustified(53), "1250,50", "1"}));
+        QCOMPARE(f.gridRow("stankonta", 1).mid(1), QStringList({"100,00", "1"}));     // 20-05 is after today
+        QCOMPARE(f.gridRow("stankonta", 2).mid(1), QStringList({"1150,50", "n.d."}));
+        QCOMPARE(f.gridRow("stankonta", 5).mid(1), QStringList({"50,00", "1"}));
+        QCOMPARE(f.gridRow("stankonta", 10).mid(1), QStringList({"", ""}));
+        QCOMPARE(f.gridRow("stankonta", 12).mid(1), QStringList({"310,00", "1"}));
+        QCOMPARE(f.gridRow("stankonta", 17).mid(1), QStringList({"690,00", "n.d."}));
+
+        // A new day typed and Enter recompute the statement.
+        auto *day = f.widget<QLineEdit>("stannadzien");
+        day->setFocus();
+        day->selectAll();
+        QTest::keyClicks(day, QStringLiteral("31122004"));
+        QTest::keyClick(day, Qt::Key_Return);
+        QCOMPARE(f.gridRow("stankonta", 1).mid(1), QStringList({"400,00", "2"}));
+        QCOMPARE(f.gridRow("stankonta", 5).mid(1), QStringList({"200,00", "2"}));
+
+        // A half-typed day makes every sum and count zero.
+        day->selectAll();
+        QTest::keyClicks(day, QStringLiteral("3112"));
+        QTest::mouseClick(f.widget<QPushButton>("odswiez"), Qt::LeftButton);
+        QCOMPARE(f.gridRow("stankonta", 0).mid(1), QStringList({"0,00", "0"}));
+        QCOMPARE(f.gridRow("stankonta", 17).mid(1), QStringList({"0,00", "n.d."}));
+    }
+
+    void spanDialogTexts()
+    {
+        const QList<std::pair<SpanDialog *, QString>> dialogs = {
+            {new Tbrokd, "Podaj datę bilansu"}, {new Tbmiesiacd, "Podaj datę bilansu"},
+            {new Tbokresd, "Podaj okres bilansu"}, {new Tprokd, "Podaj datę prognozy"},
+            {new Tpmiesiacd, "Podaj datę prognozy"}, {new Tpokresd, "Podaj okres prognozy"},
+        };
+        for (const auto &[dialog, title] : dialogs) {
+            QCOMPARE(dialog->windowTitle(), title);
+            QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("SpeedButton51"))->text(), QStringLiteral("&OK"));
+            // Enter in an edit closes the dialog.
+            dialog->show();
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("od")), Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+            delete dialog;
+        }
+    }
+};
+
+QTEST_MAIN(TestReportPages)
+#include "tst_reportpages.moc"
