@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace trelfin {
 
 namespace {
@@ -15,16 +18,25 @@ const QString kReadTitle = QStringLiteral("Błąd podczas odczytu pliku");
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &sink)
 {
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written)
+    int shortWriteError = 0;
+    // Unbuffered, so that a short or failed write shows in write()'s count: Qt 6.4's QSaveFile
+    // commits a truncated file when the failure only happens while its buffer is flushed.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (written) {
+        errno = 0;
         written = file.write(bytes) == bytes.size();
+        shortWriteError = errno;
+    }
     if (written)
-        written = file.commit(); // also reports a failed flush of the buffered bytes
+        written = file.commit();
     if (written)
         return true;
 
-    const QString reason = file.errorString();
-    file.cancelWriting(); // drops the temporary file of a write that failed before the commit
+    // A short write leaves no error in the file object; the system's reason is still in errno.
+    QString reason = file.error() != QFileDevice::NoError ? file.errorString()
+                   : shortWriteError != 0                 ? QString::fromLocal8Bit(std::strerror(shortWriteError))
+                                                          : QStringLiteral("Nie udało się zapisać całego pliku.");
+    file.cancelWriting(); // the temporary file goes; the previous file stays as it was
     sink.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(path)),
                          reason, kWriteTitle);
     return false;
