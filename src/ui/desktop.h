@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QDialog;
+
 namespace trelfin {
 
 // What a file-open or file-save dialog is asked for. `filter` lists pairs of a description and a
@@ -29,7 +31,7 @@ public:
     // The information box: two lines and a caption, one button.
     void ShowInformation(const QString &line1, const QString &line2, const QString &title) override = 0;
     // The question box: true only when the user pressed "Tak".
-    virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title) = 0;
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override = 0;
     // The desktop's own plain message box, for the few messages that do not use the two above.
     virtual void ShowPlainMessage(const QString &text) = 0;
 
@@ -41,6 +43,10 @@ public:
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() const = 0;
+
+    // Shows one of the program's own windows modally and returns its result code. Tests answer
+    // the window from a script instead.
+    virtual int execDialog(QDialog &dialog) = 0;
 
     // Asks the desktop to open a document with its default viewer; the program relies on no result.
     virtual void openDocument(const QString &path) = 0;

@@ -94,6 +94,11 @@ QString QtDesktop::clipboardText() const
     return QGuiApplication::clipboard()->text();
 }
 
+int QtDesktop::execDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
 void QtDesktop::openDocument(const QString &path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

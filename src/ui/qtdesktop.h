@@ -27,6 +27,7 @@ public:
     QString chooseDirectory(const QString &title, const QString &startDirectory) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() const override;
+    int execDialog(QDialog &dialog) override;
     void openDocument(const QString &path) override;
     QDate today() const override;
 

@@ -2,10 +2,13 @@
 
 #include "desktop.h"
 
+#include <QDialog>
 #include <QList>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace trelfin::test {
 
@@ -25,6 +28,12 @@ public:
 
     // Answers to the next questions, in order; when none is left a question is answered "Nie".
     QQueue<bool> answers;
+    // What the user does in the program's next windows, in order: each script gets the window
+    // shown (not modal) and may fill it and press its buttons. A window still open after its
+    // script (or with no script left) is closed as by its frame.
+    QQueue<std::function<void(QDialog &)>> dialogScripts;
+    QStringList shownDialogs;
+
     // Files the next file dialogs choose, in order; an empty text (or none left) cancels.
     QQueue<QString> fileChoices;
     QQueue<QString> directoryChoices;
@@ -54,6 +63,19 @@ public:
     }
     void setClipboardText(const QString &text) override { clipboard = text; }
     QString clipboardText() const override { return clipboard; }
+    int execDialog(QDialog &dialog) override
+    {
+        shownDialogs.append(dialog.objectName());
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (!dialogScripts.isEmpty())
+            dialogScripts.dequeue()(dialog);
+        if (dialog.isVisible())
+            dialog.close();
+        if (dialog.isVisible()) // a window that refuses to close: the script left it unanswered
+            dialog.hide();
+        return dialog.result();
+    }
     void openDocument(const QString &path) override { openedDocuments.append(path); }
     QDate today() const override { return day; }
 

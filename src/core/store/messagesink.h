@@ -5,12 +5,21 @@
 namespace trelfin {
 
 // Where core operations send the messages they show the user: (line 1, line 2, title), as the
-// information box shows them. The desktop implements it; tests record the messages.
+// information box shows them, and the yes/no questions they ask. The desktop implements it;
+// tests record the messages and script the answers.
 class MessageSink
 {
 public:
     virtual ~MessageSink() = default;
     virtual void ShowInformation(const QString &line1, const QString &line2, const QString &title) = 0;
+    // True only when the user answered "Tak". A sink that cannot ask answers "Nie".
+    virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title)
+    {
+        Q_UNUSED(line1);
+        Q_UNUSED(line2);
+        Q_UNUSED(title);
+        return false;
+    }
 };
 
 } // namespace trelfin

@@ -5,7 +5,13 @@
 #include "hints.h"
 #include "store/database.h"
 #include "store/helpers.h"
+#include "registerpage.h"
 #include "reports/statementpage.h"
+#include "store/databasefiles.h"
+#include "store/databaseops.h"
+#include "store/optionswindow.h"
+#include "store/passwordwindows.h"
+#include "store/sidefiles.h"
 #include "reports/summarypage.h"
 
 #include <QAction>
@@ -13,6 +19,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -165,6 +172,14 @@ void Tmain::createActions()
     m_actHelp = action(QStringLiteral("actionHelp"), QStringLiteral("&Pomoc"), QKeySequence(Qt::Key_F1));
     m_actAbout = action(QStringLiteral("actionAbout"), QStringLiteral("O prog&ramie"));
 
+    connect(m_actNew, &QAction::triggered, this, &Tmain::nowa1Click);
+    connect(m_actOpen, &QAction::triggered, this, [this] { otworz2Click(); });
+    connect(m_actSave, &QAction::triggered, this, &Tmain::zapisz6Click);
+    connect(m_actSaveAs, &QAction::triggered, this, &Tmain::Zapiszjako1Click);
+    connect(m_actClose, &QAction::triggered, this, &Tmain::zamknij3Click);
+    connect(m_actLock, &QAction::triggered, this, &Tmain::blokuj8Click);
+    connect(m_actOptions, &QAction::triggered, this, &Tmain::opcje4Click);
+    connect(m_actSelectAll, &QAction::triggered, this, &Tmain::selectAllOnPage);
     connect(m_actQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_actHelp, &QAction::triggered, this, &Tmain::showHelp);
     connect(m_actAbout, &QAction::triggered, this, &Tmain::showAbout);
@@ -246,21 +261,16 @@ void Tmain::createPages()
     attachPopupMenu(m_statementPage->grid());
     m_karta->addTab(m_balancePage, kPageCaptions[BalanceTab]);
     m_karta->addTab(m_statementPage, kPageCaptions[StatementTab]);
-    m_karta->addTab(createRegisterPage(QStringLiteral("Rtab"), QStringLiteral("ilosc_r"),
-                                       QStringLiteral("Ilość pozycji w tabeli wydatków")),
-                    kPageCaptions[ExpensesTab]);
-    m_karta->addTab(createRegisterPage(QStringLiteral("ptab"), QStringLiteral("ilosc_p"),
-                                       QStringLiteral("Ilość pozycji w tabeli przychodów")),
-                    kPageCaptions[IncomesTab]);
-    m_karta->addTab(createRegisterPage(QStringLiteral("dtab"), QStringLiteral("ilosc_d"),
-                                       QStringLiteral("Ilość pozycji w tabeli długów / pożyczek")),
-                    kPageCaptions[DebtsTab]);
-    m_karta->addTab(createRegisterPage(QStringLiteral("ltab"), QStringLiteral("ilosc_l"),
-                                       QStringLiteral("Ilość pozycji w tabeli planowanych wydatków")),
-                    kPageCaptions[PlannedTab]);
-    m_karta->addTab(createRegisterPage(QStringLiteral("ktab"), QStringLiteral("ilosc_k"),
-                                       QStringLiteral("Ilość pozycji w tabeli konto bankowe")),
-                    kPageCaptions[BankAccountTab]);
+    for (int i = 0; i < RegisterCount; ++i) {
+        auto *page = new RegisterPage(m_db, static_cast<RegisterKind>(i));
+        m_registerPages[i] = page;
+        attachPopupMenu(page->grid());
+        connect(page, &RegisterPage::commandRequested, this, [this](RegisterCommand command) {
+            if (command == RegisterCommand::help)
+                showHelp();
+        });
+        m_karta->addTab(page, kPageCaptions[FirstRegisterPage + i]);
+    }
     m_karta->addTab(m_forecastPage, kPageCaptions[ForecastTab]);
     m_karta->addTab(createChartsPage(), kPageCaptions[ChartsTab]);
     setCentralWidget(m_karta);
@@ -302,21 +312,28 @@ QWidget *Tmain::createMainMenuPage()
         buttons->addWidget(b);
         return b;
     };
-    add(QStringLiteral("nowabaza"), QStringLiteral(" Nowa baza   "), QStringLiteral("Tworzy nową bazę"));
-    add(QStringLiteral("otworzbaze"), QStringLiteral("Otwórz bazę "), QStringLiteral("Otwiera isniejącą bazę"));
-    add(QStringLiteral("zapiszbaze"), QStringLiteral("Zapisz bazę  "), QStringLiteral("Zapisuje edytowaną bazę"));
-    add(QStringLiteral("zamknijbaze"), QStringLiteral(" Zamknij bazę"), QStringLiteral("Zamyka edytowaną bazę"));
-    add(QStringLiteral("blokuj"), QStringLiteral("   Blokuj         "),
+    QPushButton *newDb = add(QStringLiteral("nowabaza"), QStringLiteral(" Nowa baza   "), QStringLiteral("Tworzy nową bazę"));
+    QPushButton *openDb = add(QStringLiteral("otworzbaze"), QStringLiteral("Otwórz bazę "), QStringLiteral("Otwiera isniejącą bazę"));
+    QPushButton *saveDb = add(QStringLiteral("zapiszbaze"), QStringLiteral("Zapisz bazę  "), QStringLiteral("Zapisuje edytowaną bazę"));
+    QPushButton *closeDb = add(QStringLiteral("zamknijbaze"), QStringLiteral(" Zamknij bazę"), QStringLiteral("Zamyka edytowaną bazę"));
+    QPushButton *lock = add(QStringLiteral("blokuj"), QStringLiteral("   Blokuj         "),
         QStringLiteral("Blokuje hasłem dostęp do programu pod Twoją nieobecność"));
-    add(QStringLiteral("opcje"), QStringLiteral("   Opcje          "),
+    QPushButton *options = add(QStringLiteral("opcje"), QStringLiteral("   Opcje          "),
         QStringLiteral("Ustawienie opcji otwartej bazy. Dodawanie / usuwanie okresów księgowych"));
     QPushButton *help = add(QStringLiteral("pomoc"), QStringLiteral("   Pomoc         "),
                             QStringLiteral("Pomoc programu TrelFIN"));
     QPushButton *quit = add(QStringLiteral("wyjscie"), QStringLiteral("  Wyjście       "),
                             QStringLiteral("Kończy pracę programu"));
     buttons->addStretch();
+    connect(newDb, &QPushButton::clicked, this, &Tmain::nowa1Click);
+    connect(openDb, &QPushButton::clicked, this, [this] { otworz2Click(); });
+    connect(saveDb, &QPushButton::clicked, this, &Tmain::zapisz6Click);
+    connect(closeDb, &QPushButton::clicked, this, &Tmain::zamknij3Click);
+    connect(lock, &QPushButton::clicked, this, &Tmain::blokuj8Click);
+    connect(options, &QPushButton::clicked, this, &Tmain::opcje4Click);
     connect(help, &QPushButton::clicked, this, &Tmain::showHelp);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_biezacyokres, &QComboBox::activated, this, &Tmain::biezacyokresChange);
 
     auto *infoColumn = new QVBoxLayout;
     infoColumn->addWidget(info);
@@ -324,36 +341,6 @@ QWidget *Tmain::createMainMenuPage()
     auto *layout = new QHBoxLayout(page);
     layout->addLayout(infoColumn, 1);
     layout->addLayout(buttons);
-    return page;
-}
-
-QWidget *Tmain::createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint)
-{
-    const int index = static_cast<int>(m_karta->count()) - FirstRegisterPage;
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("page_") + gridName);
-    auto *layout = new QVBoxLayout(page);
-
-    auto *grid = new QTableView(page);
-    grid->setObjectName(gridName);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->verticalHeader()->hide();
-    attachPopupMenu(grid);
-    layout->addWidget(grid, 1);
-
-    auto *countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral("Ilość danych"), page));
-    QLineEdit *count = readOnlyField(page, countName);
-    count->setMaximumWidth(80);
-    setHint(count, countHint);
-    countRow->addWidget(count);
-    countRow->addStretch();
-    layout->addLayout(countRow);
-
-    m_grids[index] = grid;
-    m_counts[index] = count;
     return page;
 }
 
@@ -411,11 +398,6 @@ void Tmain::initialiseState()
     m_statusDate->setText(FormatDotDate(today) + u' ');
     for (QComboBox *list : m_colourLists)
         list->setCurrentIndex(0);
-    for (QTableView *grid : m_grids) {
-        grid->horizontalHeader()->setDefaultSectionSize(60);
-        grid->verticalHeader()->setDefaultSectionSize(15);
-        grid->hide();
-    }
     DisableDatabaseCommands();
     ClearDatabaseInfo();
     m_actInsert->setEnabled(true);
@@ -469,7 +451,7 @@ void Tmain::ShowDatabaseInfo()
     // The bank account's count is written by the grid refresh.
     for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned,
                               RegisterKind::debts})
-        m_counts[static_cast<int>(kind)]->setText(QString::number(m_db.reg(kind).count()));
+        registerPage(kind)->countField()->setText(QString::number(m_db.reg(kind).count()));
 }
 
 void Tmain::ClearDatabaseInfo()
@@ -482,8 +464,8 @@ void Tmain::ClearDatabaseInfo()
         const QSignalBlocker block(m_biezacyokres);
         m_biezacyokres->clear();
     }
-    for (QTableView *grid : m_grids)
-        grid->hide();
+    for (RegisterPage *page : m_registerPages)
+        page->clear();
 }
 
 void Tmain::selectPage(int index)
@@ -614,10 +596,9 @@ void Tmain::preparePopupMenu()
     m_popupSelectAll->setEnabled(selectAll);
 }
 
-void Tmain::ClosePeriod(int fileNumber)
+bool Tmain::ClosePeriod(int fileNumber)
 {
-    // Saving a period arrives with the database files; until then there is nothing to save.
-    Q_UNUSED(fileNumber);
+    return trelfin::ClosePeriod(m_db, fileNumber, m_desktop, m_desktop);
 }
 
 void Tmain::closeEvent(QCloseEvent *event)
@@ -627,8 +608,300 @@ void Tmain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    ClosePeriod(m_db.currentPeriod - 1);
+    // A period that could not be saved keeps the program running, so nothing is lost.
+    if (m_db.databaseLoaded && !ClosePeriod(m_db.currentPeriod - 1)) {
+        event->ignore();
+        return;
+    }
     event->accept();
+}
+
+void Tmain::RefreshRegisterGrids()
+{
+    for (RegisterPage *page : m_registerPages)
+        page->refresh();
+}
+
+void Tmain::checkDueEntries()
+{
+    // Due planned entries are offered here once reminders exist.
+}
+
+void Tmain::checkDueNotes()
+{
+    // Due notes are shown here once notes exist.
+}
+
+void Tmain::fillRecurringWindows()
+{
+    // The recurring-items windows take their rows from the period here once they exist.
+}
+
+void Tmain::clearUndo()
+{
+    // The undo buffer is emptied here once undo exists: a snapshot never outlives its period.
+}
+
+void Tmain::leaveDatabase()
+{
+    m_db.databaseLoaded = false;
+    setStatusText(kStartStatus);
+    ClearDatabaseInfo();
+    DisableDatabaseCommands();
+    selectPage(MainMenuTab);
+}
+
+Topcjebazy *Tmain::optionsWindow()
+{
+    if (!m_options) {
+        m_options = new Topcjebazy(m_db, m_desktop, this);
+        connect(m_options, &Topcjebazy::helpRequested, this, &Tmain::showHelp);
+        connect(m_options, &Topcjebazy::periodsChanged, this, [this] {
+            clearUndo();
+            RefreshRegisterGrids();
+            ShowDatabaseInfo();
+        });
+    }
+    return m_options;
+}
+
+namespace {
+
+FileDialogRequest saveDatabaseDialog()
+{
+    FileDialogRequest r;
+    r.title = QStringLiteral("Zapisz bazę:");
+    r.filter = QStringLiteral("Pliki programu Trelfin  (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*");
+    r.defaultExtension = QStringLiteral(".tf4");
+    r.defaultFileName = QStringLiteral("beznazwy");
+    r.confirmOverwrite = true;
+    return r;
+}
+
+FileDialogRequest openDatabaseDialog(bool import2000)
+{
+    FileDialogRequest r;
+    r.mustExist = true;
+    if (import2000) {
+        r.title = QStringLiteral("Importuj bazę:");
+        r.filter = QStringLiteral("Pliki programu Trelfin 2000  (*.tfc)|*.tfc");
+        r.defaultExtension = QStringLiteral(".tfc");
+    } else {
+        r.title = QStringLiteral("Otwórz bazę:");
+        r.filter = QStringLiteral(
+            "Pliki programu Trelfin 4LX (*.tf4)|*.tf4|Pliki programu Trelfin 3000 (*.tf3)|*.tf3");
+        r.defaultExtension = QStringLiteral(".tf4");
+    }
+    return r;
+}
+
+} // namespace
+
+void Tmain::nowa1Click()
+{
+    if (m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Baza już istnieje"), QStringLiteral("Zamknij istniejącą bazę"),
+                                  QStringLiteral("Trelfin"));
+        return;
+    }
+    setStatusText(QStringLiteral("Podaj nazwę nowo tworzonej bazy"));
+    const QString path = m_desktop.chooseSaveFile(saveDatabaseDialog());
+    if (path.isEmpty()) {
+        kartaClick();
+        m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), QStringLiteral("Trelfin"));
+        return;
+    }
+    ClearDatabaseInfo();
+    InitialiseNewDatabase(m_db, path, m_desktop);
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    m_db.modified = true;
+    if (!ClosePeriod(0)) {
+        m_db.pendingAction = PendingAction::none;
+        m_db.modified = false;
+        kartaClick();
+        return;
+    }
+    m_db.pendingAction = PendingAction::creatingDatabase;
+    setStatusText(QString());
+    m_desktop.execDialog(*optionsWindow());
+    m_db.pendingAction = PendingAction::none;
+    if (m_db.databaseLoaded) {
+        clearUndo();
+        RefreshRegisterGrids();
+        ShowDatabaseInfo();
+        kartaClick();
+        EnableDatabaseCommands();
+        return;
+    }
+    kartaClick();
+    m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), QStringLiteral("Trelfin"));
+    // Only the files this command wrote go: a file of another version with the same name stays.
+    for (const QString &file : {PeriodFilePath(m_db, 0), DatabaseFilePath(m_db, QStringLiteral(".tf4")),
+                                ShoppingListPath(m_db), NotesPath(m_db)})
+        QFile::remove(file);
+    ClearDatabaseInfo();
+}
+
+void Tmain::otworz2Click(const QString &givenPath)
+{
+    if (m_db.databaseLoaded && m_db.modified && !ClosePeriod(m_db.currentPeriod - 1))
+        return;
+    const bool importing = m_db.pendingAction == PendingAction::importing;
+    const QString path = givenPath.isEmpty() ? m_desktop.chooseOpenFile(openDatabaseDialog(importing)) : givenPath;
+    if (path.isEmpty()) {
+        if (importing)
+            m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    SplitDatabasePath(m_db, path);
+    leaveDatabase();
+    ReadShoppingList(m_db);
+    ReadNotes(m_db);
+    if (!ReadDatabaseRecord(m_db, m_desktop))
+        return;
+    if (m_db.pendingAction != PendingAction::importing) {
+        m_db.pendingAction = PendingAction::none;
+        LoadPeriod(m_db, 0, m_desktop);
+    }
+    if (m_db.pendingAction == PendingAction::readFailed || m_db.pendingAction == PendingAction::importing) {
+        m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    EnableDatabaseCommands();
+    if (!m_db.header.password.isEmpty()) {
+        m_db.enteredPassword.clear();
+        if (!m_passwordPrompt)
+            m_passwordPrompt = new Tpodajhaslo(m_db, this);
+        m_desktop.execDialog(*m_passwordPrompt);
+        if (m_db.enteredPassword != m_db.header.password) {
+            m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
+                                      QStringLiteral("!!! UWAGA !!!"));
+            DisableDatabaseCommands();
+            m_db.databaseLoaded = false;
+            ClearDatabaseInfo();
+            return;
+        }
+    }
+    m_db.currentPeriod = 1;
+    checkDueEntries();
+    checkDueNotes();
+    RefreshRegisterGrids();
+    fillRecurringWindows();
+    m_db.databaseLoaded = true;
+    ShowDatabaseInfo();
+    clearUndo();
+    kartaClick();
+}
+
+void Tmain::zapisz6Click()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), QStringLiteral("Trelfin"));
+        return;
+    }
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    ClosePeriod(m_db.currentPeriod - 1);
+    m_db.pendingAction = PendingAction::none;
+    ShowDatabaseInfo();
+}
+
+void Tmain::Zapiszjako1Click()
+{
+    if (!m_db.databaseLoaded)
+        return;
+    const QString path = m_desktop.chooseSaveFile(saveDatabaseDialog());
+    if (path.isEmpty())
+        return;
+    m_db.saveWithoutAsking = true;
+    m_db.modified = true;
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    const bool copied = ClosePeriod(m_db.currentPeriod - 1) && CopyDatabase(m_db, path, m_desktop, m_desktop);
+    m_db.pendingAction = PendingAction::none;
+    m_db.saveWithoutAsking = false;
+    RefreshRegisterGrids();
+    ShowDatabaseInfo();
+    if (copied)
+        m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(),
+                                  QStringLiteral("Trelfin"));
+}
+
+void Tmain::zamknij3Click()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak bazy danych"), QString(), QStringLiteral("Trelfin"));
+        return;
+    }
+    if (!m_desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy")))
+        return;
+    // A period that could not be saved keeps the database open, so nothing is lost.
+    if (!ClosePeriod(m_db.currentPeriod - 1))
+        return;
+    leaveDatabase();
+}
+
+void Tmain::opcje4Click()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), QStringLiteral("Trelfin"));
+        return;
+    }
+    m_desktop.execDialog(*optionsWindow());
+    if (m_db.pendingAction == PendingAction::deleteConfirmed) {
+        m_db.pendingAction = PendingAction::none;
+        leaveDatabase();
+        m_desktop.ShowInformation(QStringLiteral("Usunięto bazę danych"),
+                                  QStringLiteral("Wszystkie pliki bazy zostały skasowane"), QStringLiteral("Trelfin"));
+        return;
+    }
+    m_db.databaseLoaded = true;
+    ShowDatabaseInfo();
+    RefreshRegisterGrids();
+}
+
+void Tmain::blokuj8Click()
+{
+    m_db.enteredPassword.clear();
+    if (!m_lockPassword)
+        m_lockPassword = new Tpodaniehasla(m_db, m_desktop, this);
+    m_lockPassword->setWindowTitle(QStringLiteral("Blokowanie programu"));
+    m_desktop.execDialog(*m_lockPassword);
+    if (m_db.enteredPassword.isEmpty())
+        return;
+    if (!m_lockWindow)
+        m_lockWindow = new Tdialogblokujacy(m_db, m_desktop, this);
+    hide();
+    m_desktop.execDialog(*m_lockWindow);
+    show();
+}
+
+void Tmain::biezacyokresChange(int index)
+{
+    const int period = index + 1;
+    if (!m_db.databaseLoaded || period == m_db.currentPeriod)
+        return;
+    if (!ClosePeriod(m_db.currentPeriod - 1)) {
+        ShowDatabaseInfo(); // the list shows the period still in memory
+        return;
+    }
+    m_db.currentPeriod = period;
+    LoadPeriod(m_db, period - 1, m_desktop);
+    clearUndo();
+    checkDueEntries();
+    RefreshRegisterGrids();
+    ShowDatabaseInfo();
+}
+
+void Tmain::selectAllOnPage()
+{
+    const int page = m_karta->currentIndex();
+    if (page == BalanceTab)
+        m_balancePage->grid()->selectAll();
+    else if (page == StatementTab)
+        m_statementPage->grid()->selectAll();
+    else if (page == ForecastTab)
+        m_forecastPage->grid()->selectAll();
+    else if (const auto kind = registerForPage(page))
+        registerPage(*kind)->selectAll();
 }
 
 void Tmain::showHelp()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/database.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -15,9 +17,13 @@ class QTableView;
 
 namespace trelfin {
 
-class Database;
 class Desktop;
 class AboutBox;
+class RegisterPage;
+class Tdialogblokujacy;
+class Topcjebazy;
+class Tpodajhaslo;
+class Tpodaniehasla;
 class GroupSummaryPage;
 class StatementPage;
 
@@ -55,8 +61,30 @@ public:
     // step with the page shown, and refuses every page but "Główne menu" without a database.
     void kartaClick();
 
-    // Closes the current period, saving it as period file `fileNumber` (0-based).
-    void ClosePeriod(int fileNumber);
+    // Closes the current period, saving it as period file `fileNumber` (0-based) when it was
+    // modified (after asking, unless a save command said not to). False when a file could not be
+    // written: the changes are then still in memory and the command must not go on.
+    bool ClosePeriod(int fileNumber);
+
+    // Rebuilds the five register grids and their count fields from the current period.
+    void RefreshRegisterGrids();
+
+    // The database commands of the "Plik" menu and the "Główne menu" buttons.
+    void nowa1Click();
+    // Opens a database: `path` when given (from the command line), else the one the user chooses.
+    void otworz2Click(const QString &path = QString());
+    void zapisz6Click();
+    void Zapiszjako1Click();
+    void zamknij3Click();
+    void opcje4Click();
+    void blokuj8Click();
+    // Switches to period `index` + 1 of the list on "Główne menu".
+    void biezacyokresChange(int index);
+
+    // "Zaznacz wszystko" on the page shown.
+    void selectAllOnPage();
+
+    RegisterPage *registerPage(RegisterKind kind) const { return m_registerPages[static_cast<int>(kind)]; }
 
     // Shows page `index` without running the page-change handler.
     void selectPage(int index);
@@ -90,7 +118,14 @@ private:
     void createStatusBar();
     void createPages();
     QWidget *createMainMenuPage();
-    QWidget *createRegisterPage(const QString &gridName, const QString &countName, const QString &countHint);
+    void leaveDatabase();
+    Topcjebazy *optionsWindow();
+
+    // Steps of opening a database and changing periods that other features fill in.
+    void checkDueEntries();
+    void checkDueNotes();
+    void fillRecurringWindows();
+    void clearUndo();
     void attachPopupMenu(QWidget *grid);
     QWidget *createChartsPage();
     void initialiseState();
@@ -156,8 +191,7 @@ private:
     QLineEdit *m_ostatniwpis = nullptr;
 
     // Register pages: grids and count fields, in register order.
-    std::array<QTableView *, 5> m_grids{};
-    std::array<QLineEdit *, 5> m_counts{};
+    std::array<RegisterPage *, RegisterCount> m_registerPages{};
 
     // Report pages.
     GroupSummaryPage *m_balancePage = nullptr;
@@ -174,6 +208,10 @@ private:
     std::array<QComboBox *, 5> m_colourLists{};
 
     AboutBox *m_about = nullptr;
+    Topcjebazy *m_options = nullptr;
+    Tpodajhaslo *m_passwordPrompt = nullptr;
+    Tpodaniehasla *m_lockPassword = nullptr;
+    Tdialogblokujacy *m_lockWindow = nullptr;
 };
 
 } // namespace trelfin

@@ -1,0 +1,156 @@
+#include "databaseops.h"
+
+#include "clock.h"
+#include "database.h"
+#include "databasefiles.h"
+#include "filewriter.h"
+#include "helpers.h"
+#include "messagesink.h"
+#include "sidefiles.h"
+
+#include <QFile>
+#include <QLocale>
+
+namespace trelfin {
+
+namespace {
+
+bool removeIfPresent(const QString &path, MessageSink &sink)
+{
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return true;
+    ReportRemoveFailure(path, file.errorString(), sink);
+    return false;
+}
+
+PeriodInfo newPeriod(const QDate &today)
+{
+    return {FormatDotDate(today) + QStringLiteral("brak"), PeriodNameFor(today)};
+}
+
+} // namespace
+
+QString PeriodNameFor(const QDate &day)
+{
+    return QLocale().standaloneMonthName(day.month(), QLocale::LongFormat);
+}
+
+bool ClosePeriod(Database &db, int k, const Clock &clock, MessageSink &sink)
+{
+    if (!db.modified)
+        return true;
+    db.modified = false;
+    const bool save = db.saveWithoutAsking || db.pendingAction == PendingAction::saveWithoutQuestion
+        || sink.AskQuestion(QStringLiteral("Czy zapisać zmiany w edytowanym okresie ?"), QString(),
+                            QStringLiteral("Zamknięcie okresu"));
+    if (!save)
+        return true;
+    if (SavePeriodFiles(db, k, clock, sink))
+        return true;
+    db.modified = true;
+    return false;
+}
+
+void InitialiseNewDatabase(Database &db, const QString &path, const Clock &clock)
+{
+    const QDate today = clock.today();
+    SplitDatabasePath(db, path);
+    DatabaseHeader &h = db.header;
+    h = DatabaseHeader();
+    SetDefaultGroups(h);
+    h.ownerName = QStringLiteral("Anonimowy");
+    h.otherData = QStringLiteral("brak");
+    h.confirmDeletes = 1;
+    h.createdDate = FormatDotDate(today);
+    h.lastSaveDate = QStringLiteral("Brak");
+    h.periodCount = 1;
+    h.password.clear();
+    h.periods[1] = newPeriod(today);
+    h.periods[1].periodDates = h.periods[1].firstWriteDate() + FormatDotDate(today);
+    db.currentPeriod = 1;
+    db.selectedPeriod = 1;
+    // Nothing of a database open earlier in this run may reach the new one.
+    db.clearPeriodData();
+    db.clearSideData();
+    db.oldFormatPending = false;
+}
+
+bool AppendPeriod(Database &db, const Clock &clock)
+{
+    if (db.header.periodCount >= MaxPeriods)
+        return false;
+    ++db.header.periodCount;
+    db.currentPeriod = db.selectedPeriod = db.header.periodCount;
+    db.header.periods[db.currentPeriod] = newPeriod(clock.today());
+    for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned,
+                              RegisterKind::debts})
+        db.reg(kind).entries.clear();
+    return true;
+}
+
+bool RemovePeriod(Database &db, int period, MessageSink &sink)
+{
+    const int count = db.header.periodCount - 1;
+    db.header.periodCount = static_cast<std::uint8_t>(count);
+    if (!removeIfPresent(PeriodFilePath(db, period - 1), sink))
+        return false;
+    for (int s = period; s <= count; ++s) {
+        const QString from = PeriodFilePath(db, s);
+        const QString to = PeriodFilePath(db, s - 1);
+        QFile file(from);
+        if (!file.rename(to)) {
+            sink.ShowInformation(QStringLiteral("Nie można zmienić nazwy pliku ") + from, file.errorString(),
+                                 QStringLiteral("Błąd"));
+            return false;
+        }
+        db.header.periods[s] = db.header.periods[s + 1];
+    }
+    db.header.periods[count + 1] = PeriodInfo();
+    return true;
+}
+
+bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
+{
+    bool ok = true;
+    for (int k = 0; k < db.header.periodCount; ++k)
+        ok = removeIfPresent(PeriodFilePath(db, k), sink) && ok;
+    for (const QString &path : {DatabaseFilePath(db, QStringLiteral(".tf4")), DatabaseFilePath(db, QStringLiteral(".tf3")),
+                                ShoppingListPath(db), NotesPath(db)})
+        ok = removeIfPresent(path, sink) && ok;
+    return ok;
+}
+
+bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, MessageSink &sink)
+{
+    const QString oldDir = db.databaseDir, oldName = db.databaseName, oldExt = db.databaseExt;
+    SplitDatabasePath(db, newPath);
+    const QString newDir = db.databaseDir, newName = db.databaseName, newExt = db.databaseExt;
+    const auto useOld = [&] {
+        db.databaseDir = oldDir;
+        db.databaseName = oldName;
+        db.databaseExt = oldExt;
+    };
+    const auto useNew = [&] {
+        db.databaseDir = newDir;
+        db.databaseName = newName;
+        db.databaseExt = newExt;
+    };
+
+    bool copied = true;
+    for (int p = 1; p <= db.header.periodCount && copied; ++p) {
+        useOld();
+        copied = LoadPeriod(db, p - 1, sink);
+        if (copied) {
+            useNew();
+            copied = SavePeriodFiles(db, p - 1, clock, sink);
+        }
+    }
+    if (!copied)
+        useOld();
+    // The registers in memory become those of the current period again.
+    const bool reloaded = LoadPeriod(db, db.currentPeriod - 1, sink);
+    return copied && reloaded;
+}
+
+} // namespace trelfin

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace trelfin {
+
+class Clock;
+class Database;
+class MessageSink;
+
+// Commands on a database and its periods as far as they concern the data and the files; the
+// windows ask the questions and show the results.
+
+// The period's name for a day: the desktop's long month name in the nominative ("grudzień").
+QString PeriodNameFor(const QDate &day);
+
+// Closes the current period, saving it as period file `k` (0-based) when it was modified: without
+// a question when saveWithoutAsking is set or pendingAction is 1, otherwise after "Czy zapisać
+// zmiany w edytowanym okresie ?" answered "Tak". "Nie" drops nothing from memory and writes
+// nothing. Returns false only when a save was attempted and a file could not be written; the
+// period then stays marked as modified, so that its changes are not silently lost.
+bool ClosePeriod(Database &db, int k, const Clock &clock, MessageSink &sink);
+
+// A new database at `path`, not yet written: the record of a new database (owner "Anonimowy",
+// "brak", today as creation date, "Brak" as last save, one period named after this month, no
+// password, the default groups), empty registers, recurring tables, shopping list and notes.
+void InitialiseNewDatabase(Database &db, const QString &path, const Clock &clock);
+
+// Adds a period after the last and makes it current: it starts with empty expenses, incomes,
+// debts and planned registers and keeps the bank account and both recurring tables of the period
+// that was current. Nothing is written. Returns false (changing nothing) at 100 periods.
+bool AppendPeriod(Database &db, const Clock &clock);
+
+// Removes period `period` (1-based) from the record and its file from the disk: the later
+// periods' files are renamed one number down and their entries in the record moved up.
+// periodCount must be at least 2. Returns false when a file could not be deleted or renamed
+// (after a message naming it); what was done before stays done.
+bool RemovePeriod(Database &db, int period, MessageSink &sink);
+
+// Deletes every file of the open database: its period files, "<name>.tf4", "<name>.tf3", the
+// shopping list and the notes. Files that do not exist are skipped. Returns false when a file
+// that exists could not be deleted (after a message naming it).
+bool DeleteDatabaseFiles(const Database &db, MessageSink &sink);
+
+// Writes the open database under `newPath`: every period is read from the files under the old
+// name and written under the new one, and the current period is read back. When a period cannot
+// be read or a file cannot be written the copy stops, the old name stays in force and the
+// current period is read back from it; returns false then.
+bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, MessageSink &sink);
+
+} // namespace trelfin

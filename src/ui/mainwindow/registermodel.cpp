@@ -1,0 +1,83 @@
+#include "registermodel.h"
+
+#include "store/helpers.h"
+
+namespace trelfin {
+
+RegisterModel::RegisterModel(const Database &db, RegisterKind kind, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_db(db)
+    , m_kind(kind)
+{
+}
+
+int RegisterModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_db.reg(m_kind).count();
+}
+
+int RegisterModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QString RegisterModel::cellText(int row, int column) const
+{
+    const Register &reg = m_db.reg(m_kind);
+    if (row < 0 || row >= reg.count())
+        return QString();
+    const Entry &e = reg.entries.at(row);
+    switch (column) {
+    case 0: return e.date;
+    case 1: return FormatAmount(e.amount);
+    case 2: return m_db.groupColumnText(m_kind, e.group);
+    case 3: return e.description;
+    default: return QString();
+    }
+}
+
+QVariant RegisterModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == 1)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return QVariant();
+}
+
+QStringList RegisterModel::columnTitles(RegisterKind kind)
+{
+    const QString date = QStringLiteral("Data");
+    const QString amount = QStringLiteral("Wartość");
+    const QString description = QStringLiteral("Opis");
+    switch (kind) {
+    case RegisterKind::expenses: return {date, amount, QStringLiteral("Grupa"), description};
+    case RegisterKind::incomes: return {date, amount, QStringLiteral("XXXXXXXXXXXXXX"), description};
+    case RegisterKind::debts: return {date, amount, QStringLiteral("Rodzaj"), description};
+    case RegisterKind::planned: return {QStringLiteral("Termin"), amount, QStringLiteral("Grupa"), description};
+    case RegisterKind::bankAccount: return {date, amount, QStringLiteral("Rodzaj operacji"), description};
+    }
+    return {};
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return columnTitles(m_kind).value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void RegisterModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void RegisterModel::rowChanged(int row)
+{
+    emit dataChanged(index(row, 0), index(row, 3));
+}
+
+} // namespace trelfin

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QWidget>
+
+#include <utility>
+
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace trelfin {
+
+class RegisterModel;
+
+// The commands of a register page's button bar (and of Enter, double click and Ins).
+enum class RegisterCommand { edit, add, addMany, remove, find, sort, recurring, settle, toShoppingList, print, help };
+
+// A register page: the grid of one register, its count field and its button bar.
+class RegisterPage : public QWidget
+{
+    Q_OBJECT
+public:
+    RegisterPage(Database &db, RegisterKind kind, QWidget *parent = nullptr);
+
+    RegisterKind kind() const { return m_kind; }
+    QTableView *grid() const { return m_grid; }
+    RegisterModel *model() const { return m_model; }
+    QLineEdit *countField() const { return m_count; }
+    QPushButton *button(RegisterCommand command) const;
+
+    // Rebuilds the grid and the count field from the register; the grid is hidden while the
+    // register is empty.
+    void refresh();
+    // Empties the selection and hides the grid, as with no database open.
+    void clear();
+
+    // The selected rows, top to bottom, 1-based; (0, 0) when nothing is selected.
+    std::pair<int, int> selectedRows() const;
+    void selectAll();
+    // After a row was appended: the new last row becomes the selection, scrolled into view with
+    // at most 22 rows above it.
+    void showNewLastRow();
+
+signals:
+    void commandRequested(trelfin::RegisterCommand command);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void addButton(RegisterCommand command, const QString &name, const QString &caption, const QString &hint);
+
+    Database &m_db;
+    RegisterKind m_kind;
+    RegisterModel *m_model = nullptr;
+    QTableView *m_grid = nullptr;
+    QLineEdit *m_count = nullptr;
+    QList<std::pair<RegisterCommand, QPushButton *>> m_buttons;
+};
+
+} // namespace trelfin

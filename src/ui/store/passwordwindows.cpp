@@ -1,0 +1,164 @@
+#include "passwordwindows.h"
+
+#include "desktop.h"
+#include "store/database.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trelfin {
+
+namespace {
+
+QLineEdit *passwordEdit(QWidget *parent, const QString &name, int maxLength = 32767)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+// A frame without a close button or system menu.
+constexpr Qt::WindowFlags kNoCloseFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+} // namespace
+
+Tpodaniehasla::Tpodaniehasla(Database &db, Desktop &desktop, QWidget *parent)
+    : QDialog(parent)
+    , m_db(db)
+    , m_desktop(desktop)
+    , m_haslo(passwordEdit(this, QStringLiteral("haslo"), 10))
+    , m_haslo2(passwordEdit(this, QStringLiteral("haslo2"), 10))
+{
+    setObjectName(QStringLiteral("podaniehasla"));
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Wpisz hasło i jego potwierdzenie:"), this));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Hasło"), m_haslo);
+    form->addRow(QStringLiteral("Potwierdzenie"), m_haslo2);
+    layout->addLayout(form);
+    auto *row = new QHBoxLayout;
+    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
+    okButton->setDefault(true);
+    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj "));
+    row->addWidget(okButton);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the window cannot be resized
+    connect(okButton, &QPushButton::clicked, this, &Tpodaniehasla::ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tpodaniehasla::showEvent(QShowEvent *event)
+{
+    m_haslo->clear();
+    m_haslo2->clear();
+    m_haslo->setFocus();
+    QDialog::showEvent(event);
+}
+
+void Tpodaniehasla::ok()
+{
+    if (m_haslo->text() != m_haslo2->text()) {
+        m_desktop.ShowPlainMessage(QStringLiteral("   Potwierdzenie nie zgadza się z podanym hasłem   "));
+        return;
+    }
+    m_db.enteredPassword = m_haslo->text().left(Width::password);
+    accept();
+}
+
+Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
+    : QDialog(parent, kNoCloseFrame)
+    , m_db(db)
+    , m_haslo1(passwordEdit(this, QStringLiteral("haslo1")))
+{
+    setObjectName(QStringLiteral("podajhaslo"));
+    setWindowTitle(QStringLiteral("Trelfin"));
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
+    layout->addWidget(m_haslo1);
+    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
+    okButton->setDefault(true);
+    layout->addWidget(okButton, 0, Qt::AlignCenter);
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        m_db.enteredPassword = m_haslo1->text().left(Width::password);
+        accept();
+    });
+}
+
+void Tpodajhaslo::showEvent(QShowEvent *event)
+{
+    m_haslo1->clear();
+    m_haslo1->setFocus();
+    QDialog::showEvent(event);
+}
+
+Tdialogblokujacy::Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent)
+    : QDialog(parent, kNoCloseFrame)
+    , m_db(db)
+    , m_desktop(desktop)
+    , m_haslo1(passwordEdit(this, QStringLiteral("haslo1")))
+{
+    setObjectName(QStringLiteral("dialogblokujacy"));
+    setWindowTitle(QStringLiteral("Trelfin: Program zablokowany"));
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
+    layout->addWidget(m_haslo1);
+    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
+    okButton->setDefault(true);
+    layout->addWidget(okButton, 0, Qt::AlignCenter);
+    connect(okButton, &QPushButton::clicked, this, &Tdialogblokujacy::ok);
+}
+
+bool Tdialogblokujacy::unlocked() const
+{
+    return m_haslo1->text() == m_db.enteredPassword;
+}
+
+void Tdialogblokujacy::ok()
+{
+    if (unlocked())
+        accept();
+    else
+        m_desktop.ShowPlainMessage(QStringLiteral("   Błędne hasło dostępu   "));
+}
+
+void Tdialogblokujacy::reject()
+{
+    // Escape closes dialogs; this one only opens with the password.
+    if (unlocked())
+        QDialog::reject();
+}
+
+void Tdialogblokujacy::showEvent(QShowEvent *event)
+{
+    m_haslo1->clear();
+    m_haslo1->setFocus();
+    QDialog::showEvent(event);
+}
+
+void Tdialogblokujacy::closeEvent(QCloseEvent *event)
+{
+    if (unlocked())
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+} // namespace trelfin
