@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace trelfin {
+
+// A register row as its grid shows it: the date as stored, the amount "0.00", the group or kind
+// name (empty for incomes), the description. `row` is 1-based; a row past the entries gives four
+// empty texts.
+QStringList registerRowCells(const Database &db, RegisterKind kind, int row);
+
+// The clipboard text of rows top..bottom (either order; rows outside the register are left out):
+// one line per row, its four cells joined by tabs, every line ended by a line break.
+QString registerClipboardText(const Database &db, RegisterKind kind, int top, int bottom);
+
+} // namespace trelfin

@@ -1,0 +1,39 @@
+#include "registers/undo.h"
+
+#include <utility>
+
+namespace trelfin {
+
+bool TakeUndoSnapshot(UndoBuffer &undo, const Database &db, int page)
+{
+    const auto kind = registerForPage(page);
+    if (!kind)
+        return false;
+    TakeUndoSnapshot(undo, db, *kind);
+    return true;
+}
+
+void TakeUndoSnapshot(UndoBuffer &undo, const Database &db, RegisterKind kind)
+{
+    undo.kind = kind;
+    undo.period = db.currentPeriod;
+    undo.entries = db.reg(kind).entries;
+    undo.redoNext = false;
+}
+
+std::optional<RegisterKind> UndoOrRedo(UndoBuffer &undo, Database &db)
+{
+    if (!undo.kind || undo.period != db.currentPeriod)
+        return std::nullopt;
+    std::swap(undo.entries, db.reg(*undo.kind).entries);
+    undo.redoNext = !undo.redoNext;
+    db.modified = true;
+    return undo.kind;
+}
+
+void ClearUndo(UndoBuffer &undo)
+{
+    undo = UndoBuffer();
+}
+
+} // namespace trelfin
