@@ -4,6 +4,7 @@
 #include "store/database.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSplashScreen>
 
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
     window.showMaximized();
     splash->finish(&window);
     delete splash;
+
+    // A database named on the command line (or by a file manager) opens as through "Otwórz...".
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.otworz2Click(QFileInfo(arguments.at(1)).absoluteFilePath());
 
     return app.exec();
 }

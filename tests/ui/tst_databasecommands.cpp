@@ -1,0 +1,627 @@
+#include "mainwindowfixture.h"
+#include "mainwindow/registerpage.h"
+#include "store/databasefiles.h"
+#include "store/optionswindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trelfin;
+using test::ScriptedDesktop;
+
+namespace {
+
+using Script = std::function<void(QDialog &)>;
+
+void click(QDialog &dialog, const char *button)
+{
+    auto *b = dialog.findChild<QPushButton *>(QString::fromLatin1(button));
+    QVERIFY2(b, button);
+    b->click();
+}
+
+Script press(const char *button)
+{
+    return [button](QDialog &d) { click(d, button); };
+}
+
+Script typePasswords(const QString &first, const QString &second)
+{
+    return [=](QDialog &d) {
+        QTest::keyClicks(d.findChild<QLineEdit *>(QStringLiteral("haslo")), first);
+        QTest::keyClicks(d.findChild<QLineEdit *>(QStringLiteral("haslo2")), second);
+        click(d, "ok");
+    };
+}
+
+Script typeInto(const char *edit, const QString &text)
+{
+    return [=](QDialog &d) {
+        QTest::keyClicks(d.findChild<QLineEdit *>(QString::fromLatin1(edit)), text);
+        click(d, "ok");
+    };
+}
+
+Entry entry(const char *date, double amount, int group, const char *description)
+{
+    return Entry{QString::fromLatin1(date), amount, static_cast<std::uint8_t>(group), QString::fromUtf8(description)};
+}
+
+struct Fixture : test::MainWindowFixture
+{
+    QTemporaryDir dir;
+
+    QString path(const QString &file) const { return dir.filePath(file); }
+    bool exists(const QString &file) const { return QFile::exists(path(file)); }
+    QByteArray bytes(const QString &file) const
+    {
+        QFile f(path(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Creates "<name>.tf4" through "Nowy", the options window answered with OK.
+    void createDatabase(const QString &name = QStringLiteral("budzet"))
+    {
+        desktop.fileChoices.enqueue(path(name + QStringLiteral(".tf4")));
+        desktop.dialogScripts.enqueue(press("ok"));
+        window.nowa1Click();
+    }
+
+    // Runs the options window with `script` and then OK.
+    void withOptions(const std::function<void(Topcjebazy &)> &script)
+    {
+        desktop.dialogScripts.enqueue([script](QDialog &d) {
+            script(static_cast<Topcjebazy &>(d));
+            if (d.isVisible())
+                click(d, "ok");
+        });
+        window.opcje4Click();
+    }
+
+    void addEntry(RegisterKind kind, const Entry &e)
+    {
+        db.reg(kind).append(e);
+        db.modified = true;
+    }
+
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const auto &m : desktop.messages)
+            texts.append(m.line1);
+        return texts;
+    }
+};
+
+} // namespace
+
+class TestDatabaseCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    void newDatabase()
+    {
+        Fixture f;
+        f.createDatabase();
+        QVERIFY(f.db.databaseLoaded);
+        for (const char *file : {"budzet.tf4", "budzet.0", "budzet.tlz", "budzet.tnt"})
+            QVERIFY2(f.exists(QString::fromLatin1(file)), file);
+        QCOMPARE(f.bytes("budzet.tf4").size(), 6862);
+        QCOMPARE(f.bytes("budzet.0").size(), 1080);
+        QCOMPARE(f.desktop.shownDialogs, QStringList({"opcjebazy"}));
+        const FileDialogRequest &request = f.desktop.fileRequests.first();
+        QCOMPARE(request.title, QStringLiteral("Zapisz bazę:"));
+        QCOMPARE(request.filter, QStringLiteral("Pliki programu Trelfin  (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*"));
+        QCOMPARE(request.defaultFileName, QStringLiteral("beznazwy"));
+        QVERIFY(request.confirmOverwrite);
+        QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("Anonimowy"));
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentText(), QStringLiteral("maj"));
+        QCOMPARE(f.widget<QLineEdit>("datautworzenia")->text(), QStringLiteral("12.05.2004"));
+        QVERIFY(f.action("actionSave")->isEnabled());
+        QVERIFY(f.desktop.messages.isEmpty());
+
+        // A second "Nowy" refuses while a database is open.
+        f.window.nowa1Click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Baza już istnieje", "Zamknij istniejącą bazę", "Trelfin", false}));
+    }
+
+    void backingOutOfANewDatabase_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Anuluj") << "anuluj";
+        QTest::newRow("Usunięcie bazy") << "usun";
+        QTest::newRow("frame") << "";
+    }
+    void backingOutOfANewDatabase()
+    {
+        QFETCH(QString, button);
+        Fixture f;
+        QFile other(f.path("budzet.tf3"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
+        f.desktop.dialogScripts.enqueue([button](QDialog &d) {
+            if (!button.isEmpty())
+                click(d, button.toLatin1().constData());
+        });
+        f.window.nowa1Click();
+        QVERIFY(!f.db.databaseLoaded);
+        QCOMPARE(f.messages(), QStringList({"Operację anulowano"}));
+        for (const char *file : {"budzet.tf4", "budzet.0", "budzet.tlz", "budzet.tnt"})
+            QVERIFY2(!f.exists(QString::fromLatin1(file)), file);
+        QVERIFY(f.exists("budzet.tf3")); // not this command's file
+        QVERIFY(!f.action("actionSave")->isEnabled());
+        QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("b.d."));
+    }
+
+    void cancelledFileDialog()
+    {
+        Fixture f;
+        f.window.nowa1Click();
+        QCOMPARE(f.messages(), QStringList({"Operację anulowano"}));
+        QVERIFY(!f.db.databaseLoaded);
+        QVERIFY(QDir(f.dir.path()).isEmpty());
+    }
+
+    // Nothing of a database open earlier in the run reaches a new one.
+    void newDatabaseStartsEmpty()
+    {
+        Fixture f;
+        f.createDatabase(QStringLiteral("pierwsza"));
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 5, 1, "chleb"));
+        f.db.recurringExpenses[0].active = true;
+        f.db.shoppingItems[0].setText(QStringLiteral("mleko"));
+        f.db.notes[0].setText(QStringLiteral("notatka"));
+        f.desktop.answers.enqueue(true);  // close the database
+        f.desktop.answers.enqueue(true);  // and save it
+        f.window.zamknij3Click();
+        QVERIFY(!f.db.databaseLoaded);
+        f.createDatabase(QStringLiteral("druga"));
+        QCOMPARE(f.db.expenseCount(), 0);
+        QVERIFY(!f.db.recurringExpenses[0].active);
+        QVERIFY(f.db.shoppingItems[0].isEmpty());
+        QVERIFY(f.db.notes[0].isEmpty());
+    }
+
+    void openSaveAndReopen()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 12.5, 1, "Zażółć gęślą jaźń"));
+        f.window.zapisz6Click();
+        QVERIFY(!f.db.modified);
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        QVERIFY(!f.db.databaseLoaded);
+        QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("b.d."));
+        QCOMPARE(f.window.statusText(1), QStringLiteral(
+            "Brak załadowanej bazy danych. Wczytaj lub stwórz nową bazę danych wybierając odpowiedną opcję"));
+
+        f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
+        f.window.otworz2Click();
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.currentPeriod, 1);
+        QCOMPARE(f.db.expenseCount(), 1);
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries.first().description, QStringLiteral("Zażółć gęślą jaźń"));
+        const FileDialogRequest &request = f.desktop.fileRequests.last();
+        QCOMPARE(request.title, QStringLiteral("Otwórz bazę:"));
+        QCOMPARE(request.filter, QStringLiteral(
+            "Pliki programu Trelfin 4LX (*.tf4)|*.tf4|Pliki programu Trelfin 3000 (*.tf3)|*.tf3"));
+        QVERIFY(request.mustExist);
+        auto *grid = f.window.registerPage(RegisterKind::expenses)->grid();
+        QVERIFY(!grid->isHidden());
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("12,50"));
+        QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("1"));
+
+        // Saving right after opening writes nothing.
+        QFile::remove(f.path("budzet.0"));
+        f.window.zapisz6Click();
+        QVERIFY(!f.exists("budzet.0"));
+    }
+
+    void openFailures()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        QFile period(f.path("budzet.0"));
+        QVERIFY(period.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        period.write(QByteArray(100, 'x'));
+        period.close();
+        f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
+        f.window.otworz2Click();
+        QVERIFY(!f.db.databaseLoaded);
+        QCOMPARE(f.messages().last(), QStringLiteral("Niepoprawny format pliku. Pamiętaj:"));
+        QVERIFY(!f.action("actionSave")->isEnabled());
+
+        // A missing database file stops with a message naming it.
+        f.window.otworz2Click(f.path("brak.tf4"));
+        QVERIFY(!f.db.databaseLoaded);
+        QVERIFY(f.desktop.messages.last().line1.contains(QStringLiteral("brak.tf4")));
+    }
+
+    // Opening another database while one is modified asks first; cancelling the file dialog then
+    // keeps the first one open.
+    void openWhileModified()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::incomes, entry("01-05-2004", 100, 0, "pensja"));
+        f.desktop.answers.enqueue(false);
+        f.window.otworz2Click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Czy zapisać zmiany w edytowanym okresie ?", "", "Zamknięcie okresu", true}));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.incomeCount(), 1);
+    }
+
+    // The save question when leaving a modified period: "Tak" saves, "Nie" drops.
+    void periodSwitchAsksToSave_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Tak") << true;
+        QTest::newRow("Nie") << false;
+    }
+    void periodSwitchAsksToSave()
+    {
+        QFETCH(bool, answer);
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        QCOMPARE(f.db.header.periodCount, 2);
+        QCOMPARE(f.db.currentPeriod, 2);
+        f.window.biezacyokresChange(0);
+        QCOMPARE(f.db.currentPeriod, 1);
+        f.addEntry(RegisterKind::debts, entry("02-05-2004", 40, 1, "od Ani"));
+        f.desktop.messages.clear();
+        f.desktop.answers.enqueue(answer);
+        f.window.biezacyokresChange(1);
+        QCOMPARE(f.messages(), QStringList({"Czy zapisać zmiany w edytowanym okresie ?"}));
+        QCOMPARE(f.db.currentPeriod, 2);
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentIndex(), 1);
+        f.window.biezacyokresChange(0);
+        QCOMPARE(f.db.debtCount(), answer ? 1 : 0);
+
+        // Choosing the period already current neither asks nor reloads.
+        f.addEntry(RegisterKind::debts, entry("03-05-2004", 1, 1, ""));
+        f.desktop.messages.clear();
+        f.window.biezacyokresChange(0);
+        QVERIFY(f.desktop.messages.isEmpty());
+        QVERIFY(f.db.modified);
+    }
+
+    void addPeriods()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::bankAccount, entry("01-05-2004", 1000, 1, "wpłata"));
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 10, 1, "chleb"));
+        f.db.recurringIncomes[2].description = QStringLiteral("renta");
+        f.desktop.answers.enqueue(true);
+        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        QCOMPARE(f.messages(), QStringList({"Czy zapisać zmiany w edytowanym okresie ?", "Dodano nowy okres"}));
+        QCOMPARE(f.db.currentPeriod, 2);
+        QCOMPARE(f.db.bankCount(), 1);
+        QCOMPARE(f.db.expenseCount(), 0);
+        QCOMPARE(f.db.recurringIncomes[2].description, QStringLiteral("renta"));
+        QVERIFY(f.exists("budzet.1"));
+        QCOMPARE(f.db.pendingAction, PendingAction::none);
+        QVERIFY(!f.window.registerPage(RegisterKind::bankAccount)->grid()->isHidden());
+        QVERIFY(f.window.registerPage(RegisterKind::expenses)->grid()->isHidden());
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->count(), 2);
+
+        // At 100 periods "Dodaj okres" does nothing, silently.
+        f.db.header.periodCount = 100;
+        f.desktop.messages.clear();
+        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        QCOMPARE(f.db.header.periodCount, 100);
+        QVERIFY(f.desktop.messages.isEmpty());
+    }
+
+    void deletePeriod()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) {
+            for (int i = 0; i < 3; ++i)
+                o.addPeriod();
+        });
+        QCOMPARE(f.db.header.periodCount, 4);
+        // Mark each period's file with its own entry.
+        for (int p = 1; p <= 4; ++p) {
+            f.window.biezacyokresChange(p - 1);
+            f.addEntry(RegisterKind::incomes, entry("01-05-2004", p, 0, ""));
+            f.db.header.periods[p].periodName = QStringLiteral("okres %1").arg(p);
+            f.window.zapisz6Click();
+        }
+        f.window.biezacyokresChange(1);
+        const QByteArray third = f.bytes("budzet.2");
+        f.desktop.answers.enqueue(true);
+        f.withOptions([](Topcjebazy &o) { o.deletePeriod(); });
+        QCOMPARE(f.db.header.periodCount, 3);
+        QCOMPARE(f.db.currentPeriod, 1);
+        QCOMPARE(f.db.reg(RegisterKind::incomes).entries.first().amount, 1.0);
+        QCOMPARE(f.bytes("budzet.1"), third);
+        QVERIFY(!f.exists("budzet.3"));
+        QCOMPARE(f.db.header.periods[2].periodName, QStringLiteral("okres 3"));
+        QCOMPARE(f.db.header.periods[3].periodName, QStringLiteral("okres 4"));
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->itemText(1), QStringLiteral("okres 3"));
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Za chwile wszystkie dane z bieżącego okresu",
+                                           "zostaną utracone. Czy usunąć okres ?", "Usunięcie okresu", true}));
+        // The record on disk agrees.
+        Database reread;
+        SplitDatabasePath(reread, f.path("budzet.tf4"));
+        QVERIFY(ReadDatabaseRecord(reread, f.desktop));
+        QCOMPARE(reread.header.periodCount, 3);
+
+        // The only period cannot go.
+        f.desktop.answers.enqueue(true);
+        f.desktop.answers.enqueue(true);
+        f.withOptions([](Topcjebazy &o) {
+            o.deletePeriod();
+            o.deletePeriod();
+        });
+        QCOMPARE(f.db.header.periodCount, 1);
+        f.desktop.messages.clear();
+        f.withOptions([](Topcjebazy &o) { o.deletePeriod(); });
+        QCOMPARE(f.messages(), QStringList({"Baza musi zawierać przynajmniej jeden okres!"}));
+    }
+
+    void renamePeriodAndOwner()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            auto &o = static_cast<Topcjebazy &>(d);
+            f.desktop.dialogScripts.enqueue([](QDialog &name) {
+                auto *edit = name.findChild<QLineEdit *>(QStringLiteral("nazwa"));
+                edit->selectAll();
+                QTest::keyClicks(edit, QStringLiteral("Wakacje"));
+                QTest::keyClick(edit, Qt::Key_Return);
+            });
+            o.renamePeriod();
+            auto *owner = d.findChild<QLineEdit *>(QStringLiteral("uzytkownik"));
+            owner->setText(QStringLiteral("Jan Kowalski"));
+            d.findChild<QCheckBox *>(QStringLiteral("czypytac"))->setChecked(false);
+            click(d, "ok");
+        });
+        f.window.opcje4Click();
+        QCOMPARE(f.db.header.periods[1].periodName, QStringLiteral("Wakacje"));
+        QCOMPARE(f.db.header.ownerName, QStringLiteral("Jan Kowalski"));
+        QCOMPARE(f.db.header.confirmDeletes, 0);
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentText(), QStringLiteral("Wakacje"));
+        Database reread;
+        SplitDatabasePath(reread, f.path("budzet.tf4"));
+        QVERIFY(ReadDatabaseRecord(reread, f.desktop));
+        QCOMPARE(reread.header.ownerName, QStringLiteral("Jan Kowalski"));
+        QCOMPARE(reread.header.periods[1].periodName, QStringLiteral("Wakacje"));
+    }
+
+    void saveUnderANewName()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) {
+            o.addPeriod();
+            o.addPeriod();
+        });
+        for (int p = 1; p <= 3; ++p) {
+            f.window.biezacyokresChange(p - 1);
+            f.addEntry(RegisterKind::planned, entry("01-06-2004", 10 * p, 2, "plan"));
+            f.window.zapisz6Click();
+        }
+        f.window.biezacyokresChange(1);
+        f.addEntry(RegisterKind::planned, entry("02-06-2004", 5, 2, "niezapisany"));
+        QDir(f.dir.path()).mkdir(QStringLiteral("kopia"));
+        f.desktop.fileChoices.enqueue(f.path("kopia/nowa.tf4"));
+        f.window.Zapiszjako1Click();
+        QCOMPARE(f.messages().last(), QStringLiteral("Dane zostały zapisane pod nową nazwą"));
+        for (const char *file : {"kopia/nowa.tf4", "kopia/nowa.0", "kopia/nowa.1", "kopia/nowa.2", "kopia/nowa.tlz",
+                                 "kopia/nowa.tnt"})
+            QVERIFY2(f.exists(QString::fromLatin1(file)), file);
+        QVERIFY(!f.exists("kopia/nowa.3"));
+        QCOMPARE(f.db.databaseName, QStringLiteral("nowa"));
+        QCOMPARE(f.db.currentPeriod, 2);
+        QCOMPARE(f.db.plannedCount(), 2);
+        QCOMPARE(f.db.reg(RegisterKind::planned).entries.first().amount, 20.0);
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentIndex(), 1);
+        QCOMPARE(f.widget<QLineEdit>("ilosc_l")->text(), QStringLiteral("2"));
+        QVERIFY(!f.db.saveWithoutAsking);
+        // The old files keep the period as it was saved before, plus the change saved first.
+        QCOMPARE(f.bytes("kopia/nowa.1"), f.bytes("budzet.1"));
+        QCOMPARE(f.bytes("kopia/nowa.2"), f.bytes("budzet.2"));
+    }
+
+    // A period that cannot be read stops the copy: the old name stays the open database and no
+    // period file is written with another period's data.
+    void saveUnderANewNameStopsAtAnUnreadablePeriod()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) {
+            o.addPeriod();
+            o.addPeriod();
+        });
+        f.addEntry(RegisterKind::expenses, entry("01-06-2004", 33, 1, "trzeci"));
+        f.window.zapisz6Click();
+        f.window.biezacyokresChange(0);
+        QFile broken(f.path("budzet.1"));
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write("zepsuty");
+        broken.close();
+        f.desktop.fileChoices.enqueue(f.path("nowa.tf4"));
+        f.window.Zapiszjako1Click();
+        QCOMPARE(f.messages().last(), QStringLiteral("Niepoprawny format pliku. Pamiętaj:"));
+        QVERIFY(!f.exists("nowa.1"));
+        QVERIFY(!f.exists("nowa.2"));
+        QCOMPARE(f.db.databaseName, QStringLiteral("budzet"));
+        QCOMPARE(f.db.currentPeriod, 1);
+        QVERIFY(f.db.databaseLoaded);
+    }
+
+    void deleteDatabase()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        // "Nie" in the confirmation keeps everything.
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            f.desktop.dialogScripts.enqueue(press("nie"));
+            static_cast<Topcjebazy &>(d).deleteDatabase();
+            click(d, "ok");
+        });
+        f.window.opcje4Click();
+        QVERIFY(f.db.databaseLoaded);
+        QVERIFY(f.exists("budzet.tf4"));
+
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            f.desktop.dialogScripts.enqueue([](QDialog &confirm) {
+                QCOMPARE(confirm.windowTitle(), QStringLiteral("Usunięcie bazy danych"));
+                QCOMPARE(confirm.findChild<QLabel *>(QStringLiteral("plik"))->text(), QStringLiteral("budzet"));
+                QCOMPARE(confirm.findChild<QLabel *>(QStringLiteral("user"))->text(), QStringLiteral("Anonimowy"));
+                click(confirm, "tak");
+            });
+            static_cast<Topcjebazy &>(d).deleteDatabase();
+        });
+        f.window.opcje4Click();
+        QVERIFY(!f.db.databaseLoaded);
+        QVERIFY(QDir(f.dir.path()).isEmpty());
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Usunięto bazę danych", "Wszystkie pliki bazy zostały skasowane", "Trelfin",
+                                           false}));
+        QVERIFY(!f.action("actionSave")->isEnabled());
+        QCOMPARE(f.karta()->currentIndex(), 0);
+    }
+
+    // The access password: set in the options, asked at open, compared exactly on its first
+    // 10 characters.
+    void password_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("exact") << "Tajne12345" << true;
+        QTest::newRow("longer, first 10 equal") << "Tajne12345xyz" << true;
+        QTest::newRow("other case") << "tajne12345" << false;
+        QTest::newRow("shorter") << "Tajne1234" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void password()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, opens);
+        Fixture f;
+        f.createDatabase();
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            f.desktop.dialogScripts.enqueue(typePasswords(QStringLiteral("Tajne12345"), QStringLiteral("Tajne12345")));
+            static_cast<Topcjebazy &>(d).changePassword();
+            click(d, "ok");
+        });
+        f.window.opcje4Click();
+        QCOMPARE(f.messages().last(), QStringLiteral("Podano nowe hasło"));
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+
+        f.desktop.dialogScripts.enqueue(typeInto("haslo1", typed));
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("podajhaslo"));
+        QCOMPARE(f.db.databaseLoaded, opens);
+        QCOMPARE(f.action("actionSave")->isEnabled(), opens);
+        if (!opens) {
+            QCOMPARE(f.desktop.messages.last(),
+                     (ScriptedDesktop::Message{"Podano złe hasło dostępu", "", "!!! UWAGA !!!", false}));
+            QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("b.d."));
+        }
+    }
+
+    void passwordConfirmationAndRemoval()
+    {
+        Fixture f;
+        f.createDatabase();
+        // A confirmation that differs says so and keeps the window open; then both empty removes
+        // the password.
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            f.desktop.dialogScripts.enqueue([&f](QDialog &p) {
+                QTest::keyClicks(p.findChild<QLineEdit *>(QStringLiteral("haslo")), QStringLiteral("abc"));
+                QTest::keyClicks(p.findChild<QLineEdit *>(QStringLiteral("haslo2")), QStringLiteral("abd"));
+                click(p, "ok");
+                QVERIFY(p.isVisible());
+                QCOMPARE(f.desktop.plainMessages,
+                         QStringList({"   Potwierdzenie nie zgadza się z podanym hasłem   "}));
+                p.findChild<QLineEdit *>(QStringLiteral("haslo"))->clear();
+                p.findChild<QLineEdit *>(QStringLiteral("haslo2"))->clear();
+                click(p, "ok");
+            });
+            static_cast<Topcjebazy &>(d).changePassword();
+            click(d, "ok");
+        });
+        f.window.opcje4Click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Nie podano hasła", "Dane będą niezabezpieczone", "Trelfin", false}));
+        QVERIFY(f.db.header.password.isEmpty());
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        QVERIFY(!f.desktop.shownDialogs.contains(QStringLiteral("podajhaslo")));
+    }
+
+    void programLock()
+    {
+        Fixture f;
+        // Cancelled: nothing happens.
+        f.desktop.dialogScripts.enqueue(press("anuluj"));
+        f.window.blokuj8Click();
+        QVERIFY(f.window.isVisible());
+        QCOMPARE(f.desktop.shownDialogs, QStringList({"podaniehasla"}));
+
+        f.desktop.dialogScripts.enqueue(typePasswords(QStringLiteral("klucz"), QStringLiteral("klucz")));
+        f.desktop.dialogScripts.enqueue([&f](QDialog &lock) {
+            QVERIFY(!f.window.isVisible());
+            QCOMPARE(lock.windowTitle(), QStringLiteral("Trelfin: Program zablokowany"));
+            QVERIFY(!lock.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+            auto *edit = lock.findChild<QLineEdit *>(QStringLiteral("haslo1"));
+            // Neither the frame, Escape nor a wrong or longer password closes it.
+            lock.close();
+            QVERIFY(lock.isVisible());
+            QTest::keyClick(&lock, Qt::Key_Escape);
+            QVERIFY(lock.isVisible());
+            QTest::keyClicks(edit, QStringLiteral("klucz!"));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QVERIFY(lock.isVisible());
+            QCOMPARE(f.desktop.plainMessages, QStringList({"   Błędne hasło dostępu   "}));
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("klucz"));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QVERIFY(!lock.isVisible());
+        });
+        f.window.blokuj8Click();
+        QVERIFY(f.window.isVisible());
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("dialogblokujacy"));
+    }
+
+    void commandsWithoutADatabase()
+    {
+        Fixture f;
+        f.window.zapisz6Click();
+        f.window.zamknij3Click();
+        f.window.opcje4Click();
+        QCOMPARE(f.messages(), QStringList({"Brak załadowanej bazy", "Brak bazy danych", "Brak załadowanej bazy"}));
+    }
+};
+
+QTEST_MAIN(TestDatabaseCommands)
+#include "tst_databasecommands.moc"
