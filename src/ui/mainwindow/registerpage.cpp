@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -209,11 +208,12 @@ void RegisterPage::showNewLastRow()
     const int count = m_model->rowCount();
     if (count == 0)
         return;
-    if (count > 22)
-        m_grid->verticalScrollBar()->setValue(count - 22);
+    m_grid->doItemsLayout(); // the scroll range must know the new row
     const QModelIndex last = m_model->index(count - 1, 0);
-    m_grid->setCurrentIndex(last);
-    m_grid->selectionModel()->select(last, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // The new row goes to the bottom of the grid, with as many rows above it as fit: the grid
+    // is as tall as the window makes it, so a fixed number of rows above could hide it.
+    m_grid->scrollTo(last, QAbstractItemView::PositionAtBottom);
 }
 
 bool RegisterPage::eventFilter(QObject *watched, QEvent *event)

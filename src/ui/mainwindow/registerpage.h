@@ -39,8 +39,8 @@ public:
     // The selected rows, top to bottom, 1-based; (0, 0) when nothing is selected.
     std::pair<int, int> selectedRows() const;
     void selectAll();
-    // After a row was appended: the new last row becomes the selection, scrolled into view with
-    // at most 22 rows above it.
+    // After a row was appended: the new last row becomes the selection, scrolled to the bottom
+    // of the grid.
     void showNewLastRow();
 
 signals:
