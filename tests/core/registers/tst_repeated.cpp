@@ -33,7 +33,7 @@ class TestRepeated : public QObject
     Q_OBJECT
 
 private slots:
-    void dates_data()
+    void stepDates_data()
     {
         QTest::addColumn<RepeatMode>("mode");
         QTest::addColumn<int>("number");
@@ -70,7 +70,7 @@ private slots:
     }
 
     // Each step date not later than the end gets one entry, appended after what the register held.
-    void dates()
+    void stepDates()
     {
         QFETCH(RepeatMode, mode);
         QFETCH(int, number);
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(result.check, RepeatCheck::ok);
         QCOMPARE(result.added, expected.size());
         QVERIFY(!result.limitReached);
-        QCOMPARE(test::dates(db.reg(RegisterKind::planned)).mid(1), expected);
+        QCOMPARE(dates(db.reg(RegisterKind::planned)).mid(1), expected);
         for (const Entry &e : db.reg(RegisterKind::planned).entries.mid(1))
             QCOMPARE(e, entry(e.date, 12.5, 7, QStringLiteral("Bilet")));
         QVERIFY(sink.messages.isEmpty());
