@@ -176,6 +176,7 @@ Topcjebazy::Topcjebazy(Database &db, Desktop &desktop, QWidget *parent)
     QPushButton *help = hintedButton(this, QStringLiteral("pomoc"), QStringLiteral("        Pomoc             "),
                                      QStringLiteral("Pomoc programu TrelFIN"));
     QPushButton *okButton = hintedButton(this, QStringLiteral("ok"), QStringLiteral("    &OK       "));
+    okButton->setDefault(true);
     QPushButton *cancelButton = hintedButton(this, QStringLiteral("anuluj"), QStringLiteral("   Anuluj     "));
 
     auto *buttons = new QGridLayout;
