@@ -18,7 +18,13 @@ struct MainWindowFixture
     ScriptedDesktop desktop;
     Tmain window{db, desktop};
 
-    MainWindowFixture() { window.show(); }
+    MainWindowFixture()
+    {
+        window.show();
+        // Shortcuts reach only the active window.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
 
     QTabWidget *karta() { return window.findChild<QTabWidget *>(QStringLiteral("karta")); }
     QAction *action(const QString &name) { return window.findChild<QAction *>(name); }

@@ -5,6 +5,7 @@
 #include "hints.h"
 #include "store/database.h"
 #include "store/helpers.h"
+#include "registercommands.h"
 #include "registerpage.h"
 #include "reports/statementpage.h"
 #include "store/databasefiles.h"
@@ -105,6 +106,8 @@ Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
     createMenus();
     createStatusBar();
     createPages();
+    m_commands = new RegisterCommands(m_db, m_desktop, *this, *m_actUndo);
+    connectEditCommands();
     initialiseState();
     resize(1000, 700);
 }
@@ -265,9 +268,22 @@ void Tmain::createPages()
         auto *page = new RegisterPage(m_db, static_cast<RegisterKind>(i));
         m_registerPages[i] = page;
         attachPopupMenu(page->grid());
-        connect(page, &RegisterPage::commandRequested, this, [this](RegisterCommand command) {
-            if (command == RegisterCommand::help)
-                showHelp();
+        const auto kind = static_cast<RegisterKind>(i);
+        connect(page, &RegisterPage::commandRequested, this, [this, kind](RegisterCommand command) {
+            switch (command) {
+            case RegisterCommand::edit: m_commands->edit(kind); break;
+            case RegisterCommand::add: m_commands->add(kind); break;
+            case RegisterCommand::addMany: m_commands->addMany(kind); break;
+            case RegisterCommand::remove: m_commands->remove(kind); break;
+            case RegisterCommand::find: m_commands->find(kind); break;
+            case RegisterCommand::sort: m_commands->sort(kind); break;
+            case RegisterCommand::settle: m_commands->settle(); break;
+            case RegisterCommand::help: showHelp(); break;
+            case RegisterCommand::recurring:
+            case RegisterCommand::toShoppingList:
+            case RegisterCommand::print:
+                break; // these arrive with recurring items, the shopping list and printing
+            }
         });
         m_karta->addTab(page, kPageCaptions[FirstRegisterPage + i]);
     }
@@ -404,8 +420,41 @@ void Tmain::initialiseState()
     selectPage(MainMenuTab);
 }
 
+void Tmain::connectEditCommands()
+{
+    connect(m_actUndo, &QAction::triggered, this, [this] { m_commands->undo(); });
+    connect(m_actCut, &QAction::triggered, this, [this] { m_commands->cut(currentPage()); });
+    connect(m_actCopy, &QAction::triggered, this, [this] { m_commands->copy(currentPage()); });
+    connect(m_actDelete, &QAction::triggered, this, [this] {
+        if (const auto kind = registerForPage(currentPage()))
+            m_commands->remove(*kind);
+    });
+    connect(m_actInsert, &QAction::triggered, this, [this] {
+        if (const auto kind = registerForPage(currentPage()); kind && m_db.databaseLoaded)
+            m_commands->add(*kind);
+    });
+}
+
+bool Tmain::findRestart() const
+{
+    return m_commands->findState().restart;
+}
+
+void Tmain::setFindRestart(bool restart)
+{
+    m_commands->findState().restart = restart;
+}
+
+void Tmain::showPage(int index)
+{
+    setFindRestart(true);
+    selectPage(index);
+    kartaClick();
+}
+
 void Tmain::EnableDatabaseCommands()
 {
+    m_commands->clearUndo();
     for (QMenu *menu : {m_editMenu, m_viewMenu, m_toolsMenu})
         menu->menuAction()->setVisible(true);
     for (QAction *a : {m_actSave, m_actSaveAs, m_actClose, m_actOptions, m_actPrint})
@@ -445,6 +494,7 @@ void Tmain::ShowDatabaseInfo()
             m_biezacyokres->addItem(h.periods[p].periodName);
         m_biezacyokres->setCurrentIndex(m_db.currentPeriod - 1);
     }
+    m_commands->setConfirmDeletes(h.confirmDeletes != 0);
     const PeriodInfo &period = m_db.currentPeriodInfo();
     m_pierwszywpis->setText(period.firstWriteDate());
     m_ostatniwpis->setText(period.lastWriteDate());
@@ -507,7 +557,7 @@ void Tmain::onPageChanged()
 {
     if (m_inPageChange)
         return;
-    m_findRestart = true;
+    setFindRestart(true);
     kartaClick();
 }
 
@@ -574,9 +624,7 @@ void Tmain::showPageFromMenu(int index)
             setStatusText(kMainMenuStatus);
         return;
     }
-    m_findRestart = true;
-    selectPage(index);
-    kartaClick();
+    showPage(index);
 }
 
 void Tmain::preparePopupMenu()
@@ -639,7 +687,7 @@ void Tmain::fillRecurringWindows()
 
 void Tmain::clearUndo()
 {
-    // The undo buffer is emptied here once undo exists: a snapshot never outlives its period.
+    m_commands->clearUndo();
 }
 
 void Tmain::leaveDatabase()

@@ -19,6 +19,7 @@ namespace trelfin {
 
 class Desktop;
 class AboutBox;
+class RegisterCommands;
 class RegisterPage;
 class Tdialogblokujacy;
 class Topcjebazy;
@@ -93,8 +94,11 @@ public:
     QString statusText(int panel) const;
     void setStatusText(const QString &text);
 
-    bool findRestart() const { return m_findRestart; }
-    void setFindRestart(bool restart) { m_findRestart = restart; }
+    bool findRestart() const;
+    void setFindRestart(bool restart);
+    // Shows page `index` as a page change does.
+    void showPage(int index);
+    RegisterCommands *registerCommands() const { return m_commands; }
     bool chartDatesPending() const { return m_chartDatesPending; }
 
     GroupSummaryPage *balancePage() const { return m_balancePage; }
@@ -118,6 +122,7 @@ private:
     void createStatusBar();
     void createPages();
     QWidget *createMainMenuPage();
+    void connectEditCommands();
     void leaveDatabase();
     Topcjebazy *optionsWindow();
 
@@ -140,7 +145,6 @@ private:
     Desktop &m_desktop;
 
     bool m_chartDatesPending = true;
-    bool m_findRestart = true;
     bool m_inPageChange = false;
 
     QTabWidget *m_karta = nullptr;
@@ -207,6 +211,7 @@ private:
     QLineEdit *m_pwdo = nullptr;
     std::array<QComboBox *, 5> m_colourLists{};
 
+    RegisterCommands *m_commands = nullptr;
     AboutBox *m_about = nullptr;
     Topcjebazy *m_options = nullptr;
     Tpodajhaslo *m_passwordPrompt = nullptr;

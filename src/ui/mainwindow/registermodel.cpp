@@ -1,6 +1,6 @@
 #include "registermodel.h"
 
-#include "store/helpers.h"
+#include "registers/rowtext.h"
 
 namespace trelfin {
 
@@ -23,17 +23,7 @@ int RegisterModel::columnCount(const QModelIndex &parent) const
 
 QString RegisterModel::cellText(int row, int column) const
 {
-    const Register &reg = m_db.reg(m_kind);
-    if (row < 0 || row >= reg.count())
-        return QString();
-    const Entry &e = reg.entries.at(row);
-    switch (column) {
-    case 0: return e.date;
-    case 1: return FormatAmount(e.amount);
-    case 2: return m_db.groupColumnText(m_kind, e.group);
-    case 3: return e.description;
-    default: return QString();
-    }
+    return registerRowCells(m_db, m_kind, row + 1).value(column);
 }
 
 QVariant RegisterModel::data(const QModelIndex &index, int role) const

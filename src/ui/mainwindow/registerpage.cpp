@@ -170,10 +170,17 @@ QPushButton *RegisterPage::button(RegisterCommand command) const
 
 void RegisterPage::refresh()
 {
+    // Like the grid the user works in, a refresh keeps a row selected: the first one selected
+    // before (or the last row, when the register became shorter), row 1 at first.
+    const int top = selectedRows().first;
     m_model->refresh();
     const int count = m_db.reg(m_kind).count();
     m_grid->setVisible(count > 0);
     m_count->setText(QString::number(count));
+    if (count > 0) {
+        const QModelIndex row = m_model->index(std::clamp(top, 1, count) - 1, 0);
+        m_grid->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
 }
 
 void RegisterPage::clear()

@@ -1,0 +1,329 @@
+#include "editdialogs.h"
+
+#include "entrydialogs.h"
+#include "hints.h"
+#include "maskededit.h"
+#include "registers/registermessages.h"
+#include "store/clock.h"
+#include "store/helpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace trelfin {
+
+namespace {
+
+QRadioButton *option(QWidget *parent, const QString &name, const QString &caption, const QString &hint = {})
+{
+    auto *b = new QRadioButton(caption, parent);
+    b->setObjectName(name);
+    if (!hint.isEmpty())
+        setHint(b, hint);
+    return b;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+// The characters '3'..'7': the register's page, as the dialog leaves it in pendingAction.
+std::uint8_t pageCharacter(RegisterKind kind)
+{
+    return static_cast<std::uint8_t>('0' + pageForRegister(kind));
+}
+
+} // namespace
+
+Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
+    : Tdopiszspecjalnie(db, clock, sink, true, parent)
+{
+}
+
+Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, bool withGroup,
+                                     QWidget *parent)
+    : QDialog(parent)
+    , m_db(db)
+    , m_clock(clock)
+    , m_sink(sink)
+{
+    setObjectName(withGroup ? QStringLiteral("dopiszspecjalnie") : QStringLiteral("dopiszspecjalnie2"));
+    setWindowTitle(QStringLiteral("Dopisz specjalnie"));
+    setModal(true);
+
+    const QString dailyHint = withGroup ? QStringLiteral("Dodaje pozycję codziennie w określonym przedziale czasowym")
+                                        : QStringLiteral("Dodaje pozycję codziennie");
+    const QString weeklyHint = withGroup ? QStringLiteral("Dodaje pozycję co tydzień w określonym przedziale czasowym")
+                                         : QStringLiteral("Dodaje pozycję co tydzień");
+    const QString everyHint = withGroup
+        ? QStringLiteral("Dodaje pozycję co (wskaż ilość) dni w określonym przedziale czasowym")
+        : QStringLiteral("Dodaje pozycję (wskaż ilość) razy tego samego dnia");
+    const QString sameDayHint = QStringLiteral("Dodaje pozycję (wskaż ilość) razy w dniu podanym w polu \"od dnia\"");
+
+    auto *period = new QGroupBox(QStringLiteral(" Okres wpisywania: "), this);
+    m_codzien = option(period, QStringLiteral("codzien"), QStringLiteral("Co dzień"), dailyHint);
+    m_cotydzien = option(period, QStringLiteral("cotydzien"), QStringLiteral("Co tydzień"), weeklyHint);
+    m_codni = option(period, QStringLiteral("codni"), QStringLiteral("Co"), everyHint);
+    m_tegosamegodnia = option(period, QStringLiteral("tegosamegodnia"), QStringLiteral("Tego samego dnia"), sameDayHint);
+    m_iledni = new QSpinBox(period);
+    m_iledni->setObjectName(QStringLiteral("iledni"));
+    m_iledni->setRange(1, 999);
+    setHint(m_iledni, everyHint);
+    m_ilerazy = new QSpinBox(period);
+    m_ilerazy->setObjectName(QStringLiteral("ilerazy"));
+    m_ilerazy->setRange(0, 999);
+    setHint(m_ilerazy, sameDayHint);
+    m_codzien->setChecked(true);
+    // Touching a number chooses its option.
+    connect(m_iledni, &QSpinBox::valueChanged, m_codni, [this] { m_codni->setChecked(true); });
+    connect(m_ilerazy, &QSpinBox::valueChanged, m_tegosamegodnia, [this] { m_tegosamegodnia->setChecked(true); });
+    auto *periodLayout = new QVBoxLayout(period);
+    periodLayout->addWidget(m_codzien);
+    periodLayout->addWidget(m_cotydzien);
+    auto *everyRow = new QHBoxLayout;
+    everyRow->addWidget(m_codni);
+    everyRow->addWidget(m_iledni);
+    everyRow->addWidget(new QLabel(QStringLiteral("dni"), period));
+    everyRow->addStretch();
+    periodLayout->addLayout(everyRow);
+    auto *sameRow = new QHBoxLayout;
+    sameRow->addWidget(m_tegosamegodnia);
+    sameRow->addWidget(m_ilerazy);
+    sameRow->addWidget(new QLabel(QStringLiteral("razy"), period));
+    sameRow->addStretch();
+    periodLayout->addLayout(sameRow);
+
+    auto *data = new QGroupBox(QStringLiteral(" Dane: "), this);
+    auto *dataLayout = new QFormLayout(data);
+    m_wartosc = new QLineEdit(data);
+    m_wartosc->setObjectName(QStringLiteral("wartosc"));
+    setHint(m_wartosc, QStringLiteral("Kwota w złotych"));
+    dataLayout->addRow(QStringLiteral("Wartość"), m_wartosc);
+    if (withGroup) {
+        m_grupa = new QComboBox(data);
+        m_grupa->setObjectName(QStringLiteral("grupa"));
+        setHint(m_grupa, QStringLiteral("Wskazuje grupę"));
+        dataLayout->addRow(QStringLiteral("Grupa"), m_grupa);
+    }
+    m_opis = new QLineEdit(data);
+    m_opis->setObjectName(QStringLiteral("opis"));
+    m_opis->setMaxLength(Width::description);
+    setHint(m_opis, QStringLiteral("Opis pozycji"));
+    dataLayout->addRow(QStringLiteral("Opis"), m_opis);
+
+    auto *span = new QGroupBox(QStringLiteral(" Dodaj w okresie: "), this);
+    auto *spanLayout = new QFormLayout(span);
+    m_dataod = createMaskedEdit(span, QStringLiteral("dataod"), DayMask);
+    m_datado = createMaskedEdit(span, QStringLiteral("datado"), DayMask);
+    setHint(m_dataod, withGroup ? QStringLiteral("Data od, w formacie DD-MM-RRRR")
+                                : QStringLiteral("data od, w formacie DD-MM-RRRR"));
+    setHint(m_datado, withGroup ? QStringLiteral("Data do, w formacie DD-MM-RRRR")
+                                : QStringLiteral("data do, w formacie DD-MM-RRRR"));
+    spanLayout->addRow(QStringLiteral("od dnia:"), m_dataod);
+    spanLayout->addRow(QStringLiteral("do dnia:"), m_datado);
+
+    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
+    okButton->setDefault(true);
+    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj  "));
+    connect(okButton, &QPushButton::clicked, this, &Tdopiszspecjalnie::ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(period);
+    layout->addWidget(data);
+    layout->addWidget(span);
+    layout->addLayout(buttons);
+}
+
+void Tdopiszspecjalnie::showEvent(QShowEvent *event)
+{
+    m_db.pendingAction = PendingAction::none;
+    if (m_grupa) {
+        m_grupa->clear();
+        m_grupa->addItems(groupListItems(m_db, m_kind));
+        m_grupa->setCurrentIndex(0);
+    }
+    const QString today = FormatDashDate(m_clock.today());
+    m_dataod->setText(today);
+    m_datado->setText(today);
+    m_wartosc->setText(QStringLiteral("0"));
+    m_opis->clear();
+    QDialog::showEvent(event);
+}
+
+void Tdopiszspecjalnie::ok()
+{
+    const QDate today = m_clock.today();
+    RepeatRequest request;
+    request.amount = ParseAmount(m_wartosc->text());
+    request.group = m_grupa ? m_grupa->currentIndex() + 1 : 0;
+    request.from = NormalizeDate(maskedText(m_dataod), today);
+    request.to = NormalizeDate(maskedText(m_datado), today);
+    request.description = m_opis->text().left(Width::description);
+    m_db.pendingAction = pageCharacter(m_kind);
+
+    QSpinBox *number = nullptr;
+    if (m_tegosamegodnia->isChecked()) {
+        request.mode = RepeatMode::sameDay;
+        number = m_ilerazy;
+    } else if (m_codni->isChecked()) {
+        request.mode = RepeatMode::everyNDays;
+        number = m_iledni;
+    } else {
+        request.mode = m_cotydzien->isChecked() ? RepeatMode::weekly : RepeatMode::daily;
+    }
+    if (number && number->cleanText().isEmpty()) {
+        showMessage(m_sink, repeatNumberMissingMessage());
+        return;
+    }
+    if (number)
+        request.number = number->value();
+
+    switch (checkRepeatRequest(request)) {
+    case RepeatCheck::datesInvalid:
+        showMessage(m_sink, repeatDatesMessage());
+        return;
+    case RepeatCheck::numberInvalid:
+        showMessage(m_sink, repeatNumberMissingMessage());
+        return;
+    case RepeatCheck::ok:
+        break;
+    }
+    if (m_beforeChange)
+        m_beforeChange();
+    appendRepeated(m_db, m_kind, request, m_sink);
+    accept();
+}
+
+Tdopiszspecjalnie2::Tdopiszspecjalnie2(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
+    : Tdopiszspecjalnie(db, clock, sink, false, parent)
+{
+    setRegister(RegisterKind::incomes);
+}
+
+Tsort::Tsort(QWidget *parent)
+    : Tsort(true, parent)
+{
+}
+
+Tsort::Tsort(bool withGroup, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(withGroup ? QStringLiteral("sort") : QStringLiteral("sort2"));
+    setWindowTitle(QStringLiteral("Sortowanie"));
+    setModal(true);
+    auto *orderBox = new QGroupBox(QStringLiteral(" Kolejność "), this);
+    m_rosnaco = option(orderBox, QStringLiteral("rosnaco"), QStringLiteral("Rosnąco"));
+    m_malejaco = option(orderBox, QStringLiteral("malejaco"), QStringLiteral("Malejąco"));
+    m_rosnaco->setChecked(true);
+    auto *orderLayout = new QVBoxLayout(orderBox);
+    orderLayout->addWidget(m_rosnaco);
+    orderLayout->addWidget(m_malejaco);
+    auto *keyBox = new QGroupBox(QStringLiteral(" Względem "), this);
+    m_daty = option(keyBox, QStringLiteral("daty"), QStringLiteral("Daty"));
+    m_wartosci = option(keyBox, QStringLiteral("wartosci"), QStringLiteral("Wartości"));
+    m_daty->setChecked(true);
+    auto *keyLayout = new QVBoxLayout(keyBox);
+    keyLayout->addWidget(m_daty);
+    keyLayout->addWidget(m_wartosci);
+    if (withGroup) {
+        m_grupy = option(keyBox, QStringLiteral("grupy"), QStringLiteral("Grupy"));
+        keyLayout->addWidget(m_grupy);
+    }
+    QPushButton *sortButton = button(this, QStringLiteral("sortuj"), QStringLiteral(" &Sortuj   "));
+    sortButton->setDefault(true);
+    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj   "));
+    connect(sortButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *boxes = new QHBoxLayout;
+    boxes->addWidget(orderBox);
+    boxes->addWidget(keyBox);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(sortButton);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addLayout(buttons);
+}
+
+SortKey Tsort::key() const
+{
+    if (m_wartosci->isChecked())
+        return SortKey::amount;
+    if (m_grupy && m_grupy->isChecked())
+        return SortKey::group;
+    return SortKey::date;
+}
+
+SortOrder Tsort::order() const
+{
+    return m_malejaco->isChecked() ? SortOrder::descending : SortOrder::ascending;
+}
+
+Tsort2::Tsort2(QWidget *parent)
+    : Tsort(false, parent)
+{
+}
+
+FindDialog::FindDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_text(new QLineEdit(this))
+    , m_matchCase(new QCheckBox(QStringLiteral("Uwzględniaj wielkość liter"), this))
+{
+    setObjectName(QStringLiteral("FindDialog1"));
+    setWindowTitle(QStringLiteral("Znajdź"));
+    m_text->setObjectName(QStringLiteral("tekst"));
+    m_matchCase->setObjectName(QStringLiteral("wielkoscliter"));
+    auto *direction = new QGroupBox(QStringLiteral("Kierunek"), this);
+    m_up = option(direction, QStringLiteral("wgore"), QStringLiteral("W &górę"));
+    m_down = option(direction, QStringLiteral("wdol"), QStringLiteral("W &dół"));
+    m_down->setChecked(true);
+    auto *directionLayout = new QHBoxLayout(direction);
+    directionLayout->addWidget(m_up);
+    directionLayout->addWidget(m_down);
+    QPushButton *next = button(this, QStringLiteral("znajdz"), QStringLiteral("&Znajdź następny"));
+    next->setDefault(true);
+    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"));
+    connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("&Znajdź:"), this));
+    row->addWidget(m_text, 1);
+    auto *left = new QVBoxLayout;
+    left->addLayout(row);
+    auto *options = new QHBoxLayout;
+    options->addWidget(m_matchCase);
+    options->addWidget(direction);
+    left->addLayout(options);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(next);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+}
+
+FindRequest FindDialog::request() const
+{
+    return FindRequest{m_text->text(), m_matchCase->isChecked(), m_down->isChecked()};
+}
+
+} // namespace trelfin

@@ -1,0 +1,271 @@
+#include "entrydialogs.h"
+
+#include "hints.h"
+#include "maskededit.h"
+#include "registers/registeredit.h"
+#include "registers/registermessages.h"
+#include "store/clock.h"
+#include "store/helpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trelfin {
+
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+QStringList groupListItems(const Database &db, RegisterKind kind)
+{
+    QStringList items;
+    switch (kind) {
+    case RegisterKind::expenses:
+    case RegisterKind::planned: {
+        const int last = kind == RegisterKind::planned ? SettledGroup : GroupCount;
+        for (int g = 1; g <= last; ++g)
+            items.append(db.groupName(g));
+        break;
+    }
+    case RegisterKind::debts:
+        for (int k = 1; k <= 4; ++k)
+            items.append(debtKindName(k));
+        break;
+    case RegisterKind::bankAccount:
+        for (int k = 1; k <= 6; ++k)
+            items.append(bankOperationKindName(k));
+        break;
+    case RegisterKind::incomes:
+        break;
+    }
+    return items;
+}
+
+EntryDialog::EntryDialog(Database &db, RegisterKind kind, const Texts &texts, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_db(db)
+    , m_kind(kind)
+    , m_data(createMaskedEdit(this, QStringLiteral("data"), DayMask))
+    , m_wartosc(new QLineEdit(this))
+    , m_opis(new QLineEdit(this))
+    , m_fields(new QGridLayout)
+{
+    setObjectName(text(texts.name));
+    setWindowTitle(text(texts.caption));
+    setModal(true);
+    m_wartosc->setObjectName(QStringLiteral("wartosc"));
+    m_opis->setObjectName(QStringLiteral("opis"));
+    m_opis->setMaxLength(Width::description);
+    setHint(m_data, text(texts.dateHint));
+    setHint(m_wartosc, QStringLiteral("Kwota w złotych"));
+    setHint(m_opis, text(texts.descriptionHint));
+
+    int column = 0;
+    const auto addField = [this, &column](const QString &label, QWidget *field, int stretch = 0) {
+        m_fields->addWidget(new QLabel(label, this), 0, column);
+        m_fields->addWidget(field, 1, column);
+        m_fields->setColumnStretch(column, stretch);
+        ++column;
+    };
+    addField(text(texts.dateLabel), m_data);
+    addField(QStringLiteral("Wartość"), m_wartosc);
+    if (texts.groupLabel) {
+        m_grupa = new QComboBox(this);
+        m_grupa->setObjectName(QStringLiteral("grupa"));
+        setHint(m_grupa, text(texts.groupHint));
+        addField(text(texts.groupLabel), m_grupa);
+    }
+    addField(QStringLiteral("Opis"), m_opis, 1);
+    m_opis->setMinimumWidth(260);
+
+    auto *ok = new QPushButton(QStringLiteral("  &OK   "), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true); // Enter in any field closes the dialog as OK does
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(m_fields);
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+}
+
+QStringList EntryDialog::groupItems() const
+{
+    return groupListItems(m_db, m_kind);
+}
+
+void EntryDialog::fillFields()
+{
+    const EditBuffer &edit = m_db.edit;
+    m_data->setText(edit.editDate);
+    m_wartosc->setText(FormatAmount(edit.editAmount));
+    if (m_grupa) {
+        m_grupa->clear();
+        m_grupa->addItems(groupItems());
+        m_grupa->setCurrentIndex(edit.editGroup - 1);
+    }
+    m_opis->setText(edit.editDescription);
+}
+
+void EntryDialog::showEvent(QShowEvent *event)
+{
+    fillFields();
+    m_data->setFocus();
+    m_data->setCursorPosition(0);
+    QDialog::showEvent(event);
+}
+
+void EntryDialog::done(int result)
+{
+    if (!mayClose())
+        return;
+    EditBuffer &edit = m_db.edit;
+    edit.editDate = maskedText(m_data).left(Width::entryDate);
+    edit.editAmount = ParseAmount(m_wartosc->text());
+    if (m_grupa)
+        edit.editGroup = static_cast<std::uint8_t>(std::max(0, m_grupa->currentIndex()));
+    edit.editDescription = m_opis->text().left(Width::description);
+    m_db.modified = true;
+    QDialog::done(result);
+}
+
+Tedycjarozchod::Tedycjarozchod(Database &db, QWidget *parent)
+    : EntryDialog(db, RegisterKind::expenses,
+                  {"edycjarozchod", "Edycja danych Rochód", "Data", "Data wydatku w formacie DD-MM-RRRR", "Grupa",
+                   "Wskazuje grupę wydatku", "Opis wydatku"},
+                  parent)
+{
+}
+
+Tedycjaprzychod::Tedycjaprzychod(Database &db, QWidget *parent)
+    : EntryDialog(db, RegisterKind::incomes,
+                  {"edycjaprzychod", "Edycja danych Przychód", "Data", "Data przychodu w formacie DD-MM-RRRR",
+                   nullptr, nullptr, "Opis przychodu"},
+                  parent)
+{
+}
+
+Tedycjaplanowanie::Tedycjaplanowanie(Database &db, QWidget *parent)
+    : EntryDialog(db, RegisterKind::planned,
+                  {"edycjaplanowanie", "Edycja danych Planowanie", "Termin",
+                   "Termin planowanego zakupu w formacie DD-MM-RRRR", "Grupa", "Wskazuje grupę wydatku",
+                   "Opis wydatku"},
+                  parent)
+{
+}
+
+QStringList Tedycjaplanowanie::groupItems() const
+{
+    return groupListItems(m_db, RegisterKind::planned);
+}
+
+Tedycjadlugi::Tedycjadlugi(Database &db, QWidget *parent)
+    : EntryDialog(db, RegisterKind::debts,
+                  {"edycjadlugi", "Edycja danych Długi / Pożyczki", "Data", "Data w formacie DD-MM-RRRR", "Typ",
+                   "Wskazuje rodzaj informacji o długu / pożyczce", "Opis długu / pożyczki"},
+                  parent)
+{
+}
+
+Tedycjakonto::Tedycjakonto(Database &db, QWidget *parent)
+    : EntryDialog(db, RegisterKind::bankAccount,
+                  {"edycjakonto", "Edycja danych Konto bankowe", "Data", "Data operacji bankowej w formacie DD-MM-RRRR",
+                   "Rodzaj operacji", "Rodzaj operacji bankowej", "Opis operacji bankowej"},
+                  parent)
+{
+}
+
+Tedycjadlugidopisz::Tedycjadlugidopisz(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, RegisterKind::debts,
+                  {"edycjadlugidopisz", "Dopisywanie danych Długi / Pożyczki", "Data", "Data w formacie DD-MM-RRRR",
+                   "Typ", "Wskazuje rodzaj informacji o długu / pożyczce", "Opis długu / pożyczki"},
+                  parent)
+    , m_clock(clock)
+    , m_sink(sink)
+    , m_termin(createMaskedEdit(this, QStringLiteral("termin"), DayMask))
+    , m_typ2(new QLineEdit(this))
+    , m_opis2(new QLineEdit(this))
+    , m_active(new QCheckBox(this))
+{
+    m_typ2->setObjectName(QStringLiteral("typ2"));
+    m_typ2->setReadOnly(true);
+    m_opis2->setObjectName(QStringLiteral("opis2"));
+    m_opis2->setMaxLength(Width::description);
+    m_active->setObjectName(QStringLiteral("active"));
+    setHint(m_termin, QStringLiteral("Termin zwrotu długu / pożyczki w formacie DD-MM-RRRR"));
+    setHint(m_opis2, QStringLiteral("Opis pozycji"));
+    setHint(m_active, QStringLiteral("Dołącz do tabeli długów / pożyczek dodatkowe podane informacje"));
+
+    auto *terminLabel = new QLabel(QStringLiteral("Termin zwrotu"), this);
+    auto *typ2Label = new QLabel(QStringLiteral("Właściwość"), this);
+    auto *opis2Label = new QLabel(QStringLiteral("Opis"), this);
+    m_fields->addWidget(terminLabel, 2, 0);
+    m_fields->addWidget(m_termin, 3, 0);
+    m_fields->addWidget(typ2Label, 2, 1);
+    m_fields->addWidget(m_typ2, 3, 1);
+    m_fields->addWidget(m_active, 3, 2);
+    m_fields->addWidget(opis2Label, 2, 3);
+    m_fields->addWidget(m_opis2, 3, 3);
+    m_returnWidgets = {terminLabel, m_termin, typ2Label, m_typ2, opis2Label, m_opis2, m_active};
+    connect(m_grupa, &QComboBox::activated, this, &Tedycjadlugidopisz::kindChosen);
+}
+
+void Tedycjadlugidopisz::fillFields()
+{
+    const QString today = FormatDashDate(m_clock.today());
+    m_grupa->clear();
+    m_grupa->addItems(groupItems());
+    m_grupa->setCurrentIndex(0);
+    m_data->setText(today);
+    m_termin->setText(today);
+    m_wartosc->setText(QStringLiteral("0"));
+    m_opis->setText(QStringLiteral("Brak"));
+    m_opis2->setText(QStringLiteral("Brak"));
+    m_typ2->setText(QStringLiteral("ODDANY"));
+    m_active->setChecked(true);
+    for (QWidget *w : m_returnWidgets)
+        w->setEnabled(true);
+}
+
+void Tedycjadlugidopisz::kindChosen(int index)
+{
+    // A debt is settled by "ODDANY", a loan by "ODEBRANA"; a repayment takes no return entry.
+    const bool takesReturn = index == 0 || index == 1;
+    for (QWidget *w : m_returnWidgets)
+        w->setEnabled(takesReturn);
+    m_typ2->setText(index == 0 ? debtKindName(3) : index == 1 ? debtKindName(4) : QStringLiteral("nie dot."));
+}
+
+bool Tedycjadlugidopisz::returnWanted() const
+{
+    return m_active->isChecked() && m_active->isEnabled();
+}
+
+QString Tedycjadlugidopisz::returnDate() const
+{
+    return maskedText(m_termin);
+}
+
+QString Tedycjadlugidopisz::returnDescription() const
+{
+    return m_opis2->text().left(Width::description);
+}
+
+bool Tedycjadlugidopisz::mayClose()
+{
+    if (debtReturnDateAccepted(m_grupa->currentIndex() + 1, m_active->isChecked(), maskedText(m_data),
+                               returnDate()))
+        return true;
+    showMessage(m_sink, debtReturnDateMessage());
+    return false;
+}
+
+} // namespace trelfin

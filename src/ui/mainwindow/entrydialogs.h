@@ -1,0 +1,129 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace trelfin {
+
+class Clock;
+class MessageSink;
+
+// An entry dialog: date, amount, group or kind (not for incomes) and description, filled from the
+// edit buffer when shown. There is no cancel: closing it in any way (OK, Enter, the frame) hands
+// the fields back to the buffer, the group as its 0-based list position, and marks the period
+// modified.
+class EntryDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    struct Texts
+    {
+        const char *name;
+        const char *caption;
+        const char *dateLabel;
+        const char *dateHint;
+        const char *groupLabel;     // nullptr: no group list
+        const char *groupHint;
+        const char *descriptionHint;
+    };
+
+    EntryDialog(Database &db, RegisterKind kind, const Texts &texts, QWidget *parent = nullptr);
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // The items of the group list when the dialog is shown.
+    virtual QStringList groupItems() const;
+    // Fills the fields when the dialog is shown; the base fills them from the edit buffer.
+    virtual void fillFields();
+    // Whether the dialog may close now; a refusal has told the user why.
+    virtual bool mayClose() { return true; }
+
+    Database &m_db;
+    RegisterKind m_kind;
+    QLineEdit *m_data;
+    QLineEdit *m_wartosc;
+    QComboBox *m_grupa = nullptr;
+    QLineEdit *m_opis;
+    QGridLayout *m_fields;
+};
+
+class Tedycjarozchod : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjarozchod(Database &db, QWidget *parent = nullptr);
+};
+
+class Tedycjaprzychod : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjaprzychod(Database &db, QWidget *parent = nullptr);
+};
+
+class Tedycjaplanowanie : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjaplanowanie(Database &db, QWidget *parent = nullptr);
+
+protected:
+    QStringList groupItems() const override;
+};
+
+class Tedycjadlugi : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjadlugi(Database &db, QWidget *parent = nullptr);
+};
+
+// Adding a debt: besides the debt itself, the entry that settles it on its return date.
+class Tedycjadlugidopisz : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjadlugidopisz(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent = nullptr);
+
+    // Whether the return entry is wanted: the box is ticked and the kind takes one.
+    bool returnWanted() const;
+    QString returnDate() const;
+    QString returnDescription() const;
+
+protected:
+    void fillFields() override;
+    bool mayClose() override;
+
+private:
+    void kindChosen(int index);
+
+    const Clock &m_clock;
+    MessageSink &m_sink;
+    QLineEdit *m_termin;
+    QLineEdit *m_typ2;
+    QLineEdit *m_opis2;
+    QCheckBox *m_active;
+    QList<QWidget *> m_returnWidgets;
+};
+
+class Tedycjakonto : public EntryDialog
+{
+    Q_OBJECT
+public:
+    Tedycjakonto(Database &db, QWidget *parent = nullptr);
+};
+
+// The group or kind names a register's lists offer: 30 groups for expenses, 31 for planned
+// entries (the last "DOKONANE"), the four debt kinds, the six bank operations.
+QStringList groupListItems(const Database &db, RegisterKind kind);
+
+} // namespace trelfin
