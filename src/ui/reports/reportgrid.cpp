@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace trelfin {
 
 QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles,
@@ -25,6 +27,16 @@ QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, c
             grid->setItem(r, c, new QTableWidgetItem);
     }
     return grid;
+}
+
+void fitColumns(QTableWidget *grid, std::initializer_list<int> widths)
+{
+    int column = 0;
+    for (int w : widths) {
+        grid->resizeColumnToContents(column);
+        grid->setColumnWidth(column, std::max(w, grid->columnWidth(column)));
+        ++column;
+    }
 }
 
 void setCellText(QTableWidget *grid, int row, int column, const QString &text)

@@ -13,6 +13,9 @@ namespace trelfin {
 QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles,
                                std::initializer_list<int> widths);
 
+// Widens the columns whose texts do not fit; a column never gets narrower than its set width.
+void fitColumns(QTableWidget *grid, std::initializer_list<int> widths);
+
 // Writes one cell (0-based data row), creating its item on first use.
 void setCellText(QTableWidget *grid, int row, int column, const QString &text);
 QString cellText(const QTableWidget *grid, int row, int column);

@@ -19,6 +19,7 @@ namespace trelfin {
 
 namespace {
 const QString kNotApplicable = QStringLiteral("n.d.");
+constexpr std::initializer_list<int> kGridWidths = {306, 74, 87};
 }
 
 StatementPage::StatementPage(Database &db, QWidget *parent)
@@ -57,10 +58,11 @@ StatementPage::StatementPage(Database &db, QWidget *parent)
     connect(print, &QPushButton::clicked, this, &StatementPage::printRequested);
     connect(help, &QPushButton::clicked, this, &StatementPage::helpRequested);
 
-    m_grid = createReportGrid(this, QStringLiteral("stankonta"), 18, statementColumnTitles(), {306, 74, 87});
+    m_grid = createReportGrid(this, QStringLiteral("stankonta"), 18, statementColumnTitles(), kGridWidths);
     const QStringList labels = statementRowLabels();
     for (int r = 0; r < labels.size(); ++r)
         setCellText(m_grid, r, 0, labels.at(r));
+    fitColumns(m_grid, kGridWidths);
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
@@ -124,6 +126,7 @@ void StatementPage::recompute()
     for (int kind = 1; kind <= 6; ++kind)
         line(11 + kind, s.bank[kind], number(s.bankCount[kind]));
     line(18, s.g, kNotApplicable);
+    fitColumns(m_grid, kGridWidths);
 }
 
 } // namespace trelfin

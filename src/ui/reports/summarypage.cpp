@@ -72,6 +72,8 @@ const PageTexts kForecast = {
      "Prognoza na podany przedział czasowy dla edytowanego okresu księgowania"},
 };
 
+constexpr std::initializer_list<int> kGridWidths = {103, 71, 90, 63};
+
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
@@ -115,6 +117,7 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, const Clock &clock, 
     m_period = infoField(this, t.periodName);
     form->addRow(QStringLiteral("Bieżący okres:"), m_period);
     m_spanText = infoField(this, t.spanName, t.spanHint);
+    m_spanText->setMinimumWidth(m_spanText->fontMetrics().horizontalAdvance(QStringLiteral("Od 00-00-0000 do 00-00-0000")) + 16);
     form->addRow(text(t.spanLabel), m_spanText);
     m_todayText = infoField(this, t.todayName, "Dzisiejsza data");
     form->addRow(QStringLiteral("Data dzisiejsza:"), m_todayText);
@@ -173,7 +176,7 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, const Clock &clock, 
     m_grid = createReportGrid(this, text(t.gridName), GroupCount,
                               {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
                                QStringLiteral("Procent")},
-                              {103, 71, 90, 63});
+                              kGridWidths);
 
     auto *left = new QVBoxLayout;
     left->addWidget(captionBox);
@@ -273,17 +276,18 @@ void GroupSummaryPage::showSummary(const GroupSummary &summary)
         for (int c = 1; c <= 3; ++c)
             setCellText(m_grid, i - 1, c, QString());
     }
-    if (!summary.rowsFilled)
-        return;
-    for (int i = 1; i <= GroupCount; ++i) {
-        const GroupSummaryRow &row = summary.table.row(i);
-        setCellText(m_grid, i - 1, 0, row.name);
-        setCellText(m_grid, i - 1, 1, QString::number(row.count));
-        if (row.count >= 1) {
-            setCellText(m_grid, i - 1, 2, FormatAmount(row.sum));
-            setCellText(m_grid, i - 1, 3, FormatPercent(summary.percent(i)));
+    if (summary.rowsFilled) {
+        for (int i = 1; i <= GroupCount; ++i) {
+            const GroupSummaryRow &row = summary.table.row(i);
+            setCellText(m_grid, i - 1, 0, row.name);
+            setCellText(m_grid, i - 1, 1, QString::number(row.count));
+            if (row.count >= 1) {
+                setCellText(m_grid, i - 1, 2, FormatAmount(row.sum));
+                setCellText(m_grid, i - 1, 3, FormatPercent(summary.percent(i)));
+            }
         }
     }
+    fitColumns(m_grid, kGridWidths);
 }
 
 } // namespace trelfin
