@@ -91,22 +91,39 @@ bool AppendPeriod(Database &db, const Clock &clock)
 
 bool RemovePeriod(Database &db, int period, MessageSink &sink)
 {
-    const int count = db.header.periodCount - 1;
-    db.header.periodCount = static_cast<std::uint8_t>(count);
-    if (!removeIfPresent(PeriodFilePath(db, period - 1), sink))
-        return false;
-    for (int s = period; s <= count; ++s) {
-        const QString from = PeriodFilePath(db, s);
-        const QString to = PeriodFilePath(db, s - 1);
+    const int count = db.header.periodCount;
+    const auto rename = [&sink](const QString &from, const QString &to) {
         QFile file(from);
-        if (!file.rename(to)) {
-            sink.ShowInformation(QStringLiteral("Nie można zmienić nazwy pliku ") + from, file.errorString(),
-                                 QStringLiteral("Błąd"));
+        if (file.rename(to))
+            return true;
+        sink.ShowInformation(QStringLiteral("Nie można zmienić nazwy pliku ") + from, file.errorString(),
+                             QStringLiteral("Błąd"));
+        return false;
+    };
+
+    // The period's file is first set aside, so that a later failure can put every file back:
+    // the record and the files on disk always describe the same periods.
+    const QString removed = PeriodFilePath(db, period - 1);
+    const QString setAside = removed + QStringLiteral(".usuwany");
+    const bool hadFile = QFile::exists(removed);
+    if (hadFile && (!removeIfPresent(setAside, sink) || !rename(removed, setAside)))
+        return false;
+    for (int s = period; s < count; ++s) {
+        if (QFile::exists(PeriodFilePath(db, s)) && !rename(PeriodFilePath(db, s), PeriodFilePath(db, s - 1))) {
+            for (int t = s - 1; t >= period; --t)
+                QFile::rename(PeriodFilePath(db, t - 1), PeriodFilePath(db, t));
+            if (hadFile)
+                QFile::rename(setAside, removed);
             return false;
         }
-        db.header.periods[s] = db.header.periods[s + 1];
     }
-    db.header.periods[count + 1] = PeriodInfo();
+    if (hadFile)
+        removeIfPresent(setAside, sink); // a leftover is harmless: no period file has this name
+
+    for (int s = period; s < count; ++s)
+        db.header.periods[s] = db.header.periods[s + 1];
+    db.header.periods[count] = PeriodInfo();
+    db.header.periodCount = static_cast<std::uint8_t>(count - 1);
     return true;
 }
 
@@ -140,6 +157,9 @@ bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, Mess
     bool copied = true;
     for (int p = 1; p <= db.header.periodCount && copied; ++p) {
         useOld();
+        // A file of the previous version has no recurring expenses: they must not come from the
+        // period read before.
+        db.recurringExpenses = {};
         copied = LoadPeriod(db, p - 1, sink);
         if (copied) {
             useNew();

@@ -34,8 +34,8 @@ bool AppendPeriod(Database &db, const Clock &clock);
 
 // Removes period `period` (1-based) from the record and its file from the disk: the later
 // periods' files are renamed one number down and their entries in the record moved up.
-// periodCount must be at least 2. Returns false when a file could not be deleted or renamed
-// (after a message naming it); what was done before stays done.
+// periodCount must be at least 2. When a file cannot be deleted or renamed the files renamed so
+// far are put back, the record stays as it was, and false is returned after a message naming it.
 bool RemovePeriod(Database &db, int period, MessageSink &sink);
 
 // Deletes every file of the open database: its period files, "<name>.tf4", "<name>.tf3", the

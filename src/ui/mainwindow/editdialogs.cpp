@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,9 +87,13 @@ Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSi
     m_ilerazy->setRange(0, 999);
     setHint(m_ilerazy, sameDayHint);
     m_codzien->setChecked(true);
-    // Touching a number chooses its option.
+    // Changing or clicking a number chooses its option.
     connect(m_iledni, &QSpinBox::valueChanged, m_codni, [this] { m_codni->setChecked(true); });
     connect(m_ilerazy, &QSpinBox::valueChanged, m_tegosamegodnia, [this] { m_tegosamegodnia->setChecked(true); });
+    for (QSpinBox *number : {m_iledni, m_ilerazy}) {
+        number->installEventFilter(this);
+        number->findChild<QLineEdit *>()->installEventFilter(this);
+    }
     auto *periodLayout = new QVBoxLayout(period);
     periodLayout->addWidget(m_codzien);
     periodLayout->addWidget(m_cotydzien);
@@ -153,6 +158,8 @@ Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSi
 
 void Tdopiszspecjalnie::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     m_db.pendingAction = PendingAction::none;
     if (m_grupa) {
         m_grupa->clear();
@@ -165,6 +172,17 @@ void Tdopiszspecjalnie::showEvent(QShowEvent *event)
     m_wartosc->setText(QStringLiteral("0"));
     m_opis->clear();
     QDialog::showEvent(event);
+}
+
+bool Tdopiszspecjalnie::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_iledni || watched->parent() == m_iledni)
+            m_codni->setChecked(true);
+        else if (watched == m_ilerazy || watched->parent() == m_ilerazy)
+            m_tegosamegodnia->setChecked(true);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tdopiszspecjalnie::ok()

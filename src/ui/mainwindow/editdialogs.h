@@ -38,6 +38,7 @@ public:
 protected:
     Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, bool withGroup, QWidget *parent);
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Database &m_db;

@@ -117,6 +117,8 @@ void EntryDialog::fillFields()
 
 void EntryDialog::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     fillFields();
     m_data->setFocus();
     m_data->setCursorPosition(0);

@@ -225,9 +225,9 @@ void RegisterCommands::findNext()
         showMessage(m_desktop, findNotFoundMessage());
         return;
     }
-    const QModelIndex index = p->model()->index(*row - 1, 0);
-    p->grid()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    p->grid()->scrollTo(index);
+    p->selectRow(*row);
+    if (*row > 22)
+        p->scrollToRow(*row, *row - 21);
 }
 
 void RegisterCommands::settle()

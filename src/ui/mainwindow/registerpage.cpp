@@ -216,11 +216,24 @@ void RegisterPage::showNewLastRow()
     if (count == 0)
         return;
     m_grid->doItemsLayout(); // the scroll range must know the new row
-    const QModelIndex last = m_model->index(count - 1, 0);
-    m_grid->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    // The new row goes to the bottom of the grid, with as many rows above it as fit: the grid
-    // is as tall as the window makes it, so a fixed number of rows above could hide it.
-    m_grid->scrollTo(last, QAbstractItemView::PositionAtBottom);
+    selectRow(count);
+    // With more than 22 entries the top row shown is entry count - 21 (21 rows above the new one).
+    scrollToRow(count, count > 22 ? count - 21 : 0);
+}
+
+void RegisterPage::scrollToRow(int row, int topRow)
+{
+    // The given row goes to the top when the list is long enough; the grid is as tall as the
+    // window makes it, so the row is then also brought into view should it lie below the bottom.
+    if (topRow >= 1)
+        m_grid->scrollTo(m_model->index(topRow - 1, 0), QAbstractItemView::PositionAtTop);
+    m_grid->scrollTo(m_model->index(row - 1, 0), QAbstractItemView::EnsureVisible);
+}
+
+void RegisterPage::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row - 1, 0);
+    m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool RegisterPage::eventFilter(QObject *watched, QEvent *event)

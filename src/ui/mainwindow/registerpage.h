@@ -39,9 +39,14 @@ public:
     // The selected rows, top to bottom, 1-based; (0, 0) when nothing is selected.
     std::pair<int, int> selectedRows() const;
     void selectAll();
-    // After a row was appended: the new last row becomes the selection, scrolled to the bottom
-    // of the grid.
+    // After a row was appended: the new last row becomes the selection, with 21 rows above it
+    // when the register has more than 22.
     void showNewLastRow();
+    // Scrolls so that `topRow` (1-based) is the first row shown, as far as the grid allows, and
+    // `row` is in view.
+    void scrollToRow(int row, int topRow);
+    // Makes row `row` (1-based) the selection.
+    void selectRow(int row);
 
 signals:
     void commandRequested(trelfin::RegisterCommand command);

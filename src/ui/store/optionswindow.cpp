@@ -104,6 +104,8 @@ Tusuwaniebazy::Tusuwaniebazy(Database &db, QWidget *parent)
 
 void Tusuwaniebazy::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     m_plik->setText(m_db.databaseName);
     m_user->setText(m_db.header.ownerName);
     m_db.pendingAction = PendingAction::none;
@@ -206,6 +208,8 @@ Topcjebazy::Topcjebazy(Database &db, Desktop &desktop, QWidget *parent)
 
 void Topcjebazy::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     fill();
     QDialog::showEvent(event);
 }
@@ -283,13 +287,14 @@ void Topcjebazy::deletePeriod()
     }
     if (!ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop))
         return;
-    const int period = m_db.currentPeriod;
-    const bool removed = RemovePeriod(m_db, period, m_desktop);
+    if (!RemovePeriod(m_db, m_db.currentPeriod, m_desktop)) {
+        fill();
+        return;
+    }
     m_db.currentPeriod = 1;
     m_db.selectedPeriod = 1;
     LoadPeriod(m_db, 0, m_desktop);
-    if (removed)
-        WriteDatabaseRecord(m_db, m_desktop);
+    WriteDatabaseRecord(m_db, m_desktop);
     emit periodsChanged();
     fill();
 }
@@ -327,7 +332,13 @@ void Topcjebazy::deleteDatabase()
         fill();
         return;
     }
-    DeleteDatabaseFiles(m_db, m_desktop);
+    // When a file cannot be deleted the database stays open (its record and periods are still in
+    // memory and can be saved again) and nothing claims that it is gone.
+    if (!DeleteDatabaseFiles(m_db, m_desktop)) {
+        m_db.pendingAction = PendingAction::none;
+        fill();
+        return;
+    }
     reject();
 }
 

@@ -1,3 +1,4 @@
+#include "hints.h"
 #include "passwordwindows.h"
 
 #include "desktop.h"
@@ -20,6 +21,7 @@ QLineEdit *passwordEdit(QWidget *parent, const QString &name, int maxLength = 32
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // typed characters show as "*" 
     edit->setMaxLength(maxLength);
     return edit;
 }
@@ -65,6 +67,8 @@ Tpodaniehasla::Tpodaniehasla(Database &db, Desktop &desktop, QWidget *parent)
 
 void Tpodaniehasla::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     m_haslo->clear();
     m_haslo2->clear();
     m_haslo->setFocus();
@@ -103,6 +107,8 @@ Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
 
 void Tpodajhaslo::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     m_haslo1->clear();
     m_haslo1->setFocus();
     QDialog::showEvent(event);
@@ -148,6 +154,8 @@ void Tdialogblokujacy::reject()
 
 void Tdialogblokujacy::showEvent(QShowEvent *event)
 {
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
     m_haslo1->clear();
     m_haslo1->setFocus();
     QDialog::showEvent(event);

@@ -38,6 +38,9 @@ class Tpodajhaslo : public QDialog
 public:
     Tpodajhaslo(Database &db, QWidget *parent = nullptr);
 
+    // Only OK or Enter close the prompt: Escape does nothing.
+    void reject() override {}
+
 protected:
     void showEvent(QShowEvent *event) override;
 
