@@ -306,8 +306,8 @@ private slots:
         // Back to "Główne menu": everything off again.
         f.clickTab(0);
         QCOMPARE(f.window.statusText(1), QStringLiteral("Dane dotyczące użytkownika i wybranego okresu kięgowania"));
-        QVERIFY(!f.action("actionCopy")->isEnabled());
-        QVERIFY(!f.action("actionSelectAll")->isEnabled());
+        for (const char *item : {"actionCut", "actionCopy", "actionDelete", "actionSelectAll"})
+            QVERIFY2(!f.action(item)->isEnabled(), item);
     }
 
     void chartDatesPresetOnFirstVisitOnly()
@@ -365,6 +365,12 @@ private slots:
             QVERIFY(f.db.modified);
             QCOMPARE(f.db.expenseCount(), 1);
             QCOMPARE(f.desktop.messages.size(), 1);
+        } else {
+            // The modified period is offered for saving before the program ends ("Nie" here).
+            QCOMPARE(f.desktop.messages.size(), 2);
+            QCOMPARE(f.desktop.messages.at(1),
+                     (ScriptedDesktop::Message{"Czy zapisać zmiany w edytowanym okresie ?", "", "Zamknięcie okresu",
+                                               true}));
         }
     }
 

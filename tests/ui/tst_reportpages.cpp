@@ -48,18 +48,25 @@ struct Fixture : test::MainWindowFixture
         return cells;
     }
 
-    // Types into a page's date dialog and closes it, as the user does after pressing its button.
-    void chooseSpan(GroupSummaryPage *page, SpanKind kind, const QString &od, const QString &dod = QString())
+    // Presses a span button of a page; the dialog it opens gets the texts typed and is closed by
+    // Enter, or by its frame when `byFrame`.
+    void chooseSpan(GroupSummaryPage *page, const char *button, const QString &od, const QString &dod = QString(),
+                    bool byFrame = false)
     {
-        SpanDialog *dialog = page->spanDialog(kind);
-        auto *first = dialog->findChild<QLineEdit *>(QStringLiteral("od"));
-        first->selectAll();
-        QTest::keyClicks(first, od);
-        if (auto *second = dialog->findChild<QLineEdit *>(QStringLiteral("dod"))) {
-            second->selectAll();
-            QTest::keyClicks(second, dod);
-        }
-        page->applySpanDialog(kind);
+        desktop.dialogScripts.enqueue([=](QDialog &dialog) {
+            auto *first = dialog.findChild<QLineEdit *>(QStringLiteral("od"));
+            first->selectAll();
+            QTest::keyClicks(first, od);
+            if (auto *second = dialog.findChild<QLineEdit *>(QStringLiteral("dod"))) {
+                second->selectAll();
+                QTest::keyClicks(second, dod);
+            }
+            if (byFrame)
+                dialog.close();
+            else
+                QTest::keyClick(first, Qt::Key_Return);
+        });
+        widget<QPushButton>(page, button)->click();
     }
 };
 
@@ -100,12 +107,14 @@ private slots:
         f.clickTab(Tmain::BalanceTab);
         GroupSummaryPage *page = f.window.balancePage();
 
-        f.chooseSpan(page, SpanKind::month, QStringLiteral("052004"));
+        f.chooseSpan(page, "miesieczny", QStringLiteral("052004"));
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("bmiesiacd"));
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
         QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-05-2004 do 31-05-2004"));
         QCOMPARE(f.db.pendingAction, std::uint8_t(7));
 
-        f.chooseSpan(page, SpanKind::span, QStringLiteral("20052004"), QStringLiteral("04052004"));
+        f.chooseSpan(page, "podanyokres", QStringLiteral("20052004"), QStringLiteral("04052004"), true);
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("bokresd"));
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Na dany okres"));
         QCOMPARE(f.field("bdata"), QStringLiteral("Od 04-05-2004 do 20-05-2004"));
         QCOMPARE(f.field("brozchod"), QStringLiteral("300,00"));
@@ -114,7 +123,8 @@ private slots:
         QCOMPARE(f.gridRow("bilans", 0), QStringList({"ŻYWNOŚĆ   ", "0", "", ""}));
 
         // A year left blank gives a balance for today only.
-        f.chooseSpan(page, SpanKind::year, QString());
+        f.chooseSpan(page, "roczny", QString());
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("brokd"));
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Roczny"));
         QCOMPARE(f.field("bdata"), QStringLiteral("Od 12-05-2004 do 12-05-2004"));
         QCOMPARE(f.field("brozchod"), QStringLiteral("0,00"));
@@ -131,9 +141,10 @@ private slots:
     {
         Fixture f;
         f.clickTab(Tmain::BalanceTab);
-        f.chooseSpan(f.window.balancePage(), SpanKind::month, QStringLiteral("052004"));
+        f.chooseSpan(f.window.balancePage(), "miesieczny", QStringLiteral("052004"));
         f.clickTab(Tmain::ForecastTab);
-        f.chooseSpan(f.window.forecastPage(), SpanKind::year, QStringLiteral("2004"));
+        f.chooseSpan(f.window.forecastPage(), "SpeedButton64", QStringLiteral("2004"));
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("prokd"));
         QCOMPARE(f.db.pendingAction, std::uint8_t(6));
         f.clickTab(Tmain::BalanceTab);
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
@@ -155,10 +166,17 @@ private slots:
         f.widget<QRadioButton>("rosnacop")->click();
         QCOMPARE(f.gridRow("prognoza", 0).first(), QStringLiteral("TV/RTV    "));
 
-        f.chooseSpan(f.window.forecastPage(), SpanKind::month, QStringLiteral("062004"));
+        f.chooseSpan(f.window.forecastPage(), "SpeedButton63", QStringLiteral("062004"));
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("pmiesiacd"));
         QCOMPARE(f.caption("typprognozy"), QStringLiteral("Miesięczna"));
         QCOMPARE(f.field("prozchod"), QStringLiteral("150,00"));
         QCOMPARE(f.field("pdata"), QStringLiteral("Od 01-06-2004 do 31-06-2004"));
+        f.chooseSpan(f.window.forecastPage(), "SpeedButton65", QStringLiteral("01062004"), QStringLiteral("30062004"));
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("pokresd"));
+        QCOMPARE(f.caption("typprognozy"), QStringLiteral("Na dany okres"));
+        f.widget<QPushButton>(f.window.forecastPage(), "SpeedButton62")->click();
+        QCOMPARE(f.caption("typprognozy"), QStringLiteral("Całkowita"));
+        QCOMPARE(f.field("prozchod"), QStringLiteral("200,00"));
     }
 
     void statementPage()
@@ -187,7 +205,14 @@ private slots:
         QCOMPARE(f.gridRow("stankonta", 1).mid(1), QStringList({"400,00", "2"}));
         QCOMPARE(f.gridRow("stankonta", 5).mid(1), QStringList({"200,00", "2"}));
 
+        // Leaving the day field recomputes the statement too.
+        day->selectAll();
+        QTest::keyClicks(day, QStringLiteral("01052004"));
+        f.widget<QPushButton>("odswiez")->setFocus();
+        QCOMPARE(f.gridRow("stankonta", 1).mid(1), QStringList({"0,00", "0"}));
+
         // A half-typed day makes every sum and count zero.
+        day->setFocus();
         day->selectAll();
         QTest::keyClicks(day, QStringLiteral("3112"));
         QTest::mouseClick(f.widget<QPushButton>("odswiez"), Qt::LeftButton);

@@ -14,12 +14,22 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+// A decimal number in the piece of `text` at `from`: blanks may stand before the digits, nothing
+// else and nothing after them, so that a half-typed date ("5 -05-2004") is no date.
 std::optional<int> parsePiece(const QString &text, int from, int length)
 {
-    bool ok = false;
-    const int value = text.mid(from, length).toInt(&ok, 10);
-    if (!ok)
+    const QString piece = text.mid(from, length);
+    qsizetype i = 0;
+    while (i < piece.size() && piece.at(i) == u' ')
+        ++i;
+    if (i == piece.size())
         return std::nullopt;
+    int value = 0;
+    for (; i < piece.size(); ++i) {
+        if (!isDigit(piece.at(i)))
+            return std::nullopt;
+        value = value * 10 + (piece.at(i).unicode() - u'0');
+    }
     return value;
 }
 

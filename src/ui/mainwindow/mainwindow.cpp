@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -291,6 +292,11 @@ void Tmain::createPages()
     m_karta->addTab(createChartsPage(), kPageCaptions[ChartsTab]);
     setCentralWidget(m_karta);
     connect(m_karta, &QTabWidget::currentChanged, this, &Tmain::onPageChanged);
+    // A click on the page already shown runs the page change too (it recomputes a report page).
+    connect(m_karta->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == m_karta->currentIndex())
+            onPageChanged();
+    });
 }
 
 QWidget *Tmain::createMainMenuPage()
@@ -685,6 +691,19 @@ void Tmain::fillRecurringWindows()
     // The recurring-items windows take their rows from the period here once they exist.
 }
 
+void Tmain::noticePreviousVersion()
+{
+    // A database of the previous version has no shopping-list file; it is marked here for its
+    // conversion at the next save once older databases are read.
+}
+
+bool Tmain::convertImportedPeriods()
+{
+    // The periods of a converted database of the oldest version are read here once that import
+    // exists; until then nothing is opened.
+    return false;
+}
+
 void Tmain::clearUndo()
 {
     m_commands->clearUndo();
@@ -784,8 +803,9 @@ void Tmain::nowa1Click()
     kartaClick();
     m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), QStringLiteral("Trelfin"));
     // Only the files this command wrote go: a file of another version with the same name stays.
-    for (const QString &file : {PeriodFilePath(m_db, 0), DatabaseFilePath(m_db, QStringLiteral(".tf4")),
-                                ShoppingListPath(m_db), NotesPath(m_db)})
+    for (int k = 0; k < m_db.header.periodCount; ++k) // periods added in the options window too
+        QFile::remove(PeriodFilePath(m_db, k));
+    for (const QString &file : {DatabaseFilePath(m_db, QStringLiteral(".tf4")), ShoppingListPath(m_db), NotesPath(m_db)})
         QFile::remove(file);
     ClearDatabaseInfo();
 }
@@ -803,18 +823,17 @@ void Tmain::otworz2Click(const QString &givenPath)
     }
     SplitDatabasePath(m_db, path);
     leaveDatabase();
-    ReadShoppingList(m_db);
+    if (!ReadShoppingList(m_db) && m_db.databaseExt.compare(QStringLiteral(".tfc"), Qt::CaseInsensitive) != 0)
+        noticePreviousVersion();
     ReadNotes(m_db);
-    if (!ReadDatabaseRecord(m_db, m_desktop))
-        return;
-    if (m_db.pendingAction != PendingAction::importing) {
-        m_db.pendingAction = PendingAction::none;
-        LoadPeriod(m_db, 0, m_desktop);
-    }
-    if (m_db.pendingAction == PendingAction::readFailed || m_db.pendingAction == PendingAction::importing) {
+    if (!ReadDatabaseRecord(m_db, m_desktop)) {
         m_db.pendingAction = PendingAction::none;
         return;
     }
+    const bool loaded = importing ? convertImportedPeriods() : LoadPeriod(m_db, 0, m_desktop);
+    m_db.pendingAction = PendingAction::none;
+    if (!loaded)
+        return;
     EnableDatabaseCommands();
     if (!m_db.header.password.isEmpty()) {
         m_db.enteredPassword.clear();

@@ -127,6 +127,8 @@ private:
     Topcjebazy *optionsWindow();
 
     // Steps of opening a database and changing periods that other features fill in.
+    void noticePreviousVersion();
+    bool convertImportedPeriods();
     void checkDueEntries();
     void checkDueNotes();
     void fillRecurringWindows();

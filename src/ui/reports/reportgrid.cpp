@@ -29,13 +29,14 @@ QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, c
     return grid;
 }
 
-void fitColumns(QTableWidget *grid, std::initializer_list<int> widths)
+void widenColumnsFor(QTableWidget *grid, const QStringList &samples)
 {
-    int column = 0;
-    for (int w : widths) {
-        grid->resizeColumnToContents(column);
-        grid->setColumnWidth(column, std::max(w, grid->columnWidth(column)));
-        ++column;
+    const QFontMetrics fm = grid->fontMetrics();
+    constexpr int padding = 16;
+    for (int c = 0; c < grid->columnCount() && c < samples.size(); ++c) {
+        const QString title = grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString();
+        const int needed = std::max(fm.horizontalAdvance(samples.at(c)), fm.horizontalAdvance(title)) + padding;
+        grid->setColumnWidth(c, std::max(grid->columnWidth(c), needed));
     }
 }
 

@@ -13,8 +13,9 @@ namespace trelfin {
 QTableWidget *createReportGrid(QWidget *parent, const QString &name, int rows, const QStringList &titles,
                                std::initializer_list<int> widths);
 
-// Widens the columns whose texts do not fit; a column never gets narrower than its set width.
-void fitColumns(QTableWidget *grid, std::initializer_list<int> widths);
+// Widens, once, the columns whose widest text (`samples`, one per column) or title would not fit in
+// the desktop's font; after that the widths are the user's to change.
+void widenColumnsFor(QTableWidget *grid, const QStringList &samples);
 
 // Writes one cell (0-based data row), creating its item on first use.
 void setCellText(QTableWidget *grid, int row, int column, const QString &text);

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,7 +20,6 @@ namespace trelfin {
 
 namespace {
 const QString kNotApplicable = QStringLiteral("n.d.");
-constexpr std::initializer_list<int> kGridWidths = {306, 74, 87};
 }
 
 StatementPage::StatementPage(Database &db, QWidget *parent)
@@ -58,11 +58,12 @@ StatementPage::StatementPage(Database &db, QWidget *parent)
     connect(print, &QPushButton::clicked, this, &StatementPage::printRequested);
     connect(help, &QPushButton::clicked, this, &StatementPage::helpRequested);
 
-    m_grid = createReportGrid(this, QStringLiteral("stankonta"), 18, statementColumnTitles(), kGridWidths);
+    m_grid = createReportGrid(this, QStringLiteral("stankonta"), 18, statementColumnTitles(), {306, 74, 87});
+    m_grid->viewport()->installEventFilter(this);
     const QStringList labels = statementRowLabels();
     for (int r = 0; r < labels.size(); ++r)
         setCellText(m_grid, r, 0, labels.at(r));
-    fitColumns(m_grid, kGridWidths);
+    widenColumnsFor(m_grid, {labels.at(9).trimmed(), QStringLiteral("-99999999,99"), QString()});
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
@@ -93,6 +94,11 @@ void StatementPage::setHeading(const QString &owner, const QString &period)
 
 bool StatementPage::eventFilter(QObject *watched, QEvent *event)
 {
+    // As over the register grids: a release outside every cell leaves 4, inside one 0.
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        m_db.pendingAction = m_grid->indexAt(at).isValid() ? PendingAction::none : PendingAction::clickOutsideCells;
+    }
     if (watched == m_day) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             emit refreshRequested();
@@ -126,7 +132,6 @@ void StatementPage::recompute()
     for (int kind = 1; kind <= 6; ++kind)
         line(11 + kind, s.bank[kind], number(s.bankCount[kind]));
     line(18, s.g, kNotApplicable);
-    fitColumns(m_grid, kGridWidths);
 }
 
 } // namespace trelfin

@@ -3,7 +3,7 @@
 #include "hints.h"
 #include "reports/reportgrid.h"
 #include "reports/spandialogs.h"
-#include "store/clock.h"
+#include "desktop.h"
 #include "store/database.h"
 #include "store/helpers.h"
 
@@ -72,8 +72,6 @@ const PageTexts kForecast = {
      "Prognoza na podany przedział czasowy dla edytowanego okresu księgowania"},
 };
 
-constexpr std::initializer_list<int> kGridWidths = {103, 71, 90, 63};
-
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
@@ -91,11 +89,11 @@ QLineEdit *infoField(QWidget *parent, const char *name, const char *hint = nullp
 
 } // namespace
 
-GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, const Clock &clock, QWidget *parent)
+GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QWidget *parent)
     : QWidget(parent)
     , m_kind(kind)
     , m_db(db)
-    , m_clock(clock)
+    , m_desktop(desktop)
 {
     const PageTexts &t = kind == Kind::balance ? kBalance : kForecast;
     setObjectName(text(t.pageName));
@@ -176,7 +174,9 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, const Clock &clock, 
     m_grid = createReportGrid(this, text(t.gridName), GroupCount,
                               {QStringLiteral("Rodzaj"), QStringLiteral("Ilość"), QStringLiteral("Wartość"),
                                QStringLiteral("Procent")},
-                              kGridWidths);
+                              {103, 71, 90, 63});
+    widenColumnsFor(m_grid, {QStringLiteral("KOM.MIEJ.  "), QStringLiteral("3999"), QStringLiteral("99999999,99"),
+                             QStringLiteral("100,0000")});
 
     auto *left = new QVBoxLayout;
     left->addWidget(captionBox);
@@ -202,7 +202,7 @@ SummaryOrder GroupSummaryPage::order() const
 
 void GroupSummaryPage::enterPage()
 {
-    m_todayText->setText(FormatDotDate(m_clock.today()) + u' ');
+    m_todayText->setText(FormatDotDate(m_desktop.today()) + u' ');
     m_period->setText(m_db.currentPeriodInfo().periodName);
     for (int g = 1; g <= GroupCount; ++g)
         setCellText(m_grid, g - 1, 0, m_db.header.groupNames[g]);
@@ -253,13 +253,13 @@ SpanDialog *GroupSummaryPage::spanDialog(SpanKind kind) const
 
 void GroupSummaryPage::askSpan(SpanKind kind)
 {
-    spanDialog(kind)->exec();
+    m_desktop.execDialog(*spanDialog(kind));
     applySpanDialog(kind);
 }
 
 void GroupSummaryPage::applySpanDialog(SpanKind kind)
 {
-    m_span = spanDialog(kind)->span(m_clock.today());
+    m_span = spanDialog(kind)->span(m_desktop.today());
     m_db.pendingAction = static_cast<std::uint8_t>(m_span.kind);
     m_dated = true;
     recompute();
@@ -287,7 +287,6 @@ void GroupSummaryPage::showSummary(const GroupSummary &summary)
             }
         }
     }
-    fitColumns(m_grid, kGridWidths);
 }
 
 } // namespace trelfin

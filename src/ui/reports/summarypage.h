@@ -11,8 +11,8 @@ class QTableWidget;
 
 namespace trelfin {
 
-class Clock;
 class Database;
+class Desktop;
 class SpanDialog;
 
 // The "Bilans" and "Prognoza" pages: a total over a span and a 30-row table by group, for the
@@ -23,7 +23,7 @@ class GroupSummaryPage : public QWidget
 public:
     enum class Kind { balance, forecast };
 
-    GroupSummaryPage(Kind kind, Database &db, const Clock &clock, QWidget *parent = nullptr);
+    GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QWidget *parent = nullptr);
     ~GroupSummaryPage() override;
 
     // Entering the page: today's date, the period's name, the group names, then the page
@@ -59,7 +59,7 @@ private:
     Database &m_db;
     bool m_dated = false;
     ReportSpan m_span;
-    const Clock &m_clock;
+    Desktop &m_desktop;
 
     QLabel *m_caption = nullptr;
     QLineEdit *m_income = nullptr;

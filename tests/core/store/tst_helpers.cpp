@@ -50,6 +50,10 @@ private slots:
         QTest::newRow("no year") << "01-02-" << false << 0 << 0 << 0;
         QTest::newRow("letters") << "aa-02-2004" << false << 0 << 0 << 0;
         QTest::newRow("empty mask") << "  -  -    " << false << 0 << 0 << 0;
+        QTest::newRow("half-typed day") << "5 -05-2004" << false << 0 << 0 << 0;
+        QTest::newRow("half-typed year") << "12-05-200 " << false << 0 << 0 << 0;
+        QTest::newRow("blank before a digit") << " 5-05-2004" << true << 5 << 5 << 2004;
+        QTest::newRow("sign") << "+5-05-2004" << false << 0 << 0 << 0;
     }
     void parseDate()
     {
