@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(request.title, QStringLiteral("Zapisz bazę:"));
         QCOMPARE(request.filter, QStringLiteral("Pliki programu Trelfin  (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*"));
         QCOMPARE(request.defaultFileName, QStringLiteral("beznazwy"));
+        QCOMPARE(request.defaultExtension, QStringLiteral(".tf4"));
         QVERIFY(request.confirmOverwrite);
         QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("Anonimowy"));
         QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentText(), QStringLiteral("maj"));
@@ -220,6 +221,7 @@ private slots:
         QCOMPARE(request.filter, QStringLiteral(
             "Pliki programu Trelfin 4LX (*.tf4)|*.tf4|Pliki programu Trelfin 3000 (*.tf3)|*.tf3"));
         QVERIFY(request.mustExist);
+        QCOMPARE(request.defaultExtension, QStringLiteral(".tf4"));
         auto *grid = f.window.registerPage(RegisterKind::expenses)->grid();
         QVERIFY(!grid->isHidden());
         QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("12,50"));
@@ -411,6 +413,46 @@ private slots:
         QCOMPARE(reread.header.periods[1].periodName, QStringLiteral("Wakacje"));
     }
 
+    // "Nazwa okresu" and "Usuń okres" act on the current period, whichever the options list shows.
+    void periodButtonsActOnTheCurrentPeriod()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) {
+            o.addPeriod();
+            o.addPeriod();
+        });
+        f.window.biezacyokresChange(1);
+        QCOMPARE(f.db.currentPeriod, 2);
+        const QString first = f.db.header.periods[1].periodName;
+        const auto chooseFirst = [](Topcjebazy &o) {
+            auto *list = o.findChild<QComboBox *>(QStringLiteral("biezacyokres"));
+            list->setCurrentIndex(0);
+            emit list->activated(0);
+        };
+        f.desktop.dialogScripts.enqueue([&f, chooseFirst](QDialog &d) {
+            auto &o = static_cast<Topcjebazy &>(d);
+            chooseFirst(o);
+            f.desktop.dialogScripts.enqueue([](QDialog &name) {
+                name.findChild<QLineEdit *>(QStringLiteral("nazwa"))->setText(QStringLiteral("drugi"));
+            });
+            o.renamePeriod();
+            click(d, "ok");
+        });
+        f.window.opcje4Click();
+        QCOMPARE(f.db.header.periods[2].periodName, QStringLiteral("drugi"));
+        QCOMPARE(f.db.header.periods[1].periodName, first);
+
+        f.desktop.answers.enqueue(true);
+        f.withOptions([chooseFirst](Topcjebazy &o) {
+            chooseFirst(o);
+            o.deletePeriod();
+        });
+        QCOMPARE(f.db.header.periodCount, 2);
+        QCOMPARE(f.db.header.periods[1].periodName, first);
+        QVERIFY(f.db.header.periods[2].periodName != QStringLiteral("drugi"));
+    }
+
     void saveUnderANewName()
     {
         Fixture f;
@@ -430,6 +472,12 @@ private slots:
         f.desktop.fileChoices.enqueue(f.path("kopia/nowa.tf4"));
         f.window.Zapiszjako1Click();
         QCOMPARE(f.messages().last(), QStringLiteral("Dane zostały zapisane pod nową nazwą"));
+        const FileDialogRequest &request = f.desktop.fileRequests.last();
+        QCOMPARE(request.title, QStringLiteral("Zapisz bazę:"));
+        QCOMPARE(request.filter, QStringLiteral("Pliki programu Trelfin  (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*"));
+        QCOMPARE(request.defaultFileName, QStringLiteral("beznazwy"));
+        QCOMPARE(request.defaultExtension, QStringLiteral(".tf4"));
+        QVERIFY(request.confirmOverwrite);
         for (const char *file : {"kopia/nowa.tf4", "kopia/nowa.0", "kopia/nowa.1", "kopia/nowa.2", "kopia/nowa.tlz",
                                  "kopia/nowa.tnt"})
             QVERIFY2(f.exists(QString::fromLatin1(file)), file);

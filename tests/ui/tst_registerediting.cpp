@@ -7,6 +7,7 @@
 #include "reports/statementpage.h"
 #include "store/databasefiles.h"
 #include "store/databaseops.h"
+#include "store/optionswindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -316,7 +317,8 @@ private slots:
         QTemporaryDir dir;
         InitialiseNewDatabase(f.db, dir.filePath(QStringLiteral("b.tf4")), f.desktop);
         f.db.header.periodCount = 2;
-        QVERIFY(SavePeriodFiles(f.db, 1, f.desktop, f.desktop)); // an empty period 2 on disk
+        QVERIFY(SavePeriodFiles(f.db, 0, f.desktop, f.desktop)); // two empty periods on disk
+        QVERIFY(SavePeriodFiles(f.db, 1, f.desktop, f.desktop));
         f.markOpen();
         f.window.RefreshRegisterGrids();
         f.desktop.dialogScripts.enqueue(fillEntry(QStringLiteral("01052004"), QStringLiteral("5"), 0, QStringLiteral("x")));
@@ -328,6 +330,33 @@ private slots:
         QVERIFY(!f.action("actionUndo")->isEnabled());
         f.action("actionUndo")->trigger();
         QCOMPARE(f.db.expenseCount(), 0);
+
+        // Adding and deleting a period, and opening a database, forget it as well.
+        const auto changeAndCheck = [&f](const std::function<void()> &periodChange) {
+            f.desktop.dialogScripts.enqueue(fillEntry(QStringLiteral("01052004"), QStringLiteral("5"), 0, QStringLiteral("y")));
+            f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::add)->click();
+            QVERIFY(f.action("actionUndo")->isEnabled());
+            f.db.modified = false; // nothing to ask about
+            periodChange();
+            QVERIFY(!f.action("actionUndo")->isEnabled());
+        };
+        changeAndCheck([&f] {
+            f.desktop.dialogScripts.enqueue([](QDialog &d) {
+                static_cast<Topcjebazy &>(d).addPeriod();
+                d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
+            });
+            f.window.opcje4Click();
+        });
+        changeAndCheck([&f] {
+            f.desktop.answers.enqueue(true);
+            f.desktop.dialogScripts.enqueue([](QDialog &d) {
+                static_cast<Topcjebazy &>(d).deletePeriod();
+                d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
+            });
+            f.window.opcje4Click();
+        });
+        changeAndCheck([&f, &dir] { f.window.otworz2Click(dir.filePath(QStringLiteral("b.tf4"))); });
+        QVERIFY(f.db.databaseLoaded);
     }
 
     void repeatedEntries()

@@ -207,9 +207,20 @@ private slots:
             for (int i = 0; i < MaxEntries; ++i)
                 r.append(Entry{QStringLiteral("12-05-2004"), i * 1.25, 1, QStringLiteral("pozycja")});
         }
+        std::vector<std::unique_ptr<QSignalSpy>> resets, inserts;
+        for (int i = 0; i < RegisterCount; ++i) {
+            auto *model = f.window.registerPage(static_cast<RegisterKind>(i))->model();
+            resets.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::modelReset));
+            inserts.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::rowsInserted));
+        }
         QElapsedTimer timer;
         timer.start();
         f.window.RefreshRegisterGrids();
+        // One model reset a grid, not a row at a time.
+        for (int i = 0; i < RegisterCount; ++i) {
+            QCOMPARE(resets[i]->count(), 1);
+            QCOMPARE(inserts[i]->count(), 0);
+        }
         f.clickTab(Tmain::ExpensesTab);
         QApplication::processEvents();
         qInfo("Refreshing five registers of %d entries and showing one took %lld ms", MaxEntries,
