@@ -85,13 +85,13 @@ void Tpodaniehasla::ok()
     accept();
 }
 
-Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
+PasswordPrompt::PasswordPrompt(Database &db, const QString &name, const QString &title, QWidget *parent)
     : QDialog(parent, kNoCloseFrame)
     , m_db(db)
     , m_haslo1(passwordEdit(this, QStringLiteral("haslo1")))
 {
-    setObjectName(QStringLiteral("podajhaslo"));
-    setWindowTitle(QStringLiteral("Trelfin"));
+    setObjectName(name);
+    setWindowTitle(title);
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
@@ -99,13 +99,10 @@ Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
     QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
     okButton->setDefault(true);
     layout->addWidget(okButton, 0, Qt::AlignCenter);
-    connect(okButton, &QPushButton::clicked, this, [this] {
-        m_db.enteredPassword = m_haslo1->text().left(Width::password);
-        accept();
-    });
+    connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
 }
 
-void Tpodajhaslo::showEvent(QShowEvent *event)
+void PasswordPrompt::showEvent(QShowEvent *event)
 {
     if (isRestoredShow(event))
         return QDialog::showEvent(event);
@@ -114,22 +111,21 @@ void Tpodajhaslo::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-Tdialogblokujacy::Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent)
-    : QDialog(parent, kNoCloseFrame)
-    , m_db(db)
-    , m_desktop(desktop)
-    , m_haslo1(passwordEdit(this, QStringLiteral("haslo1")))
+Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
+    : PasswordPrompt(db, QStringLiteral("podajhaslo"), QStringLiteral("Trelfin"), parent)
 {
-    setObjectName(QStringLiteral("dialogblokujacy"));
-    setWindowTitle(QStringLiteral("Trelfin: Program zablokowany"));
-    setModal(true);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
-    layout->addWidget(m_haslo1);
-    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
-    okButton->setDefault(true);
-    layout->addWidget(okButton, 0, Qt::AlignCenter);
-    connect(okButton, &QPushButton::clicked, this, &Tdialogblokujacy::ok);
+}
+
+void Tpodajhaslo::ok()
+{
+    m_db.enteredPassword = m_haslo1->text().left(Width::password);
+    accept();
+}
+
+Tdialogblokujacy::Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent)
+    : PasswordPrompt(db, QStringLiteral("dialogblokujacy"), QStringLiteral("Trelfin: Program zablokowany"), parent)
+    , m_desktop(desktop)
+{
 }
 
 bool Tdialogblokujacy::unlocked() const
@@ -150,15 +146,6 @@ void Tdialogblokujacy::reject()
     // Escape closes dialogs; this one only opens with the password.
     if (unlocked())
         QDialog::reject();
-}
-
-void Tdialogblokujacy::showEvent(QShowEvent *event)
-{
-    if (isRestoredShow(event))
-        return QDialog::showEvent(event);
-    m_haslo1->clear();
-    m_haslo1->setFocus();
-    QDialog::showEvent(event);
 }
 
 void Tdialogblokujacy::closeEvent(QCloseEvent *event)

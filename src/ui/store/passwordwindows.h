@@ -30,28 +30,38 @@ private:
     QLineEdit *m_haslo2;
 };
 
+// A window that asks for one password: a label, the edit `haslo1` and an OK button; no close
+// button in its frame. The edit is emptied each time it is shown.
+class PasswordPrompt : public QDialog
+{
+    Q_OBJECT
+protected:
+    PasswordPrompt(Database &db, const QString &name, const QString &title, QWidget *parent);
+    void showEvent(QShowEvent *event) override;
+    // OK or Enter.
+    virtual void ok() = 0;
+
+    Database &m_db;
+    QLineEdit *m_haslo1;
+};
+
 // The password prompt of a protected database: what is typed (its first 10 characters) goes to
-// enteredPassword when the window closes by OK or Enter.
-class Tpodajhaslo : public QDialog
+// enteredPassword when the window closes by OK or Enter; nothing else closes it.
+class Tpodajhaslo : public PasswordPrompt
 {
     Q_OBJECT
 public:
     Tpodajhaslo(Database &db, QWidget *parent = nullptr);
 
-    // Only OK or Enter close the prompt: Escape does nothing.
     void reject() override {}
 
 protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Database &m_db;
-    QLineEdit *m_haslo1;
+    void ok() override;
 };
 
 // The lock window: it stays until the lock password (enteredPassword) is typed in full. No
 // other way closes it, neither its frame nor the window manager nor Escape.
-class Tdialogblokujacy : public QDialog
+class Tdialogblokujacy : public PasswordPrompt
 {
     Q_OBJECT
 public:
@@ -60,16 +70,13 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void ok() override;
 
 private:
     bool unlocked() const;
-    void ok();
 
-    Database &m_db;
     Desktop &m_desktop;
-    QLineEdit *m_haslo1;
 };
 
 } // namespace trelfin
