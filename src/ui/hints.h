@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPushButton>
 #include <QShowEvent>
 #include <QString>
 #include <QWidget>
@@ -13,6 +14,17 @@ inline void setHint(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(hint);
     widget->setToolTipDuration(HintDurationMs);
+}
+
+// A push button with its object name and, when given, its hint.
+inline QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption,
+                                 const QString &hint = QString())
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!hint.isEmpty())
+        setHint(button, hint);
+    return button;
 }
 
 // A window shown again after being minimised (a show the window system sends) keeps what the

@@ -33,13 +33,6 @@ QRadioButton *option(QWidget *parent, const QString &name, const QString &captio
     return b;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // The characters '3'..'7': the register's page, as the dialog leaves it in pendingAction.
 std::uint8_t pageCharacter(RegisterKind kind)
 {
@@ -139,9 +132,9 @@ Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSi
     spanLayout->addRow(QStringLiteral("od dnia:"), m_dataod);
     spanLayout->addRow(QStringLiteral("do dnia:"), m_datado);
 
-    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
+    QPushButton *okButton = createButton(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
     okButton->setDefault(true);
-    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj  "));
+    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj  "));
     connect(okButton, &QPushButton::clicked, this, &Tdopiszspecjalnie::ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
@@ -264,9 +257,9 @@ Tsort::Tsort(bool withGroup, QWidget *parent)
         m_grupy = option(keyBox, QStringLiteral("grupy"), QStringLiteral("Grupy"));
         keyLayout->addWidget(m_grupy);
     }
-    QPushButton *sortButton = button(this, QStringLiteral("sortuj"), QStringLiteral(" &Sortuj   "));
+    QPushButton *sortButton = createButton(this, QStringLiteral("sortuj"), QStringLiteral(" &Sortuj   "));
     sortButton->setDefault(true);
-    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj   "));
+    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj   "));
     connect(sortButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *boxes = new QHBoxLayout;
@@ -315,9 +308,9 @@ FindDialog::FindDialog(QWidget *parent)
     auto *directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(m_up);
     directionLayout->addWidget(m_down);
-    QPushButton *next = button(this, QStringLiteral("znajdz"), QStringLiteral("&Znajdź następny"));
+    QPushButton *next = createButton(this, QStringLiteral("znajdz"), QStringLiteral("&Znajdź następny"));
     next->setDefault(true);
-    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"));
+    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"));
     connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -87,14 +87,6 @@ QLineEdit *namedEdit(QWidget *parent, const QString &name)
     return edit;
 }
 
-QPushButton *hintedButton(QWidget *parent, const QString &name, const QString &caption, const QString &hint)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    setHint(button, hint);
-    return button;
-}
-
 } // namespace
 
 Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
@@ -330,7 +322,7 @@ QWidget *Tmain::createMainMenuPage()
 
     auto *buttons = new QVBoxLayout;
     const auto add = [&](const QString &name, const QString &caption, const QString &hint) {
-        QPushButton *b = hintedButton(page, name, caption, hint);
+        QPushButton *b = createButton(page, name, caption, hint);
         buttons->addWidget(b);
         return b;
     };

@@ -151,9 +151,7 @@ RegisterPage::RegisterPage(Database &db, RegisterKind kind, QWidget *parent)
 
 void RegisterPage::addButton(RegisterCommand command, const QString &name, const QString &caption, const QString &hint)
 {
-    auto *b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    setHint(b, hint);
+    QPushButton *b = createButton(this, name, caption, hint);
     b->setFocusPolicy(Qt::TabFocus);
     connect(b, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
     m_buttons.append({command, b});

@@ -45,15 +45,12 @@ StatementPage::StatementPage(Database &db, QWidget *parent)
     form->addRow(QStringLiteral("Użytkownik:"), m_owner);
     form->addRow(QStringLiteral("Bieżący okres:"), m_period);
 
-    auto *refresh = new QPushButton(QStringLiteral("&Odśwież"), this);
-    refresh->setObjectName(QStringLiteral("odswiez"));
-    setHint(refresh, QStringLiteral("Ponowne sporządzenie podsumowania konta"));
-    auto *print = new QPushButton(QStringLiteral("Drukuj"), this);
-    print->setObjectName(QStringLiteral("drukuj"));
-    setHint(print, QStringLiteral("Otwiera panel wydruku wskazanych danych"));
-    auto *help = new QPushButton(QStringLiteral("Pomoc"), this);
-    help->setObjectName(QStringLiteral("pomoc"));
-    setHint(help, QStringLiteral("Pomoc programu TrelFIN"));
+    QPushButton *refresh = createButton(this, QStringLiteral("odswiez"), QStringLiteral("&Odśwież"),
+                                        QStringLiteral("Ponowne sporządzenie podsumowania konta"));
+    QPushButton *print = createButton(this, QStringLiteral("drukuj"), QStringLiteral("Drukuj"),
+                                      QStringLiteral("Otwiera panel wydruku wskazanych danych"));
+    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"),
+                                     QStringLiteral("Pomoc programu TrelFIN"));
     connect(refresh, &QPushButton::clicked, this, &StatementPage::refreshRequested);
     connect(print, &QPushButton::clicked, this, &StatementPage::printRequested);
     connect(help, &QPushButton::clicked, this, &StatementPage::helpRequested);

@@ -140,17 +140,13 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
     auto *buttons = new QVBoxLayout;
     QPushButton *spanButtons[4];
     for (int i = 0; i < 4; ++i) {
-        spanButtons[i] = new QPushButton(text(t.buttonCaptions[i]), this);
-        spanButtons[i]->setObjectName(text(t.buttonNames[i]));
-        setHint(spanButtons[i], text(t.buttonHints[i]));
+        spanButtons[i] = createButton(this, text(t.buttonNames[i]), text(t.buttonCaptions[i]), text(t.buttonHints[i]));
         buttons->addWidget(spanButtons[i]);
     }
-    auto *print = new QPushButton(QStringLiteral("Drukuj"), this);
-    print->setObjectName(QStringLiteral("drukuj"));
-    setHint(print, QStringLiteral("Otwiera panel wydruku wskazanych danych"));
-    auto *help = new QPushButton(QStringLiteral("Pomoc"), this);
-    help->setObjectName(QStringLiteral("pomoc"));
-    setHint(help, QStringLiteral("Pomoc programu TrelFIN"));
+    QPushButton *print = createButton(this, QStringLiteral("drukuj"), QStringLiteral("Drukuj"),
+                                      QStringLiteral("Otwiera panel wydruku wskazanych danych"));
+    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"),
+                                     QStringLiteral("Pomoc programu TrelFIN"));
     buttons->addWidget(print);
     buttons->addWidget(help);
     buttons->addStretch();

@@ -24,16 +24,6 @@ namespace trelfin {
 
 namespace {
 
-QPushButton *hintedButton(QWidget *parent, const QString &name, const QString &caption, const QString &hint = {})
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        setHint(b, hint);
-    return b;
-}
-
 QLineEdit *field(QWidget *parent, const QString &name, const QString &hint, bool readOnly = true)
 {
     auto *edit = new QLineEdit(parent);
@@ -88,9 +78,9 @@ Tusuwaniebazy::Tusuwaniebazy(Database &db, QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("a ich ponowne odzyskanie będzie niemożliwe!"), this));
     layout->addWidget(new QLabel(QStringLiteral("Potwierdź usunięcie bazy:"), this));
     auto *row = new QHBoxLayout;
-    QPushButton *yes = hintedButton(this, QStringLiteral("tak"), QStringLiteral("  Tak   "),
+    QPushButton *yes = createButton(this, QStringLiteral("tak"), QStringLiteral("  Tak   "),
                                     QStringLiteral("Usuwa nieodwracalnie bazę"));
-    QPushButton *no = hintedButton(this, QStringLiteral("nie"), QStringLiteral("  Nie   "));
+    QPushButton *no = createButton(this, QStringLiteral("nie"), QStringLiteral("  Nie   "));
     no->setDefault(true);
     row->addWidget(yes);
     row->addWidget(no);
@@ -159,27 +149,27 @@ Topcjebazy::Topcjebazy(Database &db, Desktop &desktop, QWidget *parent)
     form->addRow(QStringLiteral("Pierwszy wpis:"), m_pierwszywpis);
     form->addRow(QStringLiteral("Ostatni wpis:"), m_ostatniwpis);
 
-    QPushButton *rename = hintedButton(this, QStringLiteral("nazwa"), QStringLiteral("  Nazwa okresu   "),
+    QPushButton *rename = createButton(this, QStringLiteral("nazwa"), QStringLiteral("  Nazwa okresu   "),
                                        QStringLiteral("Zmień nazwę edytowanego okresu księgowania"));
-    QPushButton *add = hintedButton(this, QStringLiteral("dodaj"), QStringLiteral("Dodaj okres"),
+    QPushButton *add = createButton(this, QStringLiteral("dodaj"), QStringLiteral("Dodaj okres"),
                                     QStringLiteral("Dodaj nowy okres księgowania do bazy"));
-    QPushButton *remove = hintedButton(this, QStringLiteral("usunokres"), QStringLiteral("Usuń okres  "),
+    QPushButton *remove = createButton(this, QStringLiteral("usunokres"), QStringLiteral("Usuń okres  "),
                                        QStringLiteral("Usuń edytowany okres księgowania z bazy"));
-    QPushButton *password = hintedButton(this, QStringLiteral("haslo"), QStringLiteral("    Zmiana hasła     "),
+    QPushButton *password = createButton(this, QStringLiteral("haslo"), QStringLiteral("    Zmiana hasła     "),
                                          QStringLiteral("Zmienia / ustawia hasło zabezpieczające dostęp do bazy"));
-    QPushButton *groups = hintedButton(this, QStringLiteral("edycjagrup"), QStringLiteral(" Edycja zbioru grup "),
+    QPushButton *groups = createButton(this, QStringLiteral("edycjagrup"), QStringLiteral(" Edycja zbioru grup "),
                                        QStringLiteral("Edytuje nazwy grup wydatków"));
-    QPushButton *importGroups = hintedButton(this, QStringLiteral("import"), QStringLiteral(" Import zbioru grup   "),
+    QPushButton *importGroups = createButton(this, QStringLiteral("import"), QStringLiteral(" Import zbioru grup   "),
                                              QStringLiteral("Importuje zbiór nazw grup wydatków z zewnętrznego pliku"));
-    QPushButton *exportGroups = hintedButton(this, QStringLiteral("export"), QStringLiteral("Eksport zbioru grup"),
+    QPushButton *exportGroups = createButton(this, QStringLiteral("export"), QStringLiteral("Eksport zbioru grup"),
                                              QStringLiteral("Eksportuje zbiór nazw grup wydatków z zewnętrznego pliku"));
-    QPushButton *deleteDb = hintedButton(this, QStringLiteral("usun"), QStringLiteral("   Usunięcie bazy     "),
+    QPushButton *deleteDb = createButton(this, QStringLiteral("usun"), QStringLiteral("   Usunięcie bazy     "),
                                          QStringLiteral("Kasuje nieodwracalnie otwartą bazę"));
-    QPushButton *help = hintedButton(this, QStringLiteral("pomoc"), QStringLiteral("        Pomoc             "),
+    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("        Pomoc             "),
                                      QStringLiteral("Pomoc programu TrelFIN"));
-    QPushButton *okButton = hintedButton(this, QStringLiteral("ok"), QStringLiteral("    &OK       "));
+    QPushButton *okButton = createButton(this, QStringLiteral("ok"), QStringLiteral("    &OK       "));
     okButton->setDefault(true);
-    QPushButton *cancelButton = hintedButton(this, QStringLiteral("anuluj"), QStringLiteral("   Anuluj     "));
+    QPushButton *cancelButton = createButton(this, QStringLiteral("anuluj"), QStringLiteral("   Anuluj     "));
 
     auto *buttons = new QGridLayout;
     const QList<QPushButton *> side = {rename, add, remove, password, groups, importGroups, exportGroups, deleteDb, help};

@@ -26,13 +26,6 @@ QLineEdit *passwordEdit(QWidget *parent, const QString &name, int maxLength = 32
     return edit;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // A frame without a close button or system menu.
 constexpr Qt::WindowFlags kNoCloseFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
@@ -54,9 +47,9 @@ Tpodaniehasla::Tpodaniehasla(Database &db, Desktop &desktop, QWidget *parent)
     form->addRow(QStringLiteral("Potwierdzenie"), m_haslo2);
     layout->addLayout(form);
     auto *row = new QHBoxLayout;
-    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
+    QPushButton *okButton = createButton(this, QStringLiteral("ok"), QStringLiteral("  &OK   "));
     okButton->setDefault(true);
-    QPushButton *cancel = button(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj "));
+    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj "));
     row->addWidget(okButton);
     row->addWidget(cancel);
     layout->addLayout(row);
@@ -96,7 +89,7 @@ PasswordPrompt::PasswordPrompt(Database &db, const QString &name, const QString 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
     layout->addWidget(m_haslo1);
-    QPushButton *okButton = button(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
+    QPushButton *okButton = createButton(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
     okButton->setDefault(true);
     layout->addWidget(okButton, 0, Qt::AlignCenter);
     connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
