@@ -284,7 +284,10 @@ void Topcjebazy::deletePeriod()
     m_db.currentPeriod = 1;
     m_db.selectedPeriod = 1;
     LoadPeriod(m_db, 0, m_desktop);
-    WriteDatabaseRecord(m_db, m_desktop);
+    // The files are renamed already: a record that could not be written is written again with the
+    // next save.
+    if (!WriteDatabaseRecord(m_db, m_desktop))
+        m_db.modified = true;
     emit periodsChanged();
     fill();
 }
@@ -341,7 +344,9 @@ void Topcjebazy::ok()
         h.periods[p].periodName = fitText(m_biezacyokres->itemText(p - 1), Width::periodName);
     m_db.databaseLoaded = true;
     h.confirmDeletes = m_czypytac->isChecked() ? 1 : 0;
-    WriteDatabaseRecord(m_db, m_desktop);
+    // A record that could not be written keeps the window open: the user may try again or cancel.
+    if (!WriteDatabaseRecord(m_db, m_desktop))
+        return;
     accept();
 }
 

@@ -103,7 +103,7 @@ void fillPeriod(Database &db, int seed)
     for (int i = 0; i < RecurringRows; ++i) {
         RecurringIncome &ri = db.recurringIncomes[i];
         ri.active = (i + seed) % 2;
-        ri.day = i == 0 ? QString() : QString::number(i * 7 + seed);
+        ri.day = i == 0 ? QString() : i == 4 ? QStringLiteral("ż1") : QString::number(i * 7 + seed);
         ri.amount = *Real48::fromDouble(100.25 * (i + 1) + seed);
         ri.description = fullWidth(QStringLiteral("Pensja %1 ").arg(i), i == 4 ? 40 : 12);
         RecurringExpense &re = db.recurringExpenses[i];
@@ -659,6 +659,8 @@ private slots:
             h.periods[p].periodDates = QStringLiteral("0%1.01.2004brak").arg(p);
             h.periods[p].periodName = fullWidth(QStringLiteral("Październik %1 ").arg(p), 40);
         }
+        // A slot beyond the period count is written and read like the others.
+        h.periods[100] = {fullWidth(QStringLiteral("żółć"), 20), fullWidth(QStringLiteral("Grudzień "), 40)};
         QList<Database> periods;
         RecordingSink sink;
         for (int p = 1; p <= 3; ++p) {
@@ -797,6 +799,29 @@ private slots:
         QVERIFY(!QFile::exists(source));
         QCOMPARE(QFileInfo(DatabaseFilePath(db, ".tf4")).size(), qint64(DatabaseRecordSize));
         QVERIFY(sink.messages.isEmpty());
+    }
+
+    // An import whose new record cannot be written keeps its source and leaves nothing half-set.
+    void failedImportLeavesTheDatabaseAsItWas()
+    {
+        Database db;
+        openAt(db);
+        db.header.ownerName = QStringLiteral("Import");
+        RecordingSink sink;
+        QVERIFY(WriteDatabaseRecord(db, sink));
+        const QString source = DatabaseFilePath(db, ".tfc");
+        QVERIFY(QFile::rename(DatabaseFilePath(db, ".tf4"), source));
+        QVERIFY(QDir().mkdir(DatabaseFilePath(db, ".tf4"))); // a folder where the new record goes
+
+        Database imported;
+        SplitDatabasePath(imported, source);
+        imported.header.ownerName = QStringLiteral("poprzednia");
+        imported.pendingAction = PendingAction::importing;
+        QVERIFY(!ReadDatabaseRecord(imported, sink));
+        QCOMPARE(imported.header.ownerName, QStringLiteral("poprzednia"));
+        QVERIFY(!imported.modified);
+        QVERIFY(QFile::exists(source));
+        QCOMPARE(sink.messages.size(), 1);
     }
 
     // A save that fails part way leaves the file it failed on, and every file after it, as they
