@@ -637,8 +637,11 @@ private slots:
         QCOMPARE(f.desktop.shownDialogs, QStringList({"podaniehasla"}));
 
         f.desktop.dialogScripts.enqueue(typePasswords(QStringLiteral("klucz"), QStringLiteral("klucz")));
-        f.desktop.dialogScripts.enqueue([&f](QDialog &lock) {
+        QDialog other; // an open find window, say
+        other.show();
+        f.desktop.dialogScripts.enqueue([&f, &other](QDialog &lock) {
             QVERIFY(!f.window.isVisible());
+            QVERIFY(!other.isVisible());
             QCOMPARE(lock.windowTitle(), QStringLiteral("Trelfin: Program zablokowany"));
             QVERIFY(!lock.windowFlags().testFlag(Qt::WindowCloseButtonHint));
             auto *edit = lock.findChild<QLineEdit *>(QStringLiteral("haslo1"));
@@ -658,6 +661,7 @@ private slots:
         });
         f.window.blokuj8Click();
         QVERIFY(f.window.isVisible());
+        QVERIFY(other.isVisible());
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("dialogblokujacy"));
     }
 

@@ -16,6 +16,7 @@
 #include "reports/summarypage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -928,9 +929,17 @@ void Tmain::blokuj8Click()
         return;
     if (!m_lockWindow)
         m_lockWindow = new Tdialogblokujacy(m_db, m_desktop, this);
-    hide();
+    // While locked the lock window is the program's only window: the find window goes too.
+    QList<QWidget *> hidden;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w != m_lockWindow) {
+            hidden.append(w);
+            w->hide();
+        }
+    }
     m_desktop.execDialog(*m_lockWindow);
-    show();
+    for (QWidget *w : hidden)
+        w->show();
 }
 
 void Tmain::biezacyokresChange(int index)
