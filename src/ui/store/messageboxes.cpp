@@ -16,7 +16,7 @@ QLabel *centredLabel(QWidget *parent, const QString &name)
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
+    label->setWordWrap(false); // a message line stays one line; the box grows to fit it
     label->setTextFormat(Qt::PlainText);
     return label;
 }
