@@ -3,17 +3,17 @@
 #include "aboutbox.h"
 #include "desktop.h"
 #include "hints.h"
-#include "store/database.h"
-#include "store/helpers.h"
 #include "registercommands.h"
 #include "registerpage.h"
 #include "reports/statementpage.h"
+#include "reports/summarypage.h"
+#include "store/database.h"
 #include "store/databasefiles.h"
 #include "store/databaseops.h"
+#include "store/helpers.h"
 #include "store/optionswindow.h"
 #include "store/passwordwindows.h"
 #include "store/sidefiles.h"
-#include "reports/summarypage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
