@@ -37,11 +37,11 @@ void referenceSort(QVector<Entry> &e, SortKey key, SortOrder order)
 }
 
 // Entries "label:date:amount:group".
-QVector<Entry> entries(const QStringList &specs)
+QVector<Entry> entries(const QStringList &rows)
 {
     QVector<Entry> list;
-    for (const QString &spec : specs) {
-        const QStringList f = spec.split(u':');
+    for (const QString &row : rows) {
+        const QStringList f = row.split(u':');
         list.append(entry(f[1], f[2].toDouble(), f[3].toInt(), f[0]));
     }
     return list;
