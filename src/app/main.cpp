@@ -1,7 +1,7 @@
-#include "mainwindow/aboutbox.h"
-#include "mainwindow/mainwindow.h"
-#include "qtdesktop.h"
-#include "store/database.h"
+#include "ui/mainwindow/aboutbox.h"
+#include "ui/mainwindow/mainwindow.h"
+#include "ui/qtdesktop.h"
+#include "core/store/database.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/clock.h"
-#include "store/messagesink.h"
+#include "core/store/clock.h"
+#include "core/store/messagesink.h"
 
 #include <QString>
 

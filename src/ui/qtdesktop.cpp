@@ -1,6 +1,6 @@
-#include "qtdesktop.h"
+#include "ui/qtdesktop.h"
 
-#include "store/messageboxes.h"
+#include "ui/store/messageboxes.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop.h"
+#include "ui/desktop.h"
 
 #include <QStringList>
 

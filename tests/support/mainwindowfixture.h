@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mainwindow/mainwindow.h"
+#include "ui/mainwindow/mainwindow.h"
 #include "scripteddesktop.h"
-#include "store/database.h"
+#include "core/store/database.h"
 
 #include <QAction>
 #include <QTabBar>

@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
-#include "mainwindow/registerpage.h"
-#include "store/databasefiles.h"
-#include "store/optionswindow.h"
+#include "ui/mainwindow/registerpage.h"
+#include "core/store/databasefiles.h"
+#include "ui/store/optionswindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -282,7 +282,7 @@ private slots:
         QFETCH(bool, answer);
         Fixture f;
         f.createDatabase();
-        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
         QCOMPARE(f.db.header.periodCount, 2);
         QCOMPARE(f.db.currentPeriod, 2);
         f.window.biezacyokresChange(0);
@@ -313,7 +313,7 @@ private slots:
         f.addEntry(RegisterKind::expenses, entry("01-05-2004", 10, 1, "chleb"));
         f.db.recurringIncomes[2].description = QStringLiteral("renta");
         f.desktop.answers.enqueue(true);
-        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
         QCOMPARE(f.messages(), QStringList({"Czy zapisać zmiany w edytowanym okresie ?", "Dodano nowy okres"}));
         QCOMPARE(f.db.currentPeriod, 2);
         QCOMPARE(f.db.bankCount(), 1);
@@ -328,7 +328,7 @@ private slots:
         // At 100 periods "Dodaj okres" does nothing, silently.
         f.db.header.periodCount = 100;
         f.desktop.messages.clear();
-        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
         QCOMPARE(f.db.header.periodCount, 100);
         QVERIFY(f.desktop.messages.isEmpty());
     }
@@ -339,7 +339,7 @@ private slots:
         f.createDatabase();
         f.withOptions([](Topcjebazy &o) {
             for (int i = 0; i < 3; ++i)
-                o.addPeriod();
+                o.dodajClick();
         });
         QCOMPARE(f.db.header.periodCount, 4);
         // Mark each period's file with its own entry.
@@ -352,7 +352,7 @@ private slots:
         f.window.biezacyokresChange(1);
         const QByteArray third = f.bytes("budzet.2");
         f.desktop.answers.enqueue(true);
-        f.withOptions([](Topcjebazy &o) { o.deletePeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.UsunokresClick(); });
         QCOMPARE(f.db.header.periodCount, 3);
         QCOMPARE(f.db.currentPeriod, 1);
         QCOMPARE(f.db.reg(RegisterKind::incomes).entries.first().amount, 1.0);
@@ -374,12 +374,12 @@ private slots:
         f.desktop.answers.enqueue(true);
         f.desktop.answers.enqueue(true);
         f.withOptions([](Topcjebazy &o) {
-            o.deletePeriod();
-            o.deletePeriod();
+            o.UsunokresClick();
+            o.UsunokresClick();
         });
         QCOMPARE(f.db.header.periodCount, 1);
         f.desktop.messages.clear();
-        f.withOptions([](Topcjebazy &o) { o.deletePeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.UsunokresClick(); });
         QCOMPARE(f.messages(), QStringList({"Baza musi zawierać przynajmniej jeden okres!"}));
     }
 
@@ -395,7 +395,7 @@ private slots:
                 QTest::keyClicks(edit, QStringLiteral("Wakacje"));
                 QTest::keyClick(edit, Qt::Key_Return);
             });
-            o.renamePeriod();
+            o.nazwaClick();
             auto *owner = d.findChild<QLineEdit *>(QStringLiteral("uzytkownik"));
             owner->setText(QStringLiteral("Jan Kowalski"));
             d.findChild<QCheckBox *>(QStringLiteral("czypytac"))->setChecked(false);
@@ -419,8 +419,8 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.withOptions([](Topcjebazy &o) {
-            o.addPeriod();
-            o.addPeriod();
+            o.dodajClick();
+            o.dodajClick();
         });
         f.window.biezacyokresChange(1);
         QCOMPARE(f.db.currentPeriod, 2);
@@ -436,7 +436,7 @@ private slots:
             f.desktop.dialogScripts.enqueue([](QDialog &name) {
                 name.findChild<QLineEdit *>(QStringLiteral("nazwa"))->setText(QStringLiteral("drugi"));
             });
-            o.renamePeriod();
+            o.nazwaClick();
             click(d, "ok");
         });
         f.window.opcje4Click();
@@ -446,7 +446,7 @@ private slots:
         f.desktop.answers.enqueue(true);
         f.withOptions([chooseFirst](Topcjebazy &o) {
             chooseFirst(o);
-            o.deletePeriod();
+            o.UsunokresClick();
         });
         QCOMPARE(f.db.header.periodCount, 2);
         QCOMPARE(f.db.header.periods[1].periodName, first);
@@ -458,8 +458,8 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.withOptions([](Topcjebazy &o) {
-            o.addPeriod();
-            o.addPeriod();
+            o.dodajClick();
+            o.dodajClick();
         });
         for (int p = 1; p <= 3; ++p) {
             f.window.biezacyokresChange(p - 1);
@@ -501,8 +501,8 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.withOptions([](Topcjebazy &o) {
-            o.addPeriod();
-            o.addPeriod();
+            o.dodajClick();
+            o.dodajClick();
         });
         f.addEntry(RegisterKind::expenses, entry("01-06-2004", 33, 1, "trzeci"));
         f.window.zapisz6Click();
@@ -525,11 +525,11 @@ private slots:
     {
         Fixture f;
         f.createDatabase();
-        f.withOptions([](Topcjebazy &o) { o.addPeriod(); });
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
         // "Nie" in the confirmation keeps everything.
         f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
             f.desktop.dialogScripts.enqueue(press("nie"));
-            static_cast<Topcjebazy &>(d).deleteDatabase();
+            static_cast<Topcjebazy &>(d).UsunClick();
             click(d, "ok");
         });
         f.window.opcje4Click();
@@ -543,7 +543,7 @@ private slots:
                 QCOMPARE(confirm.findChild<QLabel *>(QStringLiteral("user"))->text(), QStringLiteral("Anonimowy"));
                 click(confirm, "tak");
             });
-            static_cast<Topcjebazy &>(d).deleteDatabase();
+            static_cast<Topcjebazy &>(d).UsunClick();
         });
         f.window.opcje4Click();
         QVERIFY(!f.db.databaseLoaded);
@@ -575,7 +575,7 @@ private slots:
         f.createDatabase();
         f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
             f.desktop.dialogScripts.enqueue(typePasswords(QStringLiteral("Tajne12345"), QStringLiteral("Tajne12345")));
-            static_cast<Topcjebazy &>(d).changePassword();
+            static_cast<Topcjebazy &>(d).hasloClick();
             click(d, "ok");
         });
         f.window.opcje4Click();
@@ -613,7 +613,7 @@ private slots:
                 p.findChild<QLineEdit *>(QStringLiteral("haslo2"))->clear();
                 click(p, "ok");
             });
-            static_cast<Topcjebazy &>(d).changePassword();
+            static_cast<Topcjebazy &>(d).hasloClick();
             click(d, "ok");
         });
         f.window.opcje4Click();

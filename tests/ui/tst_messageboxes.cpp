@@ -1,5 +1,5 @@
-#include "qtdesktop.h"
-#include "store/messageboxes.h"
+#include "ui/qtdesktop.h"
+#include "ui/store/messageboxes.h"
 
 #include <QLabel>
 #include <QPushButton>

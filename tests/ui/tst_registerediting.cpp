@@ -1,13 +1,13 @@
 #include "mainwindowfixture.h"
-#include "mainwindow/editdialogs.h"
-#include "mainwindow/entrydialogs.h"
-#include "mainwindow/registercommands.h"
-#include "mainwindow/registermodel.h"
-#include "mainwindow/registerpage.h"
-#include "reports/statementpage.h"
-#include "store/databasefiles.h"
-#include "store/databaseops.h"
-#include "store/optionswindow.h"
+#include "ui/mainwindow/editdialogs.h"
+#include "ui/mainwindow/entrydialogs.h"
+#include "ui/mainwindow/registercommands.h"
+#include "ui/mainwindow/registermodel.h"
+#include "ui/mainwindow/registerpage.h"
+#include "ui/reports/statementpage.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
+#include "ui/store/optionswindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -342,7 +342,7 @@ private slots:
         };
         changeAndCheck([&f] {
             f.desktop.dialogScripts.enqueue([](QDialog &d) {
-                static_cast<Topcjebazy &>(d).addPeriod();
+                static_cast<Topcjebazy &>(d).dodajClick();
                 d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
             });
             f.window.opcje4Click();
@@ -350,7 +350,7 @@ private slots:
         changeAndCheck([&f] {
             f.desktop.answers.enqueue(true);
             f.desktop.dialogScripts.enqueue([](QDialog &d) {
-                static_cast<Topcjebazy &>(d).deletePeriod();
+                static_cast<Topcjebazy &>(d).UsunokresClick();
                 d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
             });
             f.window.opcje4Click();

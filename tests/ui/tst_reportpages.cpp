@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
-#include "reports/spandialogs.h"
-#include "reports/statementpage.h"
-#include "reports/summarypage.h"
+#include "ui/reports/spandialogs.h"
+#include "ui/reports/statementpage.h"
+#include "ui/reports/summarypage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -111,7 +111,8 @@ private slots:
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("bmiesiacd"));
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
         QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-05-2004 do 31-05-2004"));
-        QCOMPARE(f.db.pendingAction, std::uint8_t(7));
+        QCOMPARE(f.db.balanceMode.span.kind, SpanKind::month);
+        QVERIFY(f.db.balanceMode.dated);
 
         f.chooseSpan(page, "podanyokres", QStringLiteral("20052004"), QStringLiteral("04052004"), true);
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("bokresd"));
@@ -135,8 +136,8 @@ private slots:
         QCOMPARE(f.field("brozchod"), QStringLiteral("400,00"));
     }
 
-    // The caption of a dated page recomputed on entry names the span it shows, even after the
-    // other page's buttons left another code behind.
+    // The caption of a dated page recomputed on entry names the span it shows, while the other
+    // page shows another kind of span.
     void captionFollowsTheSpanShown()
     {
         Fixture f;
@@ -145,7 +146,7 @@ private slots:
         f.clickTab(Tmain::ForecastTab);
         f.chooseSpan(f.window.forecastPage(), "SpeedButton64", QStringLiteral("2004"));
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("prokd"));
-        QCOMPARE(f.db.pendingAction, std::uint8_t(6));
+        QCOMPARE(f.db.forecastMode.span.kind, SpanKind::year);
         f.clickTab(Tmain::BalanceTab);
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
         QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-05-2004 do 31-05-2004"));
@@ -222,12 +223,18 @@ private slots:
 
     void spanDialogTexts()
     {
-        const QList<std::pair<SpanDialog *, QString>> dialogs = {
-            {new Tbrokd, "Podaj datę bilansu"}, {new Tbmiesiacd, "Podaj datę bilansu"},
-            {new Tbokresd, "Podaj okres bilansu"}, {new Tprokd, "Podaj datę prognozy"},
-            {new Tpmiesiacd, "Podaj datę prognozy"}, {new Tpokresd, "Podaj okres prognozy"},
+        const auto b = SummaryReport::balance;
+        const auto p = SummaryReport::forecast;
+        const QList<std::tuple<SpanDialog *, QString, QString>> dialogs = {
+            {new SpanDialog(b, SpanKind::year), "brokd", "Podaj datę bilansu"},
+            {new SpanDialog(b, SpanKind::month), "bmiesiacd", "Podaj datę bilansu"},
+            {new SpanDialog(b, SpanKind::span), "bokresd", "Podaj okres bilansu"},
+            {new SpanDialog(p, SpanKind::year), "prokd", "Podaj datę prognozy"},
+            {new SpanDialog(p, SpanKind::month), "pmiesiacd", "Podaj datę prognozy"},
+            {new SpanDialog(p, SpanKind::span), "pokresd", "Podaj okres prognozy"},
         };
-        for (const auto &[dialog, title] : dialogs) {
+        for (const auto &[dialog, name, title] : dialogs) {
+            QCOMPARE(dialog->objectName(), name);
             QCOMPARE(dialog->windowTitle(), title);
             QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("SpeedButton51"))->text(), QStringLiteral("&OK"));
             // Enter in an edit closes the dialog.

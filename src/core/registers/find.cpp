@@ -1,7 +1,7 @@
-#include "registers/find.h"
+#include "core/registers/find.h"
 
-#include "registers/rowtext.h"
-#include "store/helpers.h"
+#include "core/registers/rowtext.h"
+#include "core/store/helpers.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "registers/registeredit.h"
+#include "core/registers/registeredit.h"
 
-#include "registers/registermessages.h"
-#include "store/helpers.h"
+#include "core/registers/registermessages.h"
+#include "core/store/helpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "registers/registermessages.h"
+#include "core/registers/registermessages.h"
 
-#include "store/messagesink.h"
+#include "core/store/messagesink.h"
 
 namespace trelfin {
 

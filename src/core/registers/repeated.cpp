@@ -1,7 +1,7 @@
-#include "registers/repeated.h"
+#include "core/registers/repeated.h"
 
-#include "registers/registermessages.h"
-#include "store/helpers.h"
+#include "core/registers/registermessages.h"
+#include "core/store/helpers.h"
 
 namespace trelfin {
 

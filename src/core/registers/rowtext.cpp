@@ -1,6 +1,6 @@
-#include "registers/rowtext.h"
+#include "core/registers/rowtext.h"
 
-#include "store/helpers.h"
+#include "core/store/helpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "registers/settle.h"
+#include "core/registers/settle.h"
 
-#include "registers/registermessages.h"
+#include "core/registers/registermessages.h"
 
 #include <algorithm>
 

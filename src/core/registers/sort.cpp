@@ -1,6 +1,6 @@
-#include "registers/sort.h"
+#include "core/registers/sort.h"
 
-#include "store/helpers.h"
+#include "core/store/helpers.h"
 
 #include <limits>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "registers/undo.h"
+#include "core/registers/undo.h"
 
 #include <utility>
 

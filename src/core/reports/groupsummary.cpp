@@ -1,7 +1,7 @@
-#include "groupsummary.h"
+#include "core/reports/groupsummary.h"
 
-#include "store/helpers.h"
-#include "store/real48.h"
+#include "core/store/helpers.h"
+#include "core/store/real48.h"
 
 #include <functional>
 #include <utility>
@@ -168,6 +168,26 @@ GroupSummary computeDatedForecast(const Database &db, const ReportSpan &span, Su
     GroupSummary result;
     summariseSpan(db, db.reg(RegisterKind::planned), openPlanned, span, order, result);
     return result;
+}
+
+QVector<QStringList> groupSummaryRowTexts(const GroupSummary &summary, const QStringList &shownNames)
+{
+    QVector<QStringList> rows;
+    rows.reserve(GroupCount);
+    for (int i = 1; i <= GroupCount; ++i) {
+        QStringList cells = {shownNames.value(i - 1), QString(), QString(), QString()};
+        if (summary.rowsFilled) {
+            const GroupSummaryRow &row = summary.table.row(i);
+            cells[0] = row.name;
+            cells[1] = QString::number(row.count);
+            if (row.count >= 1) {
+                cells[2] = FormatAmount(row.sum);
+                cells[3] = FormatPercent(summary.percent(i));
+            }
+        }
+        rows.append(cells);
+    }
+    return rows;
 }
 
 } // namespace trelfin

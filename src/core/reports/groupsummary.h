@@ -1,9 +1,12 @@
 #pragma once
 
-#include "store/database.h"
+#include "core/store/database.h"
+#include "core/store/reportspan.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 #include <array>
 #include <optional>
@@ -47,19 +50,6 @@ void sortGroupSummary(GroupSummaryTable &table, bool largestFirst);
 // "Malejąco" (smallest first).
 enum class SummaryOrder { byGroup, largestFirst, smallestFirst };
 
-// The kind of span a dated balance or forecast was asked for; the values are the codes the
-// dated buttons leave in pendingAction.
-enum class SpanKind : std::uint8_t { none = 0, year = 6, month = 7, span = 8 };
-
-// A span of days, both bounds "dd-mm-yyyy" and inclusive, with the kind it was chosen as.
-struct ReportSpan
-{
-    QString from;
-    QString to;
-    SpanKind kind = SpanKind::none;
-    bool operator==(const ReportSpan &) const = default;
-};
-
 // The spans the date dialogs make from what was typed (a blank or incomplete text gives today):
 // a year "yyyy" gives 01-01-yyyy .. 31-12-yyyy; a month "mm-yyyy" gives 01-mm-yyyy .. 31-mm-yyyy
 // (day 31 for every month, which compares after every real day of it); two dates are put in
@@ -96,5 +86,10 @@ GroupSummary computeDatedBalance(const Database &db, const ReportSpan &span, Sum
 // from planned entry 1's date even when that entry is settled.
 GroupSummary computeTotalForecast(const Database &db, SummaryOrder order);
 GroupSummary computeDatedForecast(const Database &db, const ReportSpan &span, SummaryOrder order);
+
+// The texts of the 30 grid rows (name, count, value, percent) that show `summary`. A summary
+// whose total is 0 fills only the names, and those stay as the rows showed them before
+// (`shownNames`, one per row); a group without entries shows no value and no percent.
+QVector<QStringList> groupSummaryRowTexts(const GroupSummary &summary, const QStringList &shownNames);
 
 } // namespace trelfin

@@ -1,6 +1,6 @@
-#include "statement.h"
+#include "core/reports/statement.h"
 
-#include "store/helpers.h"
+#include "core/store/helpers.h"
 
 namespace trelfin {
 
@@ -101,6 +101,34 @@ QStringList statementRowLabels()
         return padded;
     }();
     return labels;
+}
+
+QVector<QStringList> statementRowTexts(const Statement &s)
+{
+    const QStringList labels = statementRowLabels();
+    QVector<QStringList> rows;
+    for (const QString &label : labels)
+        rows.append({label, QString(), QString()});
+    const QString notApplicable = QStringLiteral("n.d.");
+    const auto line = [&rows](int row, double value, const QString &count) {
+        rows[row - 1][1] = FormatAmount(value);
+        rows[row - 1][2] = count;
+    };
+    const auto number = [](int n) { return QString::number(n); };
+    line(1, s.A, number(s.nA));
+    line(2, s.B, number(s.nB));
+    line(3, s.C, notApplicable);
+    line(4, s.D, notApplicable);
+    line(5, s.E, notApplicable);
+    line(6, s.F, number(s.nF));
+    line(7, s.G, notApplicable);
+    line(8, s.H, notApplicable);
+    line(9, s.I, notApplicable);
+    line(10, s.J, notApplicable);
+    for (int kind = 1; kind <= 6; ++kind)
+        line(11 + kind, s.bank[kind], number(s.bankCount[kind]));
+    line(18, s.g, notApplicable);
+    return rows;
 }
 
 } // namespace trelfin

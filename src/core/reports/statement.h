@@ -1,9 +1,10 @@
 #pragma once
 
-#include "store/database.h"
+#include "core/store/database.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <array>
 
@@ -30,5 +31,9 @@ Statement computeStatement(const Database &db, const QString &day);
 // characters.
 QStringList statementColumnTitles();
 QStringList statementRowLabels();
+
+// The texts of the 18 grid rows (label, value, count) that show `statement`; the bank heading
+// (row 11) has no value, and the lines that count nothing show "n.d." as their count.
+QVector<QStringList> statementRowTexts(const Statement &statement);
 
 } // namespace trelfin

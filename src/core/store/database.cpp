@@ -1,6 +1,6 @@
-#include "database.h"
+#include "core/store/database.h"
 
-#include "cp1250.h"
+#include "core/store/cp1250.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "real48.h"
+#include "core/store/real48.h"
+#include "core/store/reportspan.h"
 
 #include <QString>
 #include <QVector>
@@ -42,14 +43,12 @@ constexpr int LastRegisterPage = 7;
 std::optional<RegisterKind> registerForPage(int page);
 constexpr int pageForRegister(RegisterKind kind) { return static_cast<int>(kind) + FirstRegisterPage; }
 
-// Codes a command or a modal window leaves in Database::pendingAction for its caller.
+// Codes a command leaves in Database::pendingAction for a later step of another command: a save
+// that must not ask, a period that could not be read, an import in progress. A window's answer
+// comes back to its caller as the window's result instead.
 namespace PendingAction {
 constexpr std::uint8_t none = 0;
 constexpr std::uint8_t saveWithoutQuestion = 1;
-constexpr std::uint8_t deleteConfirmed = 2;
-constexpr std::uint8_t creatingDatabase = 3;
-constexpr std::uint8_t clickOutsideCells = 4;
-constexpr std::uint8_t deletionDeclined = 9;
 constexpr std::uint8_t readFailed = 14;
 constexpr std::uint8_t importing = 15;
 } // namespace PendingAction
@@ -218,6 +217,10 @@ public:
     bool oldFormatPending = false;
     QString enteredPassword;
     EditBuffer edit;
+    // What the "Bilans" and "Prognoza" pages compute. The charts' group windows store their span
+    // in the balance's span too, so the dated balance then shows that span.
+    ReportMode balanceMode;
+    ReportMode forecastMode;
 
     // The database's shopping list and notes (item n and note n at index n - 1). They belong to
     // the database, not to a period, and are written with every period save.

@@ -1,13 +1,13 @@
-#include "databasefiles.h"
+#include "core/store/databasefiles.h"
 
-#include "clock.h"
-#include "cp1250.h"
-#include "database.h"
-#include "filewriter.h"
-#include "helpers.h"
-#include "messagesink.h"
-#include "scramble.h"
-#include "sidefiles.h"
+#include "core/store/clock.h"
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/filewriter.h"
+#include "core/store/helpers.h"
+#include "core/store/messagesink.h"
+#include "core/store/scramble.h"
+#include "core/store/sidefiles.h"
 
 #include <QFile>
 #include <QtEndian>

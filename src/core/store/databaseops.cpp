@@ -1,12 +1,12 @@
-#include "databaseops.h"
+#include "core/store/databaseops.h"
 
-#include "clock.h"
-#include "database.h"
-#include "databasefiles.h"
-#include "filewriter.h"
-#include "helpers.h"
-#include "messagesink.h"
-#include "sidefiles.h"
+#include "core/store/clock.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/filewriter.h"
+#include "core/store/helpers.h"
+#include "core/store/messagesink.h"
+#include "core/store/sidefiles.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "filewriter.h"
+#include "core/store/filewriter.h"
 
-#include "messagesink.h"
+#include "core/store/messagesink.h"
 
 #include <QDir>
 #include <QSaveFile>

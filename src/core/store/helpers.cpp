@@ -1,4 +1,4 @@
-#include "helpers.h"
+#include "core/store/helpers.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "real48.h"
+#include "core/store/real48.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "scramble.h"
+#include "core/store/scramble.h"
 
-#include "filekey.h"
+#include "core/store/filekey.h"
 
 #include <QtGlobal>
 

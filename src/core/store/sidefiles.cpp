@@ -1,8 +1,8 @@
-#include "sidefiles.h"
+#include "core/store/sidefiles.h"
 
-#include "database.h"
-#include "filewriter.h"
-#include "scramble.h"
+#include "core/store/database.h"
+#include "core/store/filewriter.h"
+#include "core/store/scramble.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "aboutbox.h"
+#include "ui/mainwindow/aboutbox.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "editdialogs.h"
+#include "ui/mainwindow/editdialogs.h"
 
-#include "entrydialogs.h"
-#include "hints.h"
-#include "maskededit.h"
-#include "registers/registermessages.h"
-#include "store/clock.h"
-#include "store/helpers.h"
+#include "ui/mainwindow/entrydialogs.h"
+#include "ui/hints.h"
+#include "ui/maskededit.h"
+#include "core/registers/registermessages.h"
+#include "core/store/clock.h"
+#include "core/store/helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,26 +33,17 @@ QRadioButton *option(QWidget *parent, const QString &name, const QString &captio
     return b;
 }
 
-// The characters '3'..'7': the register's page, as the dialog leaves it in pendingAction.
-std::uint8_t pageCharacter(RegisterKind kind)
-{
-    return static_cast<std::uint8_t>('0' + pageForRegister(kind));
-}
-
 } // namespace
 
-Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
-    : Tdopiszspecjalnie(db, clock, sink, true, parent)
-{
-}
-
-Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, bool withGroup,
+Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, Variant variant,
                                      QWidget *parent)
     : QDialog(parent)
     , m_db(db)
     , m_clock(clock)
     , m_sink(sink)
+    , m_kind(variant == Variant::incomes ? RegisterKind::incomes : RegisterKind::expenses)
 {
+    const bool withGroup = variant == Variant::withGroup;
     setObjectName(withGroup ? QStringLiteral("dopiszspecjalnie") : QStringLiteral("dopiszspecjalnie2"));
     setWindowTitle(QStringLiteral("Dopisz specjalnie"));
     setModal(true);
@@ -153,7 +144,6 @@ void Tdopiszspecjalnie::showEvent(QShowEvent *event)
 {
     if (isRestoredShow(event))
         return QDialog::showEvent(event);
-    m_db.pendingAction = PendingAction::none;
     if (m_grupa) {
         m_grupa->clear();
         m_grupa->addItems(groupListItems(m_db, m_kind));
@@ -187,7 +177,6 @@ void Tdopiszspecjalnie::ok()
     request.from = NormalizeDate(maskedText(m_dataod), today);
     request.to = NormalizeDate(maskedText(m_datado), today);
     request.description = m_opis->text().left(Width::description);
-    m_db.pendingAction = pageCharacter(m_kind);
 
     QSpinBox *number = nullptr;
     if (m_tegosamegodnia->isChecked()) {
@@ -222,20 +211,10 @@ void Tdopiszspecjalnie::ok()
     accept();
 }
 
-Tdopiszspecjalnie2::Tdopiszspecjalnie2(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
-    : Tdopiszspecjalnie(db, clock, sink, false, parent)
-{
-    setRegister(RegisterKind::incomes);
-}
-
-Tsort::Tsort(QWidget *parent)
-    : Tsort(true, parent)
-{
-}
-
-Tsort::Tsort(bool withGroup, QWidget *parent)
+Tsort::Tsort(Variant variant, QWidget *parent)
     : QDialog(parent)
 {
+    const bool withGroup = variant == Variant::withGroup;
     setObjectName(withGroup ? QStringLiteral("sort") : QStringLiteral("sort2"));
     setWindowTitle(QStringLiteral("Sortowanie"));
     setModal(true);
@@ -285,11 +264,6 @@ SortKey Tsort::key() const
 SortOrder Tsort::order() const
 {
     return m_malejaco->isChecked() ? SortOrder::descending : SortOrder::ascending;
-}
-
-Tsort2::Tsort2(QWidget *parent)
-    : Tsort(false, parent)
-{
 }
 
 FindDialog::FindDialog(QWidget *parent)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "registers/find.h"
-#include "registers/repeated.h"
-#include "registers/sort.h"
-#include "store/database.h"
+#include "core/registers/find.h"
+#include "core/registers/repeated.h"
+#include "core/registers/sort.h"
+#include "core/store/database.h"
 
 #include <QDialog>
 
@@ -22,12 +22,16 @@ class MessageSink;
 
 // "Dopisz specjalnie": many equal entries on every day, every week or every N days of a span, or
 // N entries on one day. OK appends them (after `beforeChange`, which takes the undo copy) and
-// leaves the register's page number as a character ('3'..'7') in pendingAction.
+// accepts the window; "Anuluj" and the frame reject it. Two variants: "dopiszspecjalnie" with a
+// group list for the registers that have groups, and "dopiszspecjalnie2" for incomes.
 class Tdopiszspecjalnie : public QDialog
 {
     Q_OBJECT
 public:
-    Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent = nullptr);
+    enum class Variant { withGroup, incomes };
+
+    Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, Variant variant,
+                      QWidget *parent = nullptr);
 
     // The register the next showing adds to.
     void setRegister(RegisterKind kind) { m_kind = kind; }
@@ -36,7 +40,6 @@ public:
     void ok();
 
 protected:
-    Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, bool withGroup, QWidget *parent);
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -59,26 +62,17 @@ private:
     QLineEdit *m_datado;
 };
 
-// The same for incomes, without a group.
-class Tdopiszspecjalnie2 : public Tdopiszspecjalnie
-{
-    Q_OBJECT
-public:
-    Tdopiszspecjalnie2(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent = nullptr);
-};
-
 // "Sortowanie": the key and the order; " &Sortuj   " accepts, "  Anuluj   " rejects. The choice
-// stays between uses.
+// stays between uses. Two variants: "sort" with the key "Grupy", and "sort2" for incomes without.
 class Tsort : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tsort(QWidget *parent = nullptr);
+    enum class Variant { withGroup, incomes };
+
+    explicit Tsort(Variant variant, QWidget *parent = nullptr);
     SortKey key() const;
     SortOrder order() const;
-
-protected:
-    Tsort(bool withGroup, QWidget *parent);
 
 private:
     QRadioButton *m_rosnaco;
@@ -86,14 +80,6 @@ private:
     QRadioButton *m_daty;
     QRadioButton *m_wartosci;
     QRadioButton *m_grupy = nullptr;
-};
-
-// The same for incomes, without "Grupy".
-class Tsort2 : public Tsort
-{
-    Q_OBJECT
-public:
-    explicit Tsort2(QWidget *parent = nullptr);
 };
 
 // The find window: a text, whether case matters and the direction; it stays open between

@@ -1,11 +1,11 @@
-#include "entrydialogs.h"
+#include "ui/mainwindow/entrydialogs.h"
 
-#include "hints.h"
-#include "maskededit.h"
-#include "registers/registeredit.h"
-#include "registers/registermessages.h"
-#include "store/clock.h"
-#include "store/helpers.h"
+#include "ui/hints.h"
+#include "ui/maskededit.h"
+#include "core/registers/registeredit.h"
+#include "core/registers/registermessages.h"
+#include "core/store/clock.h"
+#include "core/store/helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/database.h"
+#include "core/store/database.h"
 
 #include <QDialog>
 

@@ -1,36 +1,36 @@
 #pragma once
 
-#include "store/database.h"
+#include "core/store/database.h"
+#include "ui/mainwindow/mainviews.h"
+#include "ui/mainwindow/notebookpage.h"
 
 #include <QMainWindow>
 
 #include <array>
 
 class QAction;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QTabWidget;
-class QTableView;
 
 namespace trelfin {
 
-class Desktop;
 class AboutBox;
+class ChartsPage;
+class DatabaseCommands;
+class Desktop;
+class GroupSummaryPage;
+class MainMenuPage;
+class NotebookPage;
 class RegisterCommands;
 class RegisterPage;
-class Tdialogblokujacy;
-class Topcjebazy;
-class Tpodajhaslo;
-class Tpodaniehasla;
-class GroupSummaryPage;
 class StatementPage;
 
-// The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan` and
-// the "Główne menu" page with the database information and the database buttons.
-class Tmain : public QMainWindow
+// The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan`, and
+// the wiring of the menu items and page buttons to the commands. The database and period commands
+// live in DatabaseCommands, the register commands in RegisterCommands; each page answers for
+// itself what it shows, enables and copies.
+class Tmain : public QMainWindow, public RegisterView, public DatabaseView
 {
     Q_OBJECT
 public:
@@ -53,22 +53,17 @@ public:
     ~Tmain() override;
 
     // Entering and leaving the "database open" state.
-    void EnableDatabaseCommands();
-    void DisableDatabaseCommands();
-    void ShowDatabaseInfo();
-    void ClearDatabaseInfo();
+    void EnableDatabaseCommands() override;
+    void DisableDatabaseCommands() override;
+    void ShowDatabaseInfo() override;
+    void ClearDatabaseInfo() override;
 
     // The page-change handler: keeps the status text, the Edit items and the report pages in
     // step with the page shown, and refuses every page but "Główne menu" without a database.
-    void kartaClick();
-
-    // Closes the current period, saving it as period file `fileNumber` (0-based) when it was
-    // modified (after asking, unless a save command said not to). False when a file could not be
-    // written: the changes are then still in memory and the command must not go on.
-    bool ClosePeriod(int fileNumber);
+    void kartaClick() override;
 
     // Rebuilds the five register grids and their count fields from the current period.
-    void RefreshRegisterGrids();
+    void RefreshRegisterGrids() override;
 
     // The database commands of the "Plik" menu and the "Główne menu" buttons.
     void nowa1Click();
@@ -85,25 +80,31 @@ public:
     // "Zaznacz wszystko" on the page shown.
     void selectAllOnPage();
 
-    RegisterPage *registerPage(RegisterKind kind) const { return m_registerPages[static_cast<int>(kind)]; }
+    RegisterPage *registerPage(RegisterKind kind) const override { return m_registerPages[static_cast<int>(kind)]; }
+    std::optional<RegisterKind> shownRegister() const override;
+    void showRegisterPage(RegisterKind kind) override;
 
     // Shows page `index` without running the page-change handler.
     void selectPage(int index);
     int currentPage() const;
+    // The page shown, as the notebook page it is.
+    NotebookPage *currentNotebookPage() const;
 
     QString statusText(int panel) const;
-    void setStatusText(const QString &text);
+    void setStatusText(const QString &text) override;
 
     bool findRestart() const;
     void setFindRestart(bool restart);
     // Shows page `index` as a page change does.
     void showPage(int index);
     RegisterCommands *registerCommands() const { return m_commands; }
-    bool chartDatesPending() const { return m_chartDatesPending; }
+    DatabaseCommands *databaseCommands() const { return m_databaseCommands; }
+    bool chartDatesPending() const;
 
     GroupSummaryPage *balancePage() const { return m_balancePage; }
     GroupSummaryPage *forecastPage() const { return m_forecastPage; }
     StatementPage *statementPage() const { return m_statementPage; }
+    ChartsPage *chartsPage() const { return m_chartsPage; }
 
     // Sets the enabled state of the popup menu's items for the page shown; when no database is
     // open, first returns to "Główne menu" with "Brak bazy danych". Runs each time the popup opens.
@@ -111,7 +112,11 @@ public:
     QMenu *popupMenu() const { return m_popup; }
 
     // Opens the help document from the program's folder.
-    void showHelp();
+    void showHelp() override;
+
+    void showMainMenuPage() override;
+    void forgetUndo() override;
+    QWidget *dialogParent() override { return this; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -121,32 +126,21 @@ private:
     void createMenus();
     void createStatusBar();
     void createPages();
-    QWidget *createMainMenuPage();
+    void addPage(NotebookPage *page, const QString &caption);
     void connectEditCommands();
-    void leaveDatabase();
-    Topcjebazy *optionsWindow();
-
-    // Steps of opening a database and changing periods that other features fill in.
-    void noticePreviousVersion();
-    bool convertImportedPeriods();
-    void checkDueEntries();
-    void checkDueNotes();
-    void fillRecurringWindows();
-    void clearUndo();
     void attachPopupMenu(QWidget *grid);
-    QWidget *createChartsPage();
     void initialiseState();
 
     void onPageChanged();
     void showPageFromMenu(int index);
     void refuseWithoutDatabase();
-    void setEditItems(bool cut, bool copy, bool remove, bool selectAll);
+    void setEditItems(EditItems items);
+    void copySelection();
     void showAbout();
 
     Database &m_db;
     Desktop &m_desktop;
 
-    bool m_chartDatesPending = true;
     bool m_inPageChange = false;
 
     QTabWidget *m_karta = nullptr;
@@ -186,39 +180,18 @@ private:
     QAction *m_popupDelete = nullptr;
     QAction *m_popupSelectAll = nullptr;
 
-    // "Główne menu" fields.
-    QLineEdit *m_uzytkownik = nullptr;
-    QPlainTextEdit *m_innedane = nullptr;
-    QLineEdit *m_datautworzenia = nullptr;
-    QLineEdit *m_ostatnizapis = nullptr;
-    QLineEdit *m_iloscokresow = nullptr;
-    QComboBox *m_biezacyokres = nullptr;
-    QLineEdit *m_pierwszywpis = nullptr;
-    QLineEdit *m_ostatniwpis = nullptr;
-
-    // Register pages: grids and count fields, in register order.
+    // The notebook's pages in page order: the page registry.
+    QList<NotebookPage *> m_pages;
+    MainMenuPage *m_mainMenuPage = nullptr;
     std::array<RegisterPage *, RegisterCount> m_registerPages{};
-
-    // Report pages.
     GroupSummaryPage *m_balancePage = nullptr;
     StatementPage *m_statementPage = nullptr;
     GroupSummaryPage *m_forecastPage = nullptr;
-
-    // Charts page.
-    QLineEdit *m_mc = nullptr;
-    QLineEdit *m_rk = nullptr;
-    QLineEdit *m_wod = nullptr;
-    QLineEdit *m_wdo = nullptr;
-    QLineEdit *m_pwod = nullptr;
-    QLineEdit *m_pwdo = nullptr;
-    std::array<QComboBox *, 5> m_colourLists{};
+    ChartsPage *m_chartsPage = nullptr;
 
     RegisterCommands *m_commands = nullptr;
+    DatabaseCommands *m_databaseCommands = nullptr;
     AboutBox *m_about = nullptr;
-    Topcjebazy *m_options = nullptr;
-    Tpodajhaslo *m_passwordPrompt = nullptr;
-    Tpodaniehasla *m_lockPassword = nullptr;
-    Tdialogblokujacy *m_lockWindow = nullptr;
 };
 
 } // namespace trelfin

@@ -1,23 +1,20 @@
-#include "registercommands.h"
+#include "ui/mainwindow/registercommands.h"
 
-#include "desktop.h"
-#include "editdialogs.h"
-#include "entrydialogs.h"
-#include "mainwindow.h"
-#include "registermodel.h"
-#include "registerpage.h"
-#include "registers/registeredit.h"
-#include "registers/registermessages.h"
-#include "registers/rowtext.h"
-#include "registers/settle.h"
-#include "registers/sort.h"
-#include "reports/statementpage.h"
-#include "reports/summarypage.h"
+#include "ui/desktop.h"
+#include "ui/mainwindow/editdialogs.h"
+#include "ui/mainwindow/entrydialogs.h"
+#include "ui/mainwindow/mainviews.h"
+#include "ui/mainwindow/registermodel.h"
+#include "ui/mainwindow/registerpage.h"
+#include "core/registers/registeredit.h"
+#include "core/registers/registermessages.h"
+#include "core/registers/rowtext.h"
+#include "core/registers/settle.h"
+#include "core/registers/sort.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QTableView>
-#include <QTableWidget>
 
 namespace trelfin {
 
@@ -26,11 +23,12 @@ const QString kUndo = QStringLiteral("&Cofnij");
 const QString kRedo = QStringLiteral("&Ponów");
 } // namespace
 
-RegisterCommands::RegisterCommands(Database &db, Desktop &desktop, Tmain &window, QAction &undoAction)
-    : QObject(&window)
+RegisterCommands::RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QAction &undoAction,
+                                   QObject *parent)
+    : QObject(parent)
     , m_db(db)
     , m_desktop(desktop)
-    , m_window(window)
+    , m_view(view)
     , m_undoAction(undoAction)
 {
 }
@@ -39,7 +37,7 @@ RegisterCommands::~RegisterCommands() = default;
 
 RegisterPage *RegisterCommands::page(RegisterKind kind) const
 {
-    return m_window.registerPage(kind);
+    return m_view.registerPage(kind);
 }
 
 EntryDialog *RegisterCommands::entryDialog(RegisterKind kind, bool adding)
@@ -48,28 +46,28 @@ EntryDialog *RegisterCommands::entryDialog(RegisterKind kind, bool adding)
     switch (kind) {
     case RegisterKind::expenses:
         if (!m_expenseDialog)
-            m_expenseDialog = new Tedycjarozchod(m_db, &m_window);
+            m_expenseDialog = new Tedycjarozchod(m_db, m_view.dialogParent());
         return m_expenseDialog;
     case RegisterKind::incomes:
         if (!m_incomeDialog)
-            m_incomeDialog = new Tedycjaprzychod(m_db, &m_window);
+            m_incomeDialog = new Tedycjaprzychod(m_db, m_view.dialogParent());
         return m_incomeDialog;
     case RegisterKind::debts:
         if (adding) {
             if (!m_debtAddDialog)
-                m_debtAddDialog = new Tedycjadlugidopisz(m_db, m_desktop, m_desktop, &m_window);
+                m_debtAddDialog = new Tedycjadlugidopisz(m_db, m_desktop, m_desktop, m_view.dialogParent());
             return m_debtAddDialog;
         }
         if (!m_debtDialog)
-            m_debtDialog = new Tedycjadlugi(m_db, &m_window);
+            m_debtDialog = new Tedycjadlugi(m_db, m_view.dialogParent());
         return m_debtDialog;
     case RegisterKind::planned:
         if (!m_plannedDialog)
-            m_plannedDialog = new Tedycjaplanowanie(m_db, &m_window);
+            m_plannedDialog = new Tedycjaplanowanie(m_db, m_view.dialogParent());
         return m_plannedDialog;
     case RegisterKind::bankAccount:
         if (!m_bankDialog)
-            m_bankDialog = new Tedycjakonto(m_db, &m_window);
+            m_bankDialog = new Tedycjakonto(m_db, m_view.dialogParent());
         return m_bankDialog;
     }
     return nullptr;
@@ -133,46 +131,44 @@ void RegisterCommands::edit(RegisterKind kind)
     p->model()->rowChanged(row - 1);
 }
 
-void RegisterCommands::remove(RegisterKind kind)
+bool RegisterCommands::remove(RegisterKind kind)
 {
     auto [top, bottom] = page(kind)->selectedRows();
     if (m_db.reg(kind).count() == 0 || top == 0)
-        return;
-    if (m_confirmDeletes) {
+        return false;
+    if (m_db.header.confirmDeletes != 0) {
         const UserMessage question = deleteQuestion();
-        if (!m_desktop.AskQuestion(question.line1, question.line2, question.title)) {
-            m_db.pendingAction = PendingAction::deletionDeclined;
-            return;
-        }
+        if (!m_desktop.AskQuestion(question.line1, question.line2, question.title))
+            return false;
     }
     takeUndoSnapshot(kind);
     deleteRows(m_db, kind, top, bottom);
     m_db.modified = true;
-    m_window.RefreshRegisterGrids();
+    m_view.RefreshRegisterGrids();
+    return true;
 }
 
 void RegisterCommands::addMany(RegisterKind kind)
 {
-    QDialog *dialog = nullptr;
-    const auto beforeChange = [this, kind] { takeUndoSnapshot(kind); };
+    Tdopiszspecjalnie *dialog = nullptr;
     if (kind == RegisterKind::incomes) {
-        if (!m_repeatIncomeDialog) {
-            m_repeatIncomeDialog = new Tdopiszspecjalnie2(m_db, m_desktop, m_desktop, &m_window);
-            m_repeatIncomeDialog->setBeforeChange(beforeChange);
-        }
+        if (!m_repeatIncomeDialog)
+            m_repeatIncomeDialog = new Tdopiszspecjalnie(m_db, m_desktop, m_desktop, Tdopiszspecjalnie::Variant::incomes,
+                                                         m_view.dialogParent());
         dialog = m_repeatIncomeDialog;
     } else {
         if (!m_repeatDialog)
-            m_repeatDialog = new Tdopiszspecjalnie(m_db, m_desktop, m_desktop, &m_window);
-        m_repeatDialog->setRegister(kind);
-        m_repeatDialog->setBeforeChange(beforeChange);
+            m_repeatDialog = new Tdopiszspecjalnie(m_db, m_desktop, m_desktop, Tdopiszspecjalnie::Variant::withGroup,
+                                                   m_view.dialogParent());
         dialog = m_repeatDialog;
     }
-    m_desktop.execDialog(*dialog);
-    if (m_db.pendingAction != '0' + pageForRegister(kind))
+    dialog->setRegister(kind);
+    dialog->setBeforeChange([this, kind] { takeUndoSnapshot(kind); });
+    // The window accepts only when it appended the entries.
+    if (m_desktop.execDialog(*dialog) != QDialog::Accepted)
         return;
     m_db.modified = true;
-    m_window.RefreshRegisterGrids();
+    m_view.RefreshRegisterGrids();
     page(kind)->showNewLastRow();
 }
 
@@ -185,18 +181,18 @@ void RegisterCommands::sort(RegisterKind kind)
     Tsort *dialog = nullptr;
     if (kind == RegisterKind::incomes) {
         if (!m_sortIncomeDialog)
-            m_sortIncomeDialog = new Tsort2(&m_window);
+            m_sortIncomeDialog = new Tsort(Tsort::Variant::incomes, m_view.dialogParent());
         dialog = m_sortIncomeDialog;
     } else {
         if (!m_sortDialog)
-            m_sortDialog = new Tsort(&m_window);
+            m_sortDialog = new Tsort(Tsort::Variant::withGroup, m_view.dialogParent());
         dialog = m_sortDialog;
     }
     if (m_desktop.execDialog(*dialog) == QDialog::Accepted) {
         takeUndoSnapshot(kind);
         sortRegister(m_db, kind, dialog->key(), dialog->order());
     }
-    m_window.RefreshRegisterGrids();
+    m_view.RefreshRegisterGrids();
 }
 
 void RegisterCommands::find(RegisterKind kind)
@@ -205,7 +201,7 @@ void RegisterCommands::find(RegisterKind kind)
         return;
     m_find.restart = true;
     if (!m_findDialog) {
-        m_findDialog = new FindDialog(&m_window);
+        m_findDialog = new FindDialog(m_view.dialogParent());
         connect(m_findDialog, &FindDialog::findNext, this, &RegisterCommands::findNext);
     }
     m_findDialog->show();
@@ -215,7 +211,7 @@ void RegisterCommands::find(RegisterKind kind)
 
 void RegisterCommands::findNext()
 {
-    const auto kind = registerForPage(m_window.currentPage());
+    const auto kind = m_view.shownRegister();
     if (!kind || !m_findDialog)
         return;
     RegisterPage *p = page(*kind);
@@ -239,7 +235,7 @@ void RegisterCommands::settle()
     if (!m_desktop.AskQuestion(question.line1, question.line2, question.title))
         return;
     settlePlanned(m_db, top, bottom, m_desktop);
-    m_window.RefreshRegisterGrids();
+    m_view.RefreshRegisterGrids();
 }
 
 void RegisterCommands::undo()
@@ -248,64 +244,14 @@ void RegisterCommands::undo()
     if (!kind)
         return;
     m_undoAction.setText(m_undo.redoNext ? kRedo : kUndo);
-    m_window.showPage(pageForRegister(*kind));
-    m_window.RefreshRegisterGrids();
+    m_view.showRegisterPage(*kind);
+    m_view.RefreshRegisterGrids();
 }
 
-QString RegisterCommands::selectionText(int pageIndex) const
+void RegisterCommands::cut(RegisterKind kind)
 {
-    if (const auto kind = registerForPage(pageIndex)) {
-        const auto [top, bottom] = page(*kind)->selectedRows();
-        return top == 0 ? QString() : registerClipboardText(m_db, *kind, top, bottom);
-    }
-    const QTableWidget *grid = nullptr;
-    int columns = 4;
-    if (pageIndex == Tmain::BalanceTab) {
-        grid = m_window.balancePage()->grid();
-    } else if (pageIndex == Tmain::ForecastTab) {
-        grid = m_window.forecastPage()->grid();
-    } else if (pageIndex == Tmain::StatementTab) {
-        grid = m_window.statementPage()->grid();
-        columns = 3;
-    }
-    if (!grid)
-        return QString();
-    const QModelIndexList rows = grid->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return QString();
-    int top = rows.first().row(), bottom = top;
-    for (const QModelIndex &i : rows) {
-        top = std::min(top, i.row());
-        bottom = std::max(bottom, i.row());
-    }
-    QString text;
-    for (int r = top; r <= bottom; ++r) {
-        QStringList cells;
-        for (int c = 0; c < columns; ++c)
-            cells.append(grid->item(r, c) ? grid->item(r, c)->text() : QString());
-        text += cells.join(u'\t') + u'\n';
-    }
-    return text;
-}
-
-void RegisterCommands::copy(int pageIndex)
-{
-    const QString text = selectionText(pageIndex);
-    if (!text.isEmpty())
-        m_desktop.setClipboardText(text);
-}
-
-void RegisterCommands::cut(int pageIndex)
-{
-    const auto kind = registerForPage(pageIndex);
-    if (!kind)
-        return;
-    const QString text = selectionText(pageIndex);
-    m_db.pendingAction = PendingAction::none;
-    remove(*kind);
-    if (m_db.pendingAction == PendingAction::deletionDeclined)
-        return;
-    if (!text.isEmpty())
+    const QString text = page(kind)->selectionText();
+    if (remove(kind) && !text.isEmpty())
         m_desktop.setClipboardText(text);
 }
 

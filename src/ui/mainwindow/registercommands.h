@@ -1,8 +1,8 @@
 #pragma once
 
-#include "registers/find.h"
-#include "registers/undo.h"
-#include "store/database.h"
+#include "core/registers/find.h"
+#include "core/registers/undo.h"
+#include "core/store/database.h"
 
 #include <QObject>
 
@@ -13,26 +13,28 @@ namespace trelfin {
 class Desktop;
 class FindDialog;
 class RegisterPage;
+class RegisterView;
 class Tdopiszspecjalnie;
-class Tdopiszspecjalnie2;
 class Tedycjadlugidopisz;
 class EntryDialog;
-class Tmain;
 class Tsort;
-class Tsort2;
 
 // The commands that change the registers from their pages: add, edit, delete, add many, sort,
-// find, settle, and undo, copy and cut. Each register change takes the undo copy first.
+// find, settle, and undo and cut. Each register change takes the undo copy first. The commands
+// reach the registers' pages through a RegisterView, so that any window may run them.
 class RegisterCommands : public QObject
 {
     Q_OBJECT
 public:
-    RegisterCommands(Database &db, Desktop &desktop, Tmain &window, QAction &undoAction);
+    RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QAction &undoAction,
+                     QObject *parent = nullptr);
     ~RegisterCommands() override;
 
     void add(RegisterKind kind);
     void edit(RegisterKind kind);
-    void remove(RegisterKind kind);
+    // Deletes the selected rows, after the question when the database asks before deleting.
+    // False when nothing was deleted.
+    bool remove(RegisterKind kind);
     void addMany(RegisterKind kind);
     void sort(RegisterKind kind);
     void find(RegisterKind kind);
@@ -40,13 +42,11 @@ public:
     void settle();
 
     void undo();
-    void copy(int page);
-    void cut(int page);
+    // Deletes the selected rows and puts them on the clipboard.
+    void cut(RegisterKind kind);
 
     // Forgets the undo copy and disables "&Cofnij": the current period changed.
     void clearUndo();
-    // The main window's copy of the database's "ask before deleting" option.
-    void setConfirmDeletes(bool confirm) { m_confirmDeletes = confirm; }
 
     FindState &findState() { return m_find; }
     FindDialog *findDialog() const { return m_findDialog; }
@@ -55,15 +55,13 @@ public:
 private:
     void takeUndoSnapshot(RegisterKind kind);
     RegisterPage *page(RegisterKind kind) const;
-    QString selectionText(int page) const;
 
     Database &m_db;
     Desktop &m_desktop;
-    Tmain &m_window;
+    RegisterView &m_view;
     QAction &m_undoAction;
     UndoBuffer m_undo;
     FindState m_find;
-    bool m_confirmDeletes = true;
 
     EntryDialog *m_expenseDialog = nullptr;
     EntryDialog *m_incomeDialog = nullptr;
@@ -72,9 +70,9 @@ private:
     EntryDialog *m_plannedDialog = nullptr;
     EntryDialog *m_bankDialog = nullptr;
     Tdopiszspecjalnie *m_repeatDialog = nullptr;
-    Tdopiszspecjalnie2 *m_repeatIncomeDialog = nullptr;
+    Tdopiszspecjalnie *m_repeatIncomeDialog = nullptr;
     Tsort *m_sortDialog = nullptr;
-    Tsort2 *m_sortIncomeDialog = nullptr;
+    Tsort *m_sortIncomeDialog = nullptr;
     FindDialog *m_findDialog = nullptr;
 };
 

@@ -1,6 +1,6 @@
-#include "registermodel.h"
+#include "ui/mainwindow/registermodel.h"
 
-#include "registers/rowtext.h"
+#include "core/registers/rowtext.h"
 
 namespace trelfin {
 

@@ -1,7 +1,8 @@
-#include "registerpage.h"
+#include "ui/mainwindow/registerpage.h"
 
-#include "hints.h"
-#include "registermodel.h"
+#include "ui/hints.h"
+#include "ui/mainwindow/registermodel.h"
+#include "core/registers/rowtext.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,6 +28,7 @@ struct PageTexts
     const char *count;
     const char *countHint;
     const char *hints[6];
+    const char *status;     // the status text while the page is shown
 };
 
 const PageTexts kTexts[RegisterCount] = {
@@ -35,28 +36,33 @@ const PageTexts kTexts[RegisterCount] = {
      {"Edytuje wybraną pozycję z tabeli wydatków (ENTER)", "Dopisuje nową pozycję do wydatków (INS)",
       "Dopisuje kilka nowych pozycji do wydatków w określony sposób",
       "Usuwa wskazaną pozycję z tabeli wydaktów (DEL)", "Wyszukiwanie informacji o danym zakupie",
-      "Sortowanie wydatków"}},
+      "Sortowanie wydatków"},
+     "Baza danych dotycząca wydatków. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"},
     {"ptab", "ilosc_p", "Ilość pozycji w tabeli przychodów",
      {"Edytuje wybraną pozycję z tabeli przychody (ENTER)", "Dopisuje nową pozycję do tabeli przychodów (INS)",
       "Dopisuje kilka nowych pozycji do tabeli przychód w określony sposób",
       "Usuwa wskazaną pozycję z tabeli przychodów (DEL)", "Wyszukiwanie informacji o danym przychodzie",
-      "Sortowanie przychodów"}},
+      "Sortowanie przychodów"},
+     "Baza danych dotycząca przychodów. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"},
     {"dtab", "ilosc_d", "Ilość pozycji w tabeli długów / pożyczek",
      {"Edytuje wybraną pozycję z tabeli długów / pożyczek (ENTER)",
       "Dopisuje nową pozycję do tabeli długów / pożyczek (INS)",
       "Dopisuje kilka nowych pozycji do tabeli długów / pożyczek w określony sposób",
       "Usuwa wskazaną pozycję z tabeli długów / pożyczek (DEL)",
-      "Wyszukiwanie informacji o danym długu / pożyczce", "Sortowanie długów / pożyczek"}},
+      "Wyszukiwanie informacji o danym długu / pożyczce", "Sortowanie długów / pożyczek"},
+     "Baza danych dotycząca zaciągniętych długów i udzielonych pożyczek"},
     {"ltab", "ilosc_l", "Ilość pozycji w tabeli planowanych wydatków",
      {"Edytuje wybrany planowany wydatek (ENTER)", "Dopisuje nowy planowany wydatek (INS)",
       "Dopisuje kilka nowych planowanych wydatków w określony sposób", "Usuwa wskazany planowany wydatek (DEL)",
-      "Wyszukiwanie informacji o danym planowanym wydatku", "Sortowanie planowanych wydatków"}},
+      "Wyszukiwanie informacji o danym planowanym wydatku", "Sortowanie planowanych wydatków"},
+     "Baza danych dotycząca planowania wydatków na przyszłość"},
     {"ktab", "ilosc_k", "Ilość pozycji w tabeli konto bankowe",
      {"Edytuje wybraną pozycję w tabeli konto bankowe (ENTER)",
       "Dopisuje nową pozycję do tabeli konto bankowe (INS)",
       "Dopisuje kilka nowych pozycji do tabeli konto bankowe w określony sposób",
       "Usuwa wskazaną pozycję z tabeli konto bankowe (DEL)",
-      "Wyszukiwanie informacji o danej pozycji z tabeli konto bankowe", "Sortowanie tabeli konto bankowe"}},
+      "Wyszukiwanie informacji o danej pozycji z tabeli konto bankowe", "Sortowanie tabeli konto bankowe"},
+     "Prowadzenie konta banowego. Wybierz odpowiedni przycisk aby dokonać żądanej operacji"},
 };
 
 } // namespace
@@ -89,12 +95,8 @@ RegisterPage::RegisterPage(Database &db, RegisterKind kind, QWidget *parent)
     m_grid->setColumnWidth(3, 265);
     m_grid->setStyleSheet(QStringLiteral("QTableView { background-color: palette(tooltip-base); }"));
     m_grid->installEventFilter(this);
-    m_grid->viewport()->installEventFilter(this);
-    connect(m_grid, &QTableView::doubleClicked, this, [this] {
-        // A click outside every cell leaves 4: the double click that follows is ignored.
-        if (m_db.pendingAction != PendingAction::clickOutsideCells)
-            emit commandRequested(RegisterCommand::edit);
-    });
+    // A double click on a row edits it; the view reports none in the empty area below the rows.
+    connect(m_grid, &QTableView::doubleClicked, this, [this] { emit commandRequested(RegisterCommand::edit); });
     m_grid->hide();
 
     m_count = new QLineEdit(QStringLiteral("0"), this);
@@ -203,6 +205,17 @@ std::pair<int, int> RegisterPage::selectedRows() const
     return {top + 1, bottom + 1};
 }
 
+QString RegisterPage::statusText() const
+{
+    return QString::fromUtf8(kTexts[static_cast<int>(m_kind)].status);
+}
+
+QString RegisterPage::selectionText() const
+{
+    const auto [top, bottom] = selectedRows();
+    return top == 0 ? QString() : registerClipboardText(m_db, m_kind, top, bottom);
+}
+
 void RegisterPage::selectAll()
 {
     m_grid->selectAll();
@@ -236,12 +249,7 @@ void RegisterPage::selectRow(int row)
 
 bool RegisterPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        m_db.pendingAction = m_grid->indexAt(mouse->position().toPoint()).isValid()
-            ? PendingAction::none
-            : PendingAction::clickOutsideCells;
-    } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             emit commandRequested(RegisterCommand::edit);

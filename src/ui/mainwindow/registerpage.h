@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/database.h"
+#include "core/store/database.h"
+#include "ui/mainwindow/notebookpage.h"
 
 #include <QWidget>
 
@@ -18,11 +19,22 @@ class RegisterModel;
 enum class RegisterCommand { edit, add, addMany, remove, find, sort, recurring, settle, toShoppingList, print, help };
 
 // A register page: the grid of one register, its count field and its button bar.
-class RegisterPage : public QWidget
+class RegisterPage : public QWidget, public NotebookPage
 {
     Q_OBJECT
 public:
     RegisterPage(Database &db, RegisterKind kind, QWidget *parent = nullptr);
+
+    QWidget *pageWidget() override { return this; }
+    QString statusText() const override;
+    EditItems editItems() const override
+    {
+        return EditItem::cut | EditItem::copy | EditItem::remove | EditItem::selectAll;
+    }
+    // The selected entries as the grid shows them.
+    QString selectionText() const override;
+    void selectAll() override;
+    bool offersPrinting() const override { return true; }
 
     RegisterKind kind() const { return m_kind; }
     QTableView *grid() const { return m_grid; }
@@ -38,7 +50,6 @@ public:
 
     // The selected rows, top to bottom, 1-based; (0, 0) when nothing is selected.
     std::pair<int, int> selectedRows() const;
-    void selectAll();
     // After a row was appended: the new last row becomes the selection, with 21 rows above it
     // when the register has more than 22.
     void showNewLastRow();

@@ -1,6 +1,7 @@
-#include "reportgrid.h"
+#include "ui/reports/reportgrid.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 #include <algorithm>
 
@@ -54,6 +55,30 @@ QString cellText(const QTableWidget *grid, int row, int column)
 {
     const QTableWidgetItem *item = grid->item(row, column);
     return item ? item->text() : QString();
+}
+
+void showRows(QTableWidget *grid, const QVector<QStringList> &rows)
+{
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows.at(r).size(); ++c)
+            setCellText(grid, r, c, rows.at(r).at(c));
+    }
+}
+
+QString selectedRowsText(const QTableWidget *grid, const QVector<QStringList> &rows)
+{
+    const QModelIndexList selected = grid->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return QString();
+    int top = selected.first().row(), bottom = top;
+    for (const QModelIndex &i : selected) {
+        top = std::min(top, i.row());
+        bottom = std::max(bottom, i.row());
+    }
+    QString text;
+    for (int r = top; r <= bottom && r < rows.size(); ++r)
+        text += rows.at(r).join(u'\t') + u'\n';
+    return text;
 }
 
 } // namespace trelfin

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
+#include <QVector>
 
 #include <initializer_list>
 
@@ -20,5 +21,12 @@ void widenColumnsFor(QTableWidget *grid, const QStringList &samples);
 // Writes one cell (0-based data row), creating its item on first use.
 void setCellText(QTableWidget *grid, int row, int column, const QString &text);
 QString cellText(const QTableWidget *grid, int row, int column);
+
+// Writes every cell of the report's rows into the grid.
+void showRows(QTableWidget *grid, const QVector<QStringList> &rows);
+
+// The report rows from the topmost to the bottommost selected grid row as clipboard text: the
+// cells of a row separated by tabs, each row ending in a line break; empty without a selection.
+QString selectedRowsText(const QTableWidget *grid, const QVector<QStringList> &rows);
 
 } // namespace trelfin

@@ -1,7 +1,7 @@
-#include "spandialogs.h"
+#include "ui/reports/spandialogs.h"
 
-#include "hints.h"
-#include "maskededit.h"
+#include "ui/hints.h"
+#include "ui/maskededit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,12 +11,43 @@
 
 namespace trelfin {
 
-SpanDialog::SpanDialog(SpanKind kind, const QString &name, const QString &title, QWidget *parent)
+namespace {
+
+struct SpanDialogVariant
+{
+    SummaryReport report;
+    SpanKind kind;
+    const char *name;
+    const char *title;
+};
+
+const SpanDialogVariant kVariants[] = {
+    {SummaryReport::balance, SpanKind::year, "brokd", "Podaj datę bilansu"},
+    {SummaryReport::balance, SpanKind::month, "bmiesiacd", "Podaj datę bilansu"},
+    {SummaryReport::balance, SpanKind::span, "bokresd", "Podaj okres bilansu"},
+    {SummaryReport::forecast, SpanKind::year, "prokd", "Podaj datę prognozy"},
+    {SummaryReport::forecast, SpanKind::month, "pmiesiacd", "Podaj datę prognozy"},
+    {SummaryReport::forecast, SpanKind::span, "pokresd", "Podaj okres prognozy"},
+};
+
+const SpanDialogVariant &variantFor(SummaryReport report, SpanKind kind)
+{
+    for (const SpanDialogVariant &v : kVariants) {
+        if (v.report == report && v.kind == kind)
+            return v;
+    }
+    return kVariants[2]; // SpanKind::none has no dialog of its own: two dates
+}
+
+} // namespace
+
+SpanDialog::SpanDialog(SummaryReport report, SpanKind kind, QWidget *parent)
     : QDialog(parent)
     , m_kind(kind)
 {
-    setObjectName(name);
-    setWindowTitle(title);
+    const SpanDialogVariant &variant = variantFor(report, kind);
+    setObjectName(QString::fromLatin1(variant.name));
+    setWindowTitle(QString::fromUtf8(variant.title));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
@@ -62,36 +93,6 @@ ReportSpan SpanDialog::span(const QDate &today) const
     default:
         return explicitSpan(maskedText(m_od), maskedText(m_dod), today);
     }
-}
-
-Tbrokd::Tbrokd(QWidget *parent)
-    : SpanDialog(SpanKind::year, QStringLiteral("brokd"), QStringLiteral("Podaj datę bilansu"), parent)
-{
-}
-
-Tbmiesiacd::Tbmiesiacd(QWidget *parent)
-    : SpanDialog(SpanKind::month, QStringLiteral("bmiesiacd"), QStringLiteral("Podaj datę bilansu"), parent)
-{
-}
-
-Tbokresd::Tbokresd(QWidget *parent)
-    : SpanDialog(SpanKind::span, QStringLiteral("bokresd"), QStringLiteral("Podaj okres bilansu"), parent)
-{
-}
-
-Tprokd::Tprokd(QWidget *parent)
-    : SpanDialog(SpanKind::year, QStringLiteral("prokd"), QStringLiteral("Podaj datę prognozy"), parent)
-{
-}
-
-Tpmiesiacd::Tpmiesiacd(QWidget *parent)
-    : SpanDialog(SpanKind::month, QStringLiteral("pmiesiacd"), QStringLiteral("Podaj datę prognozy"), parent)
-{
-}
-
-Tpokresd::Tpokresd(QWidget *parent)
-    : SpanDialog(SpanKind::span, QStringLiteral("pokresd"), QStringLiteral("Podaj okres prognozy"), parent)
-{
 }
 
 } // namespace trelfin

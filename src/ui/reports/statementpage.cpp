@@ -1,26 +1,21 @@
-#include "statementpage.h"
+#include "ui/reports/statementpage.h"
 
-#include "hints.h"
-#include "maskededit.h"
-#include "reports/reportgrid.h"
-#include "reports/statement.h"
-#include "store/database.h"
-#include "store/helpers.h"
+#include "ui/hints.h"
+#include "ui/maskededit.h"
+#include "ui/reports/reportgrid.h"
+#include "core/reports/statement.h"
+#include "core/store/database.h"
+#include "core/store/helpers.h"
 
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace trelfin {
-
-namespace {
-const QString kNotApplicable = QStringLiteral("n.d.");
-}
 
 StatementPage::StatementPage(Database &db, QWidget *parent)
     : QWidget(parent)
@@ -56,10 +51,10 @@ StatementPage::StatementPage(Database &db, QWidget *parent)
     connect(help, &QPushButton::clicked, this, &StatementPage::helpRequested);
 
     m_grid = createReportGrid(this, QStringLiteral("stankonta"), 18, statementColumnTitles(), {306, 74, 87});
-    m_grid->viewport()->installEventFilter(this);
     const QStringList labels = statementRowLabels();
-    for (int r = 0; r < labels.size(); ++r)
-        setCellText(m_grid, r, 0, labels.at(r));
+    for (const QString &label : labels)
+        m_rows.append({label, QString(), QString()});
+    showRows(m_grid, m_rows);
     widenColumnsFor(m_grid, {labels.at(9).trimmed(), QStringLiteral("-99999999,99"), QString()});
 
     auto *left = new QVBoxLayout;
@@ -91,11 +86,6 @@ void StatementPage::setHeading(const QString &owner, const QString &period)
 
 bool StatementPage::eventFilter(QObject *watched, QEvent *event)
 {
-    // As over the register grids: a release outside every cell leaves 4, inside one 0.
-    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-        m_db.pendingAction = m_grid->indexAt(at).isValid() ? PendingAction::none : PendingAction::clickOutsideCells;
-    }
     if (watched == m_day) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             emit refreshRequested();
@@ -108,27 +98,26 @@ bool StatementPage::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void StatementPage::enterPage()
+{
+    setHeading(m_db.header.ownerName, m_db.currentPeriodInfo().periodName);
+    recompute();
+}
+
+QString StatementPage::selectionText() const
+{
+    return selectedRowsText(m_grid, m_rows);
+}
+
+void StatementPage::selectAll()
+{
+    m_grid->selectAll();
+}
+
 void StatementPage::recompute()
 {
-    const Statement s = computeStatement(m_db, day());
-    const auto line = [this](int row, double value, const QString &count) {
-        setCellText(m_grid, row - 1, 1, FormatAmount(value));
-        setCellText(m_grid, row - 1, 2, count);
-    };
-    const auto number = [](int n) { return QString::number(n); };
-    line(1, s.A, number(s.nA));
-    line(2, s.B, number(s.nB));
-    line(3, s.C, kNotApplicable);
-    line(4, s.D, kNotApplicable);
-    line(5, s.E, kNotApplicable);
-    line(6, s.F, number(s.nF));
-    line(7, s.G, kNotApplicable);
-    line(8, s.H, kNotApplicable);
-    line(9, s.I, kNotApplicable);
-    line(10, s.J, kNotApplicable);
-    for (int kind = 1; kind <= 6; ++kind)
-        line(11 + kind, s.bank[kind], number(s.bankCount[kind]));
-    line(18, s.g, kNotApplicable);
+    m_rows = statementRowTexts(computeStatement(m_db, day()));
+    showRows(m_grid, m_rows);
 }
 
 } // namespace trelfin

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ui/mainwindow/notebookpage.h"
+
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class QLineEdit;
@@ -10,11 +14,20 @@ namespace trelfin {
 class Database;
 
 // The "Statystyka" page: the account statement on the day typed in `stannadzien`.
-class StatementPage : public QWidget
+class StatementPage : public QWidget, public NotebookPage
 {
     Q_OBJECT
 public:
     StatementPage(Database &db, QWidget *parent = nullptr);
+
+    QWidget *pageWidget() override { return this; }
+    // Entering the page: the owner's and the period's names, then the statement recomputed.
+    void enterPage() override;
+    QString statusText() const override { return QStringLiteral("Stan konta na podany dzień"); }
+    EditItems editItems() const override { return EditItem::copy | EditItem::selectAll; }
+    QString selectionText() const override;
+    void selectAll() override;
+    bool offersPrinting() const override { return true; }
 
     void setDay(const QString &day);
     QString day() const;
@@ -22,6 +35,8 @@ public:
     // Recomputes every cell from the registers and the day as typed.
     void recompute();
 
+    // The rows the grid shows.
+    const QVector<QStringList> &rows() const { return m_rows; }
     QTableWidget *grid() const { return m_grid; }
 
 signals:
@@ -39,6 +54,7 @@ private:
     QLineEdit *m_owner = nullptr;
     QLineEdit *m_period = nullptr;
     QTableWidget *m_grid = nullptr;
+    QVector<QStringList> m_rows;
 };
 
 } // namespace trelfin

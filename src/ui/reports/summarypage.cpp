@@ -1,11 +1,11 @@
-#include "summarypage.h"
+#include "ui/reports/summarypage.h"
 
-#include "hints.h"
-#include "reports/reportgrid.h"
-#include "reports/spandialogs.h"
-#include "desktop.h"
-#include "store/database.h"
-#include "store/helpers.h"
+#include "ui/hints.h"
+#include "ui/reports/reportgrid.h"
+#include "ui/reports/spandialogs.h"
+#include "ui/desktop.h"
+#include "core/store/database.h"
+#include "core/store/helpers.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -152,15 +152,9 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
     buttons->addStretch();
 
     connect(spanButtons[0], &QPushButton::clicked, this, &GroupSummaryPage::showTotal);
-    if (kind == Kind::balance) {
-        m_yearDialog = new Tbrokd(this);
-        m_monthDialog = new Tbmiesiacd(this);
-        m_spanDialog = new Tbokresd(this);
-    } else {
-        m_yearDialog = new Tprokd(this);
-        m_monthDialog = new Tpmiesiacd(this);
-        m_spanDialog = new Tpokresd(this);
-    }
+    m_yearDialog = new SpanDialog(kind, SpanKind::year, this);
+    m_monthDialog = new SpanDialog(kind, SpanKind::month, this);
+    m_spanDialog = new SpanDialog(kind, SpanKind::span, this);
     connect(spanButtons[1], &QPushButton::clicked, this, [this] { askSpan(SpanKind::month); });
     connect(spanButtons[2], &QPushButton::clicked, this, [this] { askSpan(SpanKind::year); });
     connect(spanButtons[3], &QPushButton::clicked, this, [this] { askSpan(SpanKind::span); });
@@ -173,6 +167,7 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
                               {103, 71, 90, 63});
     widenColumnsFor(m_grid, {QStringLiteral("KOM.MIEJ.  "), QStringLiteral("3999"), QStringLiteral("99999999,99"),
                              QStringLiteral("100,0000")});
+    m_rows = QVector<QStringList>(GroupCount, QStringList{QString(), QString(), QString(), QString()});
 
     auto *left = new QVBoxLayout;
     left->addWidget(captionBox);
@@ -196,27 +191,53 @@ SummaryOrder GroupSummaryPage::order() const
     return SummaryOrder::byGroup;
 }
 
+ReportMode &GroupSummaryPage::mode() const
+{
+    return m_kind == Kind::balance ? m_db.balanceMode : m_db.forecastMode;
+}
+
+QString GroupSummaryPage::statusText() const
+{
+    return m_kind == Kind::balance
+        ? QStringLiteral("Aby zapoznać się z bilansem na konkretny okres naciśnij przycisk "
+                         "opisujący odpowiedni przedział czasowy")
+        : QStringLiteral("Aby zapoznać się z prognozą wydatków na konkretny okres naciśnij "
+                         "przycisk opisujący odpowiedni przedział czasowy");
+}
+
+QString GroupSummaryPage::selectionText() const
+{
+    return selectedRowsText(m_grid, m_rows);
+}
+
+void GroupSummaryPage::selectAll()
+{
+    m_grid->selectAll();
+}
+
 void GroupSummaryPage::enterPage()
 {
     m_todayText->setText(FormatDotDate(m_desktop.today()) + u' ');
     m_period->setText(m_db.currentPeriodInfo().periodName);
     for (int g = 1; g <= GroupCount; ++g)
-        setCellText(m_grid, g - 1, 0, m_db.header.groupNames[g]);
+        m_rows[g - 1][0] = m_db.header.groupNames[g];
+    showRows(m_grid, m_rows);
     recompute();
 }
 
 void GroupSummaryPage::recompute()
 {
-    if (!m_dated) {
+    const ReportMode &m = mode();
+    if (!m.dated) {
         showSummary(m_kind == Kind::balance ? computeTotalBalance(m_db, order())
                                             : computeTotalForecast(m_db, order()));
         m_caption->setText(text(m_kind == Kind::balance ? kBalance.totalCaption : kForecast.totalCaption));
         return;
     }
-    showSummary(m_kind == Kind::balance ? computeDatedBalance(m_db, m_span, order())
-                                        : computeDatedForecast(m_db, m_span, order()));
+    showSummary(m_kind == Kind::balance ? computeDatedBalance(m_db, m.span, order())
+                                        : computeDatedForecast(m_db, m.span, order()));
     // The caption names the kind of span shown, kept with the span itself.
-    if (const QString caption = captionFor(m_span.kind); !caption.isEmpty())
+    if (const QString caption = captionFor(m.span.kind); !caption.isEmpty())
         m_caption->setText(caption);
 }
 
@@ -234,7 +255,7 @@ QString GroupSummaryPage::captionFor(SpanKind kind) const
 
 void GroupSummaryPage::showTotal()
 {
-    m_dated = false;
+    mode().dated = false;
     recompute();
 }
 
@@ -255,9 +276,9 @@ void GroupSummaryPage::askSpan(SpanKind kind)
 
 void GroupSummaryPage::applySpanDialog(SpanKind kind)
 {
-    m_span = spanDialog(kind)->span(m_desktop.today());
-    m_db.pendingAction = static_cast<std::uint8_t>(m_span.kind);
-    m_dated = true;
+    ReportMode &m = mode();
+    m.span = spanDialog(kind)->span(m_desktop.today());
+    m.dated = true;
     recompute();
 }
 
@@ -268,21 +289,11 @@ void GroupSummaryPage::showSummary(const GroupSummary &summary)
     m_total->setText(FormatAmount(summary.total));
     if (summary.spanText)
         m_spanText->setText(*summary.spanText);
-    for (int i = 1; i <= GroupCount; ++i) {
-        for (int c = 1; c <= 3; ++c)
-            setCellText(m_grid, i - 1, c, QString());
-    }
-    if (summary.rowsFilled) {
-        for (int i = 1; i <= GroupCount; ++i) {
-            const GroupSummaryRow &row = summary.table.row(i);
-            setCellText(m_grid, i - 1, 0, row.name);
-            setCellText(m_grid, i - 1, 1, QString::number(row.count));
-            if (row.count >= 1) {
-                setCellText(m_grid, i - 1, 2, FormatAmount(row.sum));
-                setCellText(m_grid, i - 1, 3, FormatPercent(summary.percent(i)));
-            }
-        }
-    }
+    QStringList shownNames;
+    for (const QStringList &row : m_rows)
+        shownNames.append(row.first());
+    m_rows = groupSummaryRowTexts(summary, shownNames);
+    showRows(m_grid, m_rows);
 }
 
 } // namespace trelfin

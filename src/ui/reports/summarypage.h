@@ -1,6 +1,8 @@
 #pragma once
 
-#include "reports/groupsummary.h"
+#include "core/reports/groupsummary.h"
+#include "ui/mainwindow/notebookpage.h"
+#include "ui/reports/spandialogs.h"
 
 #include <QWidget>
 
@@ -13,30 +15,34 @@ namespace trelfin {
 
 class Database;
 class Desktop;
-class SpanDialog;
 
 // The "Bilans" and "Prognoza" pages: a total over a span and a 30-row table by group, for the
 // whole period, a year, a month or any span, in three orders.
-class GroupSummaryPage : public QWidget
+class GroupSummaryPage : public QWidget, public NotebookPage
 {
     Q_OBJECT
 public:
-    enum class Kind { balance, forecast };
+    using Kind = SummaryReport;
 
     GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QWidget *parent = nullptr);
     ~GroupSummaryPage() override;
 
+    QWidget *pageWidget() override { return this; }
     // Entering the page: today's date, the period's name, the group names, then the page
     // recomputed in its current mode.
-    void enterPage();
-    // Recomputes the page: the total over the whole period, or over the stored span.
+    void enterPage() override;
+    QString statusText() const override;
+    EditItems editItems() const override { return EditItem::copy | EditItem::selectAll; }
+    QString selectionText() const override;
+    void selectAll() override;
+    bool offersPrinting() const override { return true; }
+
+    // Recomputes the page: the total over the whole period, or over the span of its mode, which
+    // lives with the database (the charts store their span in the balance's).
     void recompute();
 
-    // The span a dated computation uses; the charts set it for the balance too.
-    const ReportSpan &span() const { return m_span; }
-    void setSpan(const ReportSpan &span) { m_span = span; }
-    bool datedMode() const { return m_dated; }
-
+    // The rows the grid shows.
+    const QVector<QStringList> &rows() const { return m_rows; }
     QTableWidget *grid() const { return m_grid; }
     SummaryOrder order() const;
 
@@ -54,12 +60,12 @@ private:
     void askSpan(SpanKind kind);
     void showSummary(const GroupSummary &summary);
     QString captionFor(SpanKind kind) const;
+    ReportMode &mode() const;
 
     Kind m_kind;
     Database &m_db;
-    bool m_dated = false;
-    ReportSpan m_span;
     Desktop &m_desktop;
+    QVector<QStringList> m_rows;
 
     QLabel *m_caption = nullptr;
     QLineEdit *m_income = nullptr;

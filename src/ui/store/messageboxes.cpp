@@ -1,4 +1,4 @@
-#include "messageboxes.h"
+#include "ui/store/messageboxes.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,12 +1,10 @@
-#include "optionswindow.h"
+#include "ui/store/optionswindow.h"
 
-#include "desktop.h"
-#include "hints.h"
-#include "passwordwindows.h"
-#include "store/cp1250.h"
-#include "store/database.h"
-#include "store/databasefiles.h"
-#include "store/databaseops.h"
+#include "ui/hints.h"
+#include "ui/store/databasecommands.h"
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,10 +83,7 @@ Tusuwaniebazy::Tusuwaniebazy(Database &db, QWidget *parent)
     row->addWidget(yes);
     row->addWidget(no);
     layout->addLayout(row);
-    connect(yes, &QPushButton::clicked, this, [this] {
-        m_db.pendingAction = PendingAction::deleteConfirmed;
-        accept();
-    });
+    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -98,14 +93,13 @@ void Tusuwaniebazy::showEvent(QShowEvent *event)
         return QDialog::showEvent(event);
     m_plik->setText(m_db.databaseName);
     m_user->setText(m_db.header.ownerName);
-    m_db.pendingAction = PendingAction::none;
     QDialog::showEvent(event);
 }
 
-Topcjebazy::Topcjebazy(Database &db, Desktop &desktop, QWidget *parent)
+Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent)
     : QDialog(parent)
     , m_db(db)
-    , m_desktop(desktop)
+    , m_commands(commands)
     , m_uzytkownik(field(this, QStringLiteral("uzytkownik"), QStringLiteral("Wprowadź nazwę właściciela edytowanej bazy"), false))
     , m_innedane(new QPlainTextEdit(this))
     , m_datautworzenia(field(this, QStringLiteral("datautworzenia"), QStringLiteral("Data utworzenia edytowanej bazy")))
@@ -186,20 +180,21 @@ Topcjebazy::Topcjebazy(Database &db, Desktop &desktop, QWidget *parent)
     layout->addLayout(top);
     layout->addLayout(bottom);
 
-    connect(rename, &QPushButton::clicked, this, &Topcjebazy::renamePeriod);
-    connect(add, &QPushButton::clicked, this, &Topcjebazy::addPeriod);
-    connect(remove, &QPushButton::clicked, this, &Topcjebazy::deletePeriod);
-    connect(password, &QPushButton::clicked, this, &Topcjebazy::changePassword);
-    connect(deleteDb, &QPushButton::clicked, this, &Topcjebazy::deleteDatabase);
+    connect(rename, &QPushButton::clicked, this, &Topcjebazy::nazwaClick);
+    connect(add, &QPushButton::clicked, this, &Topcjebazy::dodajClick);
+    connect(remove, &QPushButton::clicked, this, &Topcjebazy::UsunokresClick);
+    connect(password, &QPushButton::clicked, this, &Topcjebazy::hasloClick);
+    connect(deleteDb, &QPushButton::clicked, this, &Topcjebazy::UsunClick);
     connect(help, &QPushButton::clicked, this, &Topcjebazy::helpRequested);
-    connect(okButton, &QPushButton::clicked, this, &Topcjebazy::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &Topcjebazy::cancel);
+    connect(okButton, &QPushButton::clicked, this, &Topcjebazy::BitBtn1Click);
+    connect(cancelButton, &QPushButton::clicked, this, &Topcjebazy::BitBtn2Click);
 }
 
 void Topcjebazy::showEvent(QShowEvent *event)
 {
     if (isRestoredShow(event))
         return QDialog::showEvent(event);
+    m_databaseDeleted = false;
     fill();
     QDialog::showEvent(event);
 }
@@ -229,130 +224,56 @@ void Topcjebazy::fill()
     m_biezacyokres->setCurrentIndex(m_db.currentPeriod - 1);
 }
 
-// Renaming and deleting act on the current period, the one the delete question speaks of.
-void Topcjebazy::renamePeriod()
+void Topcjebazy::nazwaClick()
 {
-    if (!m_nameWindow)
-        m_nameWindow = new Tnazwaokresu(this);
-    const int period = m_db.currentPeriod;
-    m_nameWindow->nazwa()->setText(m_db.header.periods[period].periodName);
-    m_desktop.execDialog(*m_nameWindow);
-    m_db.header.periods[period].periodName = fitText(m_nameWindow->nazwa()->text(), Width::periodName);
+    m_commands.renamePeriod();
     fill();
 }
 
-void Topcjebazy::addPeriod()
+void Topcjebazy::dodajClick()
 {
-    if (m_db.header.periodCount >= MaxPeriods)
-        return;
-    if (!ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop))
-        return;
-    AppendPeriod(m_db, m_desktop);
-    fillPeriodList();
-    m_biezacyokres->setCurrentIndex(m_db.selectedPeriod - 1);
-    m_db.modified = true;
-    m_db.pendingAction = PendingAction::saveWithoutQuestion;
-    const bool saved = ClosePeriod(m_db, m_db.selectedPeriod - 1, m_desktop, m_desktop);
-    // The code served this save only; left behind it would let a later period change save
-    // without the question.
-    m_db.pendingAction = PendingAction::none;
-    emit periodsChanged();
-    if (saved)
-        m_desktop.ShowInformation(QStringLiteral("Dodano nowy okres"), QString(), QStringLiteral("Trelfin"));
+    m_commands.addPeriod();
     fill();
 }
 
-void Topcjebazy::deletePeriod()
+void Topcjebazy::UsunokresClick()
 {
-    if (m_db.header.periodCount == 1) {
-        m_desktop.ShowInformation(QStringLiteral("Baza musi zawierać przynajmniej jeden okres!"), QString(),
-                                  QStringLiteral("Trelfin"));
-        return;
-    }
-    if (!m_desktop.AskQuestion(QStringLiteral("Za chwile wszystkie dane z bieżącego okresu"),
-                               QStringLiteral("zostaną utracone. Czy usunąć okres ?"),
-                               QStringLiteral("Usunięcie okresu"))) {
-        fill();
-        return;
-    }
-    if (!ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop))
-        return;
-    if (!RemovePeriod(m_db, m_db.currentPeriod, m_desktop)) {
-        fill();
-        return;
-    }
-    m_db.currentPeriod = 1;
-    m_db.selectedPeriod = 1;
-    LoadPeriod(m_db, 0, m_desktop);
-    // The files are renamed already: a record that could not be written is written again with the
-    // next save.
-    if (!WriteDatabaseRecord(m_db, m_desktop))
-        m_db.modified = true;
-    emit periodsChanged();
+    m_commands.deletePeriod();
     fill();
 }
 
-void Topcjebazy::changePassword()
+void Topcjebazy::hasloClick()
 {
-    if (!m_passwordWindow)
-        m_passwordWindow = new Tpodaniehasla(m_db, m_desktop, this);
-    m_db.enteredPassword.clear();
-    m_passwordWindow->setWindowTitle(QStringLiteral("Podanie hasła dostępu do danych"));
-    m_desktop.execDialog(*m_passwordWindow);
-    if (!m_db.enteredPassword.isEmpty()) {
-        m_db.header.password = m_db.enteredPassword;
-        m_desktop.ShowInformation(QStringLiteral("Podano nowe hasło"), QStringLiteral("Dane będą zabezpieczone hasłem"),
-                                  QStringLiteral("Trelfin"));
-    } else {
-        m_db.header.password.clear();
-        m_desktop.ShowInformation(QStringLiteral("Nie podano hasła"), QStringLiteral("Dane będą niezabezpieczone"),
-                                  QStringLiteral("Trelfin"));
-    }
+    m_commands.changePassword();
     fill();
 }
 
-void Topcjebazy::deleteDatabase()
+void Topcjebazy::UsunClick()
 {
-    if (m_db.pendingAction == PendingAction::creatingDatabase) {
-        m_db.databaseLoaded = false;
-        reject();
-        return;
-    }
-    if (!m_deleteWindow)
-        m_deleteWindow = new Tusuwaniebazy(m_db, this);
-    m_desktop.execDialog(*m_deleteWindow);
-    if (m_db.pendingAction == PendingAction::none) {
+    if (!m_commands.deleteDatabase()) {
         fill();
         return;
     }
-    // When a file cannot be deleted the database stays open (its record and periods are still in
-    // memory and can be saved again) and nothing claims that it is gone.
-    if (!DeleteDatabaseFiles(m_db, m_desktop)) {
-        m_db.pendingAction = PendingAction::none;
-        fill();
-        return;
-    }
+    m_databaseDeleted = !m_commands.creatingDatabase();
     reject();
 }
 
-void Topcjebazy::ok()
+void Topcjebazy::BitBtn1Click()
 {
     DatabaseHeader &h = m_db.header;
     h.ownerName = fitText(m_uzytkownik->text(), Width::ownerName);
     h.otherData = fitText(m_innedane->toPlainText(), Width::otherData);
     for (int p = 1; p <= h.periodCount; ++p)
         h.periods[p].periodName = fitText(m_biezacyokres->itemText(p - 1), Width::periodName);
-    m_db.databaseLoaded = true;
     h.confirmDeletes = m_czypytac->isChecked() ? 1 : 0;
     // A record that could not be written keeps the window open: the user may try again or cancel.
-    if (!WriteDatabaseRecord(m_db, m_desktop))
+    if (!m_commands.writeDatabaseRecord())
         return;
     accept();
 }
 
-void Topcjebazy::cancel()
+void Topcjebazy::BitBtn2Click()
 {
-    m_db.databaseLoaded = false;
     reject();
 }
 

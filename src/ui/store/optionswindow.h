@@ -11,8 +11,7 @@ class QPlainTextEdit;
 namespace trelfin {
 
 class Database;
-class Desktop;
-class Tpodaniehasla;
+class DatabaseCommands;
 
 // "Podaj nazwę okresu": one name, OK or Enter closes it.
 class Tnazwaokresu : public QDialog
@@ -27,7 +26,7 @@ private:
 };
 
 // "Usunięcie bazy danych": the last question before a database's files are deleted. "Tak"
-// leaves 2 in pendingAction, anything else 0.
+// accepts it; "Nie", Escape and the frame reject it.
 class Tusuwaniebazy : public QDialog
 {
     Q_OBJECT
@@ -45,29 +44,31 @@ private:
 
 // "Opcje bazy": the owner and notes of the open database, the delete confirmation switch, and the
 // periods: rename, add, delete. The period buttons, the password and the deletion of the database
-// act at once; the owner, notes, switch and period names are stored by OK.
+// act at once, through the database commands; the owner, notes, switch and period names are
+// stored by OK, which accepts the window. "Anuluj" and the frame reject it.
 class Topcjebazy : public QDialog
 {
     Q_OBJECT
 public:
-    Topcjebazy(Database &db, Desktop &desktop, QWidget *parent = nullptr);
+    Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent = nullptr);
 
     // Fills every field from the database; runs when the window opens and again after each
     // window opened from it has closed.
     void fill();
 
-    void renamePeriod();
-    void addPeriod();
-    void deletePeriod();
-    void changePassword();
-    void deleteDatabase();
-    void ok();
-    void cancel();
+    // Whether "   Usunięcie bazy     " deleted the database while the window was shown.
+    bool databaseDeleted() const { return m_databaseDeleted; }
+
+    void nazwaClick();
+    void dodajClick();
+    void UsunokresClick();
+    void hasloClick();
+    void UsunClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
 
 signals:
     void helpRequested();
-    // A period was added or deleted: another period is now in memory.
-    void periodsChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -76,7 +77,8 @@ private:
     void fillPeriodList();
 
     Database &m_db;
-    Desktop &m_desktop;
+    DatabaseCommands &m_commands;
+    bool m_databaseDeleted = false;
     QLineEdit *m_uzytkownik;
     QPlainTextEdit *m_innedane;
     QLineEdit *m_datautworzenia;
@@ -86,9 +88,6 @@ private:
     QComboBox *m_biezacyokres;
     QLineEdit *m_pierwszywpis;
     QLineEdit *m_ostatniwpis;
-    Tnazwaokresu *m_nameWindow = nullptr;
-    Tusuwaniebazy *m_deleteWindow = nullptr;
-    Tpodaniehasla *m_passwordWindow = nullptr;
 };
 
 } // namespace trelfin

@@ -1,8 +1,8 @@
-#include "hints.h"
-#include "passwordwindows.h"
+#include "ui/hints.h"
+#include "ui/store/passwordwindows.h"
 
-#include "desktop.h"
-#include "store/database.h"
+#include "ui/desktop.h"
+#include "core/store/database.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -1,8 +1,8 @@
 // Times the exchange sort of a full register: 3999 entries with scattered dates, amounts and
 // groups, sorted by each key in both orders. Prints the times; asserts nothing.
 
-#include "registers/sort.h"
-#include "store/helpers.h"
+#include "core/registers/sort.h"
+#include "core/store/helpers.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "registers/registermessages.h"
-#include "store/database.h"
-#include "store/messagesink.h"
+#include "core/registers/registermessages.h"
+#include "core/store/database.h"
+#include "core/store/messagesink.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "registerfixture.h"
 
-#include "registers/find.h"
+#include "core/registers/find.h"
 
 #include <QtTest>
 

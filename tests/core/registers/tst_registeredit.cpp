@@ -1,7 +1,7 @@
 #include "registerfixture.h"
 
-#include "registers/registeredit.h"
-#include "store/helpers.h"
+#include "core/registers/registeredit.h"
+#include "core/store/helpers.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "registerfixture.h"
 
-#include "registers/repeated.h"
+#include "core/registers/repeated.h"
 
 #include <QtTest>
 

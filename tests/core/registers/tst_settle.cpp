@@ -1,7 +1,7 @@
 #include "registerfixture.h"
 
-#include "registers/rowtext.h"
-#include "registers/settle.h"
+#include "core/registers/rowtext.h"
+#include "core/registers/settle.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "registerfixture.h"
 
-#include "registers/sort.h"
-#include "store/helpers.h"
+#include "core/registers/sort.h"
+#include "core/store/helpers.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include "registerfixture.h"
 
-#include "registers/registeredit.h"
-#include "registers/rowtext.h"
-#include "registers/undo.h"
+#include "core/registers/registeredit.h"
+#include "core/registers/rowtext.h"
+#include "core/registers/undo.h"
 
 #include <QtTest>
 

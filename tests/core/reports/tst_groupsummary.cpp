@@ -1,5 +1,5 @@
-#include "reports/groupsummary.h"
-#include "store/real48.h"
+#include "core/reports/groupsummary.h"
+#include "core/store/real48.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "reports/statement.h"
+#include "core/reports/statement.h"
 
 #include <QtTest>
 

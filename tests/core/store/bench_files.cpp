@@ -1,11 +1,11 @@
 // Times the file operations on a full period (3999 entries in every register): saving it, reading
 // it back, and copying a database of several such periods under a new name. Prints the times;
 // not a test.
-#include "store/clock.h"
-#include "store/database.h"
-#include "store/databasefiles.h"
-#include "store/databaseops.h"
-#include "store/messagesink.h"
+#include "core/store/clock.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
+#include "core/store/messagesink.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "store/cp1250.h"
+#include "core/store/cp1250.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "store/database.h"
+#include "core/store/database.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "store/clock.h"
-#include "store/cp1250.h"
-#include "store/database.h"
-#include "store/databasefiles.h"
-#include "store/messagesink.h"
-#include "store/scramble.h"
+#include "core/store/clock.h"
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/messagesink.h"
+#include "core/store/scramble.h"
 
 #include <QtTest>
 

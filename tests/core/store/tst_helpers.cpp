@@ -1,4 +1,4 @@
-#include "store/helpers.h"
+#include "core/store/helpers.h"
 
 #include <QLocale>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "store/real48.h"
+#include "core/store/real48.h"
 
 #include <QtTest>
 

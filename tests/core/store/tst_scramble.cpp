@@ -1,5 +1,5 @@
-#include "store/filekey.h"
-#include "store/scramble.h"
+#include "core/store/filekey.h"
+#include "core/store/scramble.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "store/cp1250.h"
-#include "store/database.h"
-#include "store/databasefiles.h"
-#include "store/messagesink.h"
-#include "store/sidefiles.h"
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/messagesink.h"
+#include "core/store/sidefiles.h"
 
 #include <QtTest>
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/store/database.h"
+
+#include <optional>
+
+class QString;
+class QWidget;
+
+namespace trelfin {
+
+class RegisterPage;
+
+// What the register commands need of the window that shows the registers: the page of a
+// register, showing it, and refreshing the grids. The shopping list, the recurring items and the
+// reminders add entries through the commands without knowing the main window.
+class RegisterView
+{
+public:
+    virtual ~RegisterView() = default;
+    virtual RegisterPage *registerPage(RegisterKind kind) const = 0;
+    // The register whose page is shown, if a register page is shown.
+    virtual std::optional<RegisterKind> shownRegister() const = 0;
+    // Shows the page of `kind` as a page change does.
+    virtual void showRegisterPage(RegisterKind kind) = 0;
+    // Rebuilds the five register grids and their count fields from the current period.
+    virtual void RefreshRegisterGrids() = 0;
+    // The window the commands' dialogs belong to.
+    virtual QWidget *dialogParent() = 0;
+};
+
+// What the database commands need of the main window: entering and leaving the "database open"
+// state, showing what the database is, and the page and status of the window.
+class DatabaseView
+{
+public:
+    virtual ~DatabaseView() = default;
+    virtual void EnableDatabaseCommands() = 0;
+    virtual void DisableDatabaseCommands() = 0;
+    virtual void ShowDatabaseInfo() = 0;
+    virtual void ClearDatabaseInfo() = 0;
+    virtual void RefreshRegisterGrids() = 0;
+    // Runs the page change for the page shown.
+    virtual void kartaClick() = 0;
+    // Shows "Główne menu" without running the page change.
+    virtual void showMainMenuPage() = 0;
+    virtual void setStatusText(const QString &text) = 0;
+    // Forgets the undo copy: the registers in memory were replaced.
+    virtual void forgetUndo() = 0;
+    virtual void showHelp() = 0;
+    virtual QWidget *dialogParent() = 0;
+};
+
+} // namespace trelfin

@@ -1,0 +1,445 @@
+#include "ui/store/databasecommands.h"
+
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
+#include "core/store/cp1250.h"
+#include "core/store/sidefiles.h"
+#include "ui/desktop.h"
+#include "ui/mainwindow/mainviews.h"
+#include "ui/store/optionswindow.h"
+#include "ui/store/passwordwindows.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace trelfin {
+
+namespace {
+
+const QString kTrelfin = QStringLiteral("Trelfin");
+const QString kStartStatus = QStringLiteral(
+    "Brak załadowanej bazy danych. Wczytaj lub stwórz nową bazę danych wybierając odpowiedną opcję");
+
+FileDialogRequest saveDatabaseDialog()
+{
+    FileDialogRequest r;
+    r.title = QStringLiteral("Zapisz bazę:");
+    r.filter = QStringLiteral("Pliki programu Trelfin  (*.tf4)|*.tf4|Wszystkie pliki  (*.*)|*.*");
+    r.defaultExtension = QStringLiteral(".tf4");
+    r.defaultFileName = QStringLiteral("beznazwy");
+    r.confirmOverwrite = true;
+    return r;
+}
+
+FileDialogRequest openDatabaseDialog(bool import2000)
+{
+    FileDialogRequest r;
+    r.mustExist = true;
+    if (import2000) {
+        r.title = QStringLiteral("Importuj bazę:");
+        r.filter = QStringLiteral("Pliki programu Trelfin 2000  (*.tfc)|*.tfc");
+        r.defaultExtension = QStringLiteral(".tfc");
+    } else {
+        r.title = QStringLiteral("Otwórz bazę:");
+        r.filter = QStringLiteral(
+            "Pliki programu Trelfin 4LX (*.tf4)|*.tf4|Pliki programu Trelfin 3000 (*.tf3)|*.tf3");
+        r.defaultExtension = QStringLiteral(".tf4");
+    }
+    return r;
+}
+
+// While the lock hides every other window, closing a message box over the lock window must not
+// count as closing the program's last window: the application would quit and unsaved work
+// would be lost.
+class KeepRunningWithoutWindows
+{
+public:
+    KeepRunningWithoutWindows()
+        : m_before(QGuiApplication::quitOnLastWindowClosed())
+    {
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+    ~KeepRunningWithoutWindows() { QGuiApplication::setQuitOnLastWindowClosed(m_before); }
+    KeepRunningWithoutWindows(const KeepRunningWithoutWindows &) = delete;
+    KeepRunningWithoutWindows &operator=(const KeepRunningWithoutWindows &) = delete;
+
+private:
+    bool m_before;
+};
+
+} // namespace
+
+DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent)
+    : QObject(parent)
+    , m_db(db)
+    , m_desktop(desktop)
+    , m_view(view)
+{
+}
+
+DatabaseCommands::~DatabaseCommands() = default;
+
+Topcjebazy *DatabaseCommands::optionsWindow()
+{
+    if (!m_options) {
+        m_options = new Topcjebazy(m_db, *this, m_view.dialogParent());
+        connect(m_options, &Topcjebazy::helpRequested, this, [this] { m_view.showHelp(); });
+    }
+    return m_options;
+}
+
+bool DatabaseCommands::closeCurrentPeriod()
+{
+    return ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop);
+}
+
+void DatabaseCommands::leaveDatabase()
+{
+    m_db.databaseLoaded = false;
+    m_view.setStatusText(kStartStatus);
+    m_view.ClearDatabaseInfo();
+    m_view.DisableDatabaseCommands();
+    m_view.showMainMenuPage();
+}
+
+void DatabaseCommands::newDatabase()
+{
+    if (m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Baza już istnieje"), QStringLiteral("Zamknij istniejącą bazę"), kTrelfin);
+        return;
+    }
+    m_view.setStatusText(QStringLiteral("Podaj nazwę nowo tworzonej bazy"));
+    const QString path = m_desktop.chooseSaveFile(saveDatabaseDialog());
+    if (path.isEmpty()) {
+        m_view.kartaClick();
+        m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), kTrelfin);
+        return;
+    }
+    m_view.ClearDatabaseInfo();
+    InitialiseNewDatabase(m_db, path, m_desktop);
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    m_db.modified = true;
+    const bool written = ClosePeriod(m_db, 0, m_desktop, m_desktop);
+    m_db.pendingAction = PendingAction::none;
+    if (!written) {
+        m_db.modified = false;
+        m_view.kartaClick();
+        return;
+    }
+    m_view.setStatusText(QString());
+    // The options window's OK keeps the new database; "Anuluj", "Usunięcie bazy" and its frame
+    // abandon it.
+    m_creatingDatabase = true;
+    const bool kept = m_desktop.execDialog(*optionsWindow()) == QDialog::Accepted;
+    m_creatingDatabase = false;
+    if (kept) {
+        m_db.databaseLoaded = true;
+        m_view.forgetUndo();
+        m_view.RefreshRegisterGrids();
+        m_view.ShowDatabaseInfo();
+        m_view.kartaClick();
+        m_view.EnableDatabaseCommands();
+        return;
+    }
+    m_db.databaseLoaded = false;
+    m_view.kartaClick();
+    m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), kTrelfin);
+    removeAbandonedDatabase();
+    m_view.ClearDatabaseInfo();
+}
+
+void DatabaseCommands::removeAbandonedDatabase()
+{
+    // Only the files this command wrote go: a file of another version with the same name stays.
+    for (int k = 0; k < m_db.header.periodCount; ++k) // periods added in the options window too
+        QFile::remove(PeriodFilePath(m_db, k));
+    for (const QString &file : {DatabaseFilePath(m_db, QStringLiteral(".tf4")), ShoppingListPath(m_db), NotesPath(m_db)})
+        QFile::remove(file);
+}
+
+void DatabaseCommands::openDatabase(const QString &givenPath)
+{
+    if (m_db.databaseLoaded && m_db.modified && !closeCurrentPeriod())
+        return;
+    const bool importing = m_db.pendingAction == PendingAction::importing;
+    const QString path = givenPath.isEmpty() ? m_desktop.chooseOpenFile(openDatabaseDialog(importing)) : givenPath;
+    if (path.isEmpty()) {
+        if (importing)
+            m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    SplitDatabasePath(m_db, path);
+    leaveDatabase();
+    if (!ReadShoppingList(m_db) && m_db.databaseExt.compare(QStringLiteral(".tfc"), Qt::CaseInsensitive) != 0)
+        noticePreviousVersion();
+    ReadNotes(m_db);
+    if (!ReadDatabaseRecord(m_db, m_desktop)) {
+        m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    const bool loaded = importing ? convertImportedPeriods() : LoadPeriod(m_db, 0, m_desktop);
+    m_db.pendingAction = PendingAction::none;
+    if (!loaded)
+        return;
+    m_view.EnableDatabaseCommands();
+    if (!m_db.header.password.isEmpty()) {
+        m_db.enteredPassword.clear();
+        if (!m_passwordPrompt)
+            m_passwordPrompt = new Tpodajhaslo(m_db, m_view.dialogParent());
+        m_desktop.execDialog(*m_passwordPrompt);
+        if (m_db.enteredPassword != m_db.header.password) {
+            m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
+                                      QStringLiteral("!!! UWAGA !!!"));
+            m_view.DisableDatabaseCommands();
+            m_db.databaseLoaded = false;
+            m_view.ClearDatabaseInfo();
+            return;
+        }
+    }
+    m_db.currentPeriod = 1;
+    checkDueEntries();
+    checkDueNotes();
+    m_view.RefreshRegisterGrids();
+    fillRecurringWindows();
+    m_db.databaseLoaded = true;
+    m_view.ShowDatabaseInfo();
+    m_view.forgetUndo();
+    m_view.kartaClick();
+}
+
+void DatabaseCommands::save()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), kTrelfin);
+        return;
+    }
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    closeCurrentPeriod();
+    m_db.pendingAction = PendingAction::none;
+    m_view.ShowDatabaseInfo();
+}
+
+void DatabaseCommands::saveAs()
+{
+    if (!m_db.databaseLoaded)
+        return;
+    const QString path = m_desktop.chooseSaveFile(saveDatabaseDialog());
+    if (path.isEmpty())
+        return;
+    m_db.saveWithoutAsking = true;
+    m_db.modified = true;
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    const bool copied = closeCurrentPeriod() && CopyDatabase(m_db, path, m_desktop, m_desktop);
+    m_db.pendingAction = PendingAction::none;
+    m_db.saveWithoutAsking = false;
+    m_view.RefreshRegisterGrids();
+    m_view.ShowDatabaseInfo();
+    if (copied)
+        m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(), kTrelfin);
+}
+
+void DatabaseCommands::closeDatabase()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak bazy danych"), QString(), kTrelfin);
+        return;
+    }
+    if (!m_desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy")))
+        return;
+    // A period that could not be saved keeps the database open, so nothing is lost.
+    if (!closeCurrentPeriod())
+        return;
+    leaveDatabase();
+}
+
+void DatabaseCommands::showOptions()
+{
+    if (!m_db.databaseLoaded) {
+        m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), kTrelfin);
+        return;
+    }
+    Topcjebazy *options = optionsWindow();
+    m_desktop.execDialog(*options);
+    if (options->databaseDeleted()) {
+        leaveDatabase();
+        m_desktop.ShowInformation(QStringLiteral("Usunięto bazę danych"),
+                                  QStringLiteral("Wszystkie pliki bazy zostały skasowane"), kTrelfin);
+        return;
+    }
+    m_view.ShowDatabaseInfo();
+    m_view.RefreshRegisterGrids();
+}
+
+void DatabaseCommands::lockProgram()
+{
+    m_db.enteredPassword.clear();
+    if (!m_passwordWindow)
+        m_passwordWindow = new Tpodaniehasla(m_db, m_desktop, m_view.dialogParent());
+    m_passwordWindow->setWindowTitle(QStringLiteral("Blokowanie programu"));
+    m_desktop.execDialog(*m_passwordWindow);
+    if (m_db.enteredPassword.isEmpty())
+        return;
+    if (!m_lockWindow)
+        m_lockWindow = new Tdialogblokujacy(m_db, m_desktop, m_view.dialogParent());
+    const KeepRunningWithoutWindows keepRunning;
+    // While locked the lock window is the program's only window: the find window goes too.
+    QList<QWidget *> hidden;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w != m_lockWindow) {
+            hidden.append(w);
+            w->hide();
+        }
+    }
+    m_desktop.execDialog(*m_lockWindow);
+    for (QWidget *w : hidden)
+        w->show();
+}
+
+void DatabaseCommands::switchPeriod(int period)
+{
+    if (!m_db.databaseLoaded || period == m_db.currentPeriod)
+        return;
+    if (!closeCurrentPeriod()) {
+        m_view.ShowDatabaseInfo(); // the list shows the period still in memory
+        return;
+    }
+    m_db.currentPeriod = period;
+    LoadPeriod(m_db, period - 1, m_desktop);
+    m_view.forgetUndo();
+    checkDueEntries();
+    m_view.RefreshRegisterGrids();
+    m_view.ShowDatabaseInfo();
+}
+
+bool DatabaseCommands::confirmQuit()
+{
+    if (!m_desktop.AskQuestion(QStringLiteral("Czy chcesz zakończyć pracę?"), QString(),
+                               QStringLiteral("Zakończenie pracy")))
+        return false;
+    // A period that could not be saved keeps the program running, so nothing is lost.
+    return !m_db.databaseLoaded || closeCurrentPeriod();
+}
+
+// Renaming and deleting act on the current period, the one the delete question speaks of.
+void DatabaseCommands::renamePeriod()
+{
+    if (!m_nameWindow)
+        m_nameWindow = new Tnazwaokresu(optionsWindow());
+    const int period = m_db.currentPeriod;
+    m_nameWindow->nazwa()->setText(m_db.header.periods[period].periodName);
+    m_desktop.execDialog(*m_nameWindow);
+    m_db.header.periods[period].periodName = fitText(m_nameWindow->nazwa()->text(), Width::periodName);
+}
+
+void DatabaseCommands::addPeriod()
+{
+    if (m_db.header.periodCount >= MaxPeriods)
+        return;
+    if (!closeCurrentPeriod())
+        return;
+    AppendPeriod(m_db, m_desktop);
+    m_db.modified = true;
+    m_db.pendingAction = PendingAction::saveWithoutQuestion;
+    const bool saved = ClosePeriod(m_db, m_db.selectedPeriod - 1, m_desktop, m_desktop);
+    // The code served this save only; left behind it would let a later period change save
+    // without the question.
+    m_db.pendingAction = PendingAction::none;
+    m_view.forgetUndo();
+    m_view.RefreshRegisterGrids();
+    m_view.ShowDatabaseInfo();
+    if (saved)
+        m_desktop.ShowInformation(QStringLiteral("Dodano nowy okres"), QString(), kTrelfin);
+}
+
+void DatabaseCommands::deletePeriod()
+{
+    if (m_db.header.periodCount == 1) {
+        m_desktop.ShowInformation(QStringLiteral("Baza musi zawierać przynajmniej jeden okres!"), QString(), kTrelfin);
+        return;
+    }
+    if (!m_desktop.AskQuestion(QStringLiteral("Za chwile wszystkie dane z bieżącego okresu"),
+                               QStringLiteral("zostaną utracone. Czy usunąć okres ?"),
+                               QStringLiteral("Usunięcie okresu")))
+        return;
+    if (!closeCurrentPeriod())
+        return;
+    if (!RemovePeriod(m_db, m_db.currentPeriod, m_desktop))
+        return;
+    m_db.currentPeriod = 1;
+    m_db.selectedPeriod = 1;
+    LoadPeriod(m_db, 0, m_desktop);
+    // The files are renamed already: a record that could not be written is written again with the
+    // next save.
+    if (!WriteDatabaseRecord(m_db, m_desktop))
+        m_db.modified = true;
+    m_view.forgetUndo();
+    m_view.RefreshRegisterGrids();
+    m_view.ShowDatabaseInfo();
+}
+
+void DatabaseCommands::changePassword()
+{
+    if (!m_passwordWindow)
+        m_passwordWindow = new Tpodaniehasla(m_db, m_desktop, m_view.dialogParent());
+    m_db.enteredPassword.clear();
+    m_passwordWindow->setWindowTitle(QStringLiteral("Podanie hasła dostępu do danych"));
+    m_desktop.execDialog(*m_passwordWindow);
+    if (!m_db.enteredPassword.isEmpty()) {
+        m_db.header.password = m_db.enteredPassword;
+        m_desktop.ShowInformation(QStringLiteral("Podano nowe hasło"), QStringLiteral("Dane będą zabezpieczone hasłem"), kTrelfin);
+    } else {
+        m_db.header.password.clear();
+        m_desktop.ShowInformation(QStringLiteral("Nie podano hasła"), QStringLiteral("Dane będą niezabezpieczone"), kTrelfin);
+    }
+}
+
+bool DatabaseCommands::deleteDatabase()
+{
+    if (m_creatingDatabase)
+        return true;
+    if (!m_deleteWindow)
+        m_deleteWindow = new Tusuwaniebazy(m_db, optionsWindow());
+    if (m_desktop.execDialog(*m_deleteWindow) != QDialog::Accepted)
+        return false;
+    // When a file cannot be deleted the database stays open (its record and periods are still in
+    // memory and can be saved again) and nothing claims that it is gone.
+    return DeleteDatabaseFiles(m_db, m_desktop);
+}
+
+bool DatabaseCommands::writeDatabaseRecord()
+{
+    return WriteDatabaseRecord(m_db, m_desktop);
+}
+
+void DatabaseCommands::checkDueEntries()
+{
+    // Due planned entries are offered here once reminders exist.
+}
+
+void DatabaseCommands::checkDueNotes()
+{
+    // Due notes are shown here once notes exist.
+}
+
+void DatabaseCommands::fillRecurringWindows()
+{
+    // The recurring-items windows take their rows from the period here once they exist.
+}
+
+void DatabaseCommands::noticePreviousVersion()
+{
+    // A database of the previous version has no shopping-list file; it is marked here for its
+    // conversion at the next save once older databases are read.
+}
+
+bool DatabaseCommands::convertImportedPeriods()
+{
+    // The periods of a converted database of the oldest version are read here once that import
+    // exists; until then nothing is opened.
+    return false;
+}
+
+} // namespace trelfin

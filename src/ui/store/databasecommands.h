@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace trelfin {
+
+class Database;
+class DatabaseView;
+class Desktop;
+class Tdialogblokujacy;
+class Tnazwaokresu;
+class Topcjebazy;
+class Tpodajhaslo;
+class Tpodaniehasla;
+class Tusuwaniebazy;
+
+// The commands on the database and its periods, shared by the "Plik" menu, the "Główne menu"
+// buttons and the options window: new, open, save, save as, close, options, lock, the period
+// switch, and renaming, adding and deleting periods, the password and deleting the database.
+// It owns the windows these commands show.
+class DatabaseCommands : public QObject
+{
+    Q_OBJECT
+public:
+    DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent = nullptr);
+    ~DatabaseCommands() override;
+
+    void newDatabase();
+    // Opens a database: `path` when given (from the command line), else the one the user chooses.
+    void openDatabase(const QString &path = QString());
+    void save();
+    void saveAs();
+    void closeDatabase();
+    void showOptions();
+    void lockProgram();
+    // Switches to period `period` (1-based).
+    void switchPeriod(int period);
+    // The close query of the main window: true when the program may end.
+    bool confirmQuit();
+
+    // The options window's period and database buttons. Each acts on the database at once.
+    void renamePeriod();
+    void addPeriod();
+    void deletePeriod();
+    void changePassword();
+    // Deletes the open database after its confirmation window, or abandons the database being
+    // created. True when the database is gone and the options window is to close.
+    bool deleteDatabase();
+
+    // Writes the database record (the options window's OK); false after a message when it failed.
+    bool writeDatabaseRecord();
+
+    // Whether "Nowy" is waiting for the options window of the database it just wrote.
+    bool creatingDatabase() const { return m_creatingDatabase; }
+
+    Topcjebazy *optionsWindow();
+
+private:
+    bool closeCurrentPeriod();
+    void leaveDatabase();
+    void removeAbandonedDatabase();
+
+    // Steps of opening a database and changing periods that other features fill in.
+    void noticePreviousVersion();
+    bool convertImportedPeriods();
+    void checkDueEntries();
+    void checkDueNotes();
+    void fillRecurringWindows();
+
+    Database &m_db;
+    Desktop &m_desktop;
+    DatabaseView &m_view;
+    bool m_creatingDatabase = false;
+
+    Topcjebazy *m_options = nullptr;
+    Tnazwaokresu *m_nameWindow = nullptr;
+    Tusuwaniebazy *m_deleteWindow = nullptr;
+    Tpodaniehasla *m_passwordWindow = nullptr;
+    Tpodajhaslo *m_passwordPrompt = nullptr;
+    Tdialogblokujacy *m_lockWindow = nullptr;
+};
+
+} // namespace trelfin
