@@ -5,7 +5,11 @@
 
 #include <QString>
 
+#include <functional>
+
 class QDialog;
+class QPrinter;
+class QWidget;
 
 namespace trelfin {
 
@@ -21,10 +25,14 @@ struct FileDialogRequest
     bool confirmOverwrite = false;
 };
 
+// A print job: paints its pages onto the printer it is given (a QPainter begun on it, newPage()
+// between pages) and says whether it could.
+using PrintJob = std::function<bool(QPrinter &printer)>;
+
 // Everything the program asks of the desktop passes through here: the two message boxes, the
-// file and folder choosers, the clipboard, opening a document with its default viewer, and
-// today's date. The real desktop shows the program's own windows and the standard dialogs;
-// tests install a scripted one.
+// file and folder choosers, the clipboard, showing the program's own windows, the printer,
+// opening a document with its default viewer, and today's date. The real desktop shows the
+// program's own windows and the standard dialogs; tests install a scripted one.
 class Desktop : public Clock, public MessageSink
 {
 public:
@@ -47,6 +55,22 @@ public:
     // Shows one of the program's own windows modally and returns its result code. Tests answer
     // the window from a script instead.
     virtual int execDialog(QDialog &dialog) = 0;
+    // Shows one of the program's own windows without blocking: the user goes on working in the
+    // others while it stays open, until it is closed by the user or by closeWindow.
+    virtual void showWindow(QWidget &window) = 0;
+    virtual void closeWindow(QWidget &window) = 0;
+
+    // Whether the desktop has a printer to print on.
+    virtual bool hasPrinter() const = 0;
+    // The printer setup dialog for the printer the program prints on; false when cancelled.
+    virtual bool setUpPrinter() = 0;
+    // Prints `job` as one print job named `title` on that printer. False when there is no printer
+    // or the job could not be printed.
+    virtual bool print(const QString &title, const PrintJob &job) = 0;
+    // Shows the pages of `job` in a print preview, from which the user may print them.
+    virtual void previewPrint(const QString &title, const PrintJob &job) = 0;
+    // Prints `job` into the PDF file `path`. False when the file could not be written.
+    virtual bool printToPdf(const QString &path, const QString &title, const PrintJob &job) = 0;
 
     // Asks the desktop to open a document with its default viewer; the program relies on no result.
     virtual void openDocument(const QString &path) = 0;

@@ -7,7 +7,13 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
 #include <QUrl>
 
 namespace trelfin {
@@ -31,7 +37,9 @@ bool QtDesktop::AskQuestion(const QString &line1, const QString &line2, const QS
 
 void QtDesktop::ShowPlainMessage(const QString &text)
 {
-    QMessageBox::information(nullptr, QCoreApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("plainMessage"));
+    box.exec();
 }
 
 QStringList QtDesktop::nameFilters(const QString &filter)
@@ -97,6 +105,69 @@ QString QtDesktop::clipboardText() const
 int QtDesktop::execDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+void QtDesktop::showWindow(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void QtDesktop::closeWindow(QWidget &window)
+{
+    window.close();
+}
+
+QPrinter &QtDesktop::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool QtDesktop::hasPrinter() const
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool QtDesktop::setUpPrinter()
+{
+    QPrintDialog dialog(&printer());
+    dialog.setObjectName(QStringLiteral("printerSetup"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDesktop::print(const QString &title, const PrintJob &job)
+{
+    if (!hasPrinter())
+        return false;
+    QPrinter &p = printer();
+    p.setOutputFormat(QPrinter::NativeFormat);
+    p.setOutputFileName(QString());
+    p.setDocName(title);
+    return job(p) && p.printerState() != QPrinter::Error;
+}
+
+void QtDesktop::previewPrint(const QString &title, const PrintJob &job)
+{
+    QPrinter &p = printer();
+    p.setDocName(title);
+    QPrintPreviewDialog dialog(&p);
+    dialog.setObjectName(QStringLiteral("printPreview"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&job](QPrinter *target) { job(*target); });
+    dialog.exec();
+}
+
+bool QtDesktop::printToPdf(const QString &path, const QString &title, const PrintJob &job)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setDocName(title);
+    if (const QPrinter &current = printer(); current.isValid())
+        pdf.setPageLayout(current.pageLayout());
+    return job(pdf) && pdf.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
 }
 
 void QtDesktop::openDocument(const QString &path)

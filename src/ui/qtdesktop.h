@@ -28,6 +28,13 @@ public:
     void setClipboardText(const QString &text) override;
     QString clipboardText() const override;
     int execDialog(QDialog &dialog) override;
+    void showWindow(QWidget &window) override;
+    void closeWindow(QWidget &window) override;
+    bool hasPrinter() const override;
+    bool setUpPrinter() override;
+    bool print(const QString &title, const PrintJob &job) override;
+    void previewPrint(const QString &title, const PrintJob &job) override;
+    bool printToPdf(const QString &path, const QString &title, const PrintJob &job) override;
     void openDocument(const QString &path) override;
     QDate today() const override;
 
@@ -40,6 +47,10 @@ private:
 
     std::unique_ptr<Tdinformacja> m_information;
     std::unique_ptr<TDpytanie> m_question;
+    // The printer the program prints on, made on first use: the desktop's default printer, with
+    // what the printer setup dialog changed.
+    std::unique_ptr<QPrinter> m_printer;
+    QPrinter &printer();
 };
 
 } // namespace trelfin

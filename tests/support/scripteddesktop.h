@@ -3,6 +3,8 @@
 #include "ui/desktop.h"
 
 #include <QDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QList>
 #include <QQueue>
 #include <QString>
@@ -43,6 +45,24 @@ public:
     QStringList plainMessages;
     QStringList openedDocuments;
     QString clipboard;
+
+    // Windows shown without blocking, by object name, in order.
+    QStringList shownWindows;
+
+    // The printer: whether there is one, the answer of its setup dialog, and every job printed,
+    // previewed or written to a PDF file. Printed and previewed jobs are painted into PDF files of
+    // a temporary folder, so that a test can read what they drew.
+    struct PrintedJob
+    {
+        enum class Kind { printed, previewed, pdf } kind;
+        QString title;
+        QString pdfPath;
+        bool painted = false;
+    };
+    bool printerInstalled = true;
+    bool printerSetupAccepted = true;
+    int printerSetups = 0;
+    QList<PrintedJob> printJobs;
     QDate day = QDate(2004, 5, 12);
 
     void ShowInformation(const QString &line1, const QString &line2, const QString &title) override
@@ -76,10 +96,51 @@ public:
             dialog.hide();
         return dialog.result();
     }
+    void showWindow(QWidget &window) override
+    {
+        shownWindows.append(window.objectName());
+        window.show();
+    }
+    void closeWindow(QWidget &window) override { window.close(); }
+
+    bool hasPrinter() const override { return printerInstalled; }
+    bool setUpPrinter() override
+    {
+        ++printerSetups;
+        return printerSetupAccepted;
+    }
+    bool print(const QString &title, const PrintJob &job) override
+    {
+        if (!printerInstalled)
+            return false;
+        return paint(PrintedJob::Kind::printed, title, jobFolder.filePath(QStringLiteral("job%1.pdf").arg(printJobs.size())), job);
+    }
+    void previewPrint(const QString &title, const PrintJob &job) override
+    {
+        paint(PrintedJob::Kind::previewed, title, jobFolder.filePath(QStringLiteral("job%1.pdf").arg(printJobs.size())), job);
+    }
+    bool printToPdf(const QString &path, const QString &title, const PrintJob &job) override
+    {
+        return paint(PrintedJob::Kind::pdf, title, path, job);
+    }
+
     void openDocument(const QString &path) override { openedDocuments.append(path); }
     QDate today() const override { return day; }
 
 private:
+    QTemporaryDir jobFolder;
+
+    bool paint(PrintedJob::Kind kind, const QString &title, const QString &path, const PrintJob &job)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setDocName(title);
+        const bool painted = job(printer);
+        printJobs.append({kind, title, path, painted});
+        return painted;
+    }
+
     QString chooseFile(const FileDialogRequest &request)
     {
         fileRequests.append(request);
