@@ -190,7 +190,8 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
         if (!m_passwordPrompt)
             m_passwordPrompt = new Tpodajhaslo(m_db, m_view.dialogParent());
         m_desktop.execDialog(*m_passwordPrompt);
-        if (m_db.enteredPassword != m_db.header.password) {
+        // The typed text is fitted to what the file can hold, as the password was when it was set.
+        if (fitText(m_db.enteredPassword, Width::password) != m_db.header.password) {
             m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
                                       QStringLiteral("!!! UWAGA !!!"));
             m_view.DisableDatabaseCommands();
@@ -388,7 +389,9 @@ void DatabaseCommands::changePassword()
     m_passwordWindow->setWindowTitle(QStringLiteral("Podanie hasła dostępu do danych"));
     m_desktop.execDialog(*m_passwordWindow);
     if (!m_db.enteredPassword.isEmpty()) {
-        m_db.header.password = m_db.enteredPassword;
+        // The record holds the password as its file stores it: a character outside the code page
+        // becomes "?" here and in the text typed at the next open alike.
+        m_db.header.password = fitText(m_db.enteredPassword, Width::password);
         m_desktop.ShowInformation(QStringLiteral("Podano nowe hasło"), QStringLiteral("Dane będą zabezpieczone hasłem"), kTrelfin);
     } else {
         m_db.header.password.clear();
