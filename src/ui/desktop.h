@@ -39,7 +39,8 @@ public:
     // The information box: two lines and a caption, one button.
     void ShowInformation(const QString &line1, const QString &line2, const QString &title) override = 0;
     // The question box: true only when the user pressed "Tak".
-    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override = 0;
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
+                     DefaultAnswer defaultAnswer = DefaultAnswer::yes) override = 0;
     // The desktop's own plain message box, for the few messages that do not use the two above.
     virtual void ShowPlainMessage(const QString &text) = 0;
 

@@ -28,11 +28,12 @@ void QtDesktop::ShowInformation(const QString &line1, const QString &line2, cons
     m_information->showMessage(line1, line2, title);
 }
 
-bool QtDesktop::AskQuestion(const QString &line1, const QString &line2, const QString &title)
+bool QtDesktop::AskQuestion(const QString &line1, const QString &line2, const QString &title,
+                            DefaultAnswer defaultAnswer)
 {
     if (!m_question)
         m_question = std::make_unique<TDpytanie>();
-    return m_question->ask(line1, line2, title);
+    return m_question->ask(line1, line2, title, defaultAnswer);
 }
 
 void QtDesktop::ShowPlainMessage(const QString &text)

@@ -20,7 +20,8 @@ public:
     ~QtDesktop() override;
 
     void ShowInformation(const QString &line1, const QString &line2, const QString &title) override;
-    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override;
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
+                     DefaultAnswer defaultAnswer = DefaultAnswer::yes) override;
     void ShowPlainMessage(const QString &text) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;

@@ -25,6 +25,7 @@ public:
         QString line2;
         QString title;
         bool isQuestion = false;
+        DefaultAnswer defaultAnswer = DefaultAnswer::yes;
         bool operator==(const Message &) const = default;
     };
 
@@ -69,9 +70,10 @@ public:
     {
         messages.append({line1, line2, title, false});
     }
-    bool AskQuestion(const QString &line1, const QString &line2, const QString &title) override
+    bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
+                     DefaultAnswer defaultAnswer = DefaultAnswer::yes) override
     {
-        messages.append({line1, line2, title, true});
+        messages.append({line1, line2, title, true, defaultAnswer});
         return answers.isEmpty() ? false : answers.dequeue();
     }
     void ShowPlainMessage(const QString &text) override { plainMessages.append(text); }

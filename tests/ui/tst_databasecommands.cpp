@@ -370,7 +370,8 @@ private slots:
         QCOMPARE(f.widget<QComboBox>("biezacyokres")->itemText(1), QStringLiteral("okres 3"));
         QCOMPARE(f.desktop.messages.last(),
                  (ScriptedDesktop::Message{"Za chwile wszystkie dane z bieżącego okresu",
-                                           "zostaną utracone. Czy usunąć okres ?", "Usunięcie okresu", true}));
+                                           "zostaną utracone. Czy usunąć okres ?", "Usunięcie okresu", true,
+                                           DefaultAnswer::no}));
         // The record on disk agrees.
         Database reread;
         SplitDatabasePath(reread, f.path("budzet.tf4"));

@@ -50,15 +50,21 @@ private slots:
     void questionBoxAnswers_data()
     {
         QTest::addColumn<QString>("how");
+        QTest::addColumn<DefaultAnswer>("defaultAnswer");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("Tak") << "tak" << true;
-        QTest::newRow("Nie") << "nie" << false;
-        QTest::newRow("frame close") << "close" << false;
-        QTest::newRow("Escape") << "escape" << false;
+        QTest::newRow("Tak") << "tak" << DefaultAnswer::yes << true;
+        QTest::newRow("Nie") << "nie" << DefaultAnswer::yes << false;
+        QTest::newRow("frame close") << "close" << DefaultAnswer::yes << false;
+        QTest::newRow("Escape") << "escape" << DefaultAnswer::yes << false;
+        QTest::newRow("Enter") << "enter" << DefaultAnswer::yes << true;
+        // A question whose "Tak" destroys data answers Enter with "Nie".
+        QTest::newRow("Enter, Nie by default") << "enter" << DefaultAnswer::no << false;
+        QTest::newRow("Tak, Nie by default") << "tak" << DefaultAnswer::no << true;
     }
     void questionBoxAnswers()
     {
         QFETCH(QString, how);
+        QFETCH(DefaultAnswer, defaultAnswer);
         QFETCH(bool, yes);
         TDpytanie box;
         // A "Tak" given to an earlier question must not answer this one.
@@ -68,7 +74,7 @@ private slots:
         QVERIFY(box.answeredYes());
 
         box.prepare(QStringLiteral("Czy chcesz zakończyć pracę?"), QStringLiteral("druga linia"),
-                    QStringLiteral("Zakończenie pracy"));
+                    QStringLiteral("Zakończenie pracy"), defaultAnswer);
         QCOMPARE(line(&box, QStringLiteral("napis1")), QStringLiteral("Czy chcesz zakończyć pracę?"));
         QCOMPARE(line(&box, QStringLiteral("napis2")), QStringLiteral("druga linia"));
         QCOMPARE(box.windowTitle(), QStringLiteral("Zakończenie pracy"));
@@ -77,6 +83,8 @@ private slots:
             box.close();
         else if (how == QLatin1String("escape"))
             QTest::keyClick(&box, Qt::Key_Escape);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(&box, Qt::Key_Return);
         else
             QTest::mouseClick(button(&box, how), Qt::LeftButton);
         QVERIFY(!box.isVisible());

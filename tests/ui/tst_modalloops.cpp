@@ -110,18 +110,28 @@ private slots:
         answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { press(w, "nie"); });
         answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { w.close(); });
         answers.expect(QStringLiteral("dinformacja"), [](QWidget &w) { press(w, "ok"); });
+        // Enter answers the question with its default button.
+        answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Return); });
+        answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Return); });
         bool answers3[3] = {};
+        bool enterAnswers[2] = {false, true};
         QVERIFY(runInApplicationLoop([&] {
             answers3[0] = desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy"));
             answers3[1] = desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy"));
             answers3[2] = desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy"));
             desktop.ShowInformation(QStringLiteral("Dodano nowy okres"), QString(), QStringLiteral("Trelfin"));
+            enterAnswers[0] = desktop.AskQuestion(QStringLiteral("Czy zamknąć bazę ?"), QString(), QStringLiteral("Zamknięcie bazy"));
+            enterAnswers[1] = desktop.AskQuestion(QStringLiteral("Za chwile wszystkie dane z bieżącego okresu"),
+                                                  QStringLiteral("zostaną utracone. Czy usunąć okres ?"),
+                                                  QStringLiteral("Usunięcie okresu"), DefaultAnswer::no);
         }));
         QVERIFY2(answers.failures.isEmpty(), qPrintable(answers.failures.join(u'\n')));
         QVERIFY(answers.allAnswered());
         QVERIFY(answers3[0]);
         QVERIFY(!answers3[1]);
         QVERIFY(!answers3[2]);
+        QVERIFY(enterAnswers[0]);
+        QVERIFY(!enterAnswers[1]);
     }
 
     // Adding an expense: the entry dialog is answered by typing and Enter.

@@ -4,6 +4,9 @@
 
 namespace trelfin {
 
+// The button of a question that Enter presses.
+enum class DefaultAnswer { yes, no };
+
 // Where core operations send the messages they show the user: (line 1, line 2, title), as the
 // information box shows them, and the yes/no questions they ask. The desktop implements it;
 // tests record the messages and script the answers.
@@ -12,12 +15,15 @@ class MessageSink
 public:
     virtual ~MessageSink() = default;
     virtual void ShowInformation(const QString &line1, const QString &line2, const QString &title) = 0;
-    // True only when the user answered "Tak". A sink that cannot ask answers "Nie".
-    virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title)
+    // True only when the user answered "Tak". A sink that cannot ask answers "Nie". A question
+    // whose "Tak" destroys what undo cannot bring back makes "Nie" its default button.
+    virtual bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
+                             DefaultAnswer defaultAnswer = DefaultAnswer::yes)
     {
         Q_UNUSED(line1);
         Q_UNUSED(line2);
         Q_UNUSED(title);
+        Q_UNUSED(defaultAnswer);
         return false;
     }
 };

@@ -363,7 +363,7 @@ void DatabaseCommands::deletePeriod()
     }
     if (!m_desktop.AskQuestion(QStringLiteral("Za chwile wszystkie dane z bieżącego okresu"),
                                QStringLiteral("zostaną utracone. Czy usunąć okres ?"),
-                               QStringLiteral("Usunięcie okresu")))
+                               QStringLiteral("Usunięcie okresu"), DefaultAnswer::no))
         return;
     if (!closeCurrentPeriod())
         return;

@@ -85,28 +85,33 @@ TDpytanie::TDpytanie(QWidget *parent)
     , m_napis2(centredLabel(this, QStringLiteral("napis2")))
 {
     setObjectName(QStringLiteral("Dpytanie"));
-    auto *yes = new QPushButton(QStringLiteral("  &Tak   "), this);
-    yes->setObjectName(QStringLiteral("tak"));
-    yes->setDefault(true);
-    auto *no = new QPushButton(QStringLiteral("  &Nie   "), this);
-    no->setObjectName(QStringLiteral("nie"));
-    connect(yes, &QPushButton::clicked, this, [this] {
+    m_tak = new QPushButton(QStringLiteral("  &Tak   "), this);
+    m_tak->setObjectName(QStringLiteral("tak"));
+    m_tak->setDefault(true);
+    m_nie = new QPushButton(QStringLiteral("  &Nie   "), this);
+    m_nie->setObjectName(QStringLiteral("nie"));
+    connect(m_tak, &QPushButton::clicked, this, [this] {
         m_answeredYes = true;
         accept();
     });
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
-    layOut(this, m_napis1, m_napis2, {yes, no});
+    connect(m_nie, &QPushButton::clicked, this, &QDialog::reject);
+    layOut(this, m_napis1, m_napis2, {m_tak, m_nie});
 }
 
-void TDpytanie::prepare(const QString &line1, const QString &line2, const QString &title)
+void TDpytanie::prepare(const QString &line1, const QString &line2, const QString &title,
+                        DefaultAnswer defaultAnswer)
 {
     m_answeredYes = false;
+    QPushButton *byDefault = defaultAnswer == DefaultAnswer::no ? m_nie : m_tak;
+    m_tak->setDefault(byDefault == m_tak);
+    m_nie->setDefault(byDefault == m_nie);
+    byDefault->setFocus();
     fill(this, m_napis1, m_napis2, line1, line2, title);
 }
 
-bool TDpytanie::ask(const QString &line1, const QString &line2, const QString &title)
+bool TDpytanie::ask(const QString &line1, const QString &line2, const QString &title, DefaultAnswer defaultAnswer)
 {
-    prepare(line1, line2, title);
+    prepare(line1, line2, title, defaultAnswer);
     exec();
     return m_answeredYes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/messagesink.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -32,14 +34,19 @@ class TDpytanie : public QDialog
 public:
     explicit TDpytanie(QWidget *parent = nullptr);
 
-    void prepare(const QString &line1, const QString &line2, const QString &title);
-    bool ask(const QString &line1, const QString &line2, const QString &title);
+    // Enter presses the default button: "Tak" unless `defaultAnswer` says "Nie".
+    void prepare(const QString &line1, const QString &line2, const QString &title,
+                 DefaultAnswer defaultAnswer = DefaultAnswer::yes);
+    bool ask(const QString &line1, const QString &line2, const QString &title,
+             DefaultAnswer defaultAnswer = DefaultAnswer::yes);
     // Whether the window was last closed by "Tak".
     bool answeredYes() const { return m_answeredYes; }
 
 private:
     QLabel *m_napis1;
     QLabel *m_napis2;
+    QPushButton *m_tak;
+    QPushButton *m_nie;
     bool m_answeredYes = false;
 };
 
