@@ -681,6 +681,43 @@ private slots:
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("dialogblokujacy"));
     }
 
+    // A database without its shopping-list file is one of the previous version, unless its
+    // extension is exactly ".tfc"; the record then becomes "<name>.tf4" at the next save.
+    void previousVersionNotice_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("previousVersion");
+        QTest::newRow(".tf3") << ".tf3" << true;
+        QTest::newRow(".tfc") << ".tfc" << false;
+        QTest::newRow(".TFC in capitals") << ".TFC" << true;
+    }
+    void previousVersionNotice()
+    {
+        QFETCH(QString, extension);
+        QFETCH(bool, previousVersion);
+        Fixture f;
+        f.createDatabase();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        QVERIFY(QFile::remove(f.path("budzet.tlz")));
+        QVERIFY(QFile::rename(f.path("budzet.tf4"), f.path("budzet" + extension)));
+
+        f.desktop.messages.clear();
+        f.window.otworz2Click(f.path("budzet" + extension));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.oldFormatPending, previousVersion);
+        const ScriptedDesktop::Message notice{"Otwierasz starszą wersję bazy:", "baza otrzyma nowe rozszerzenie - .tf4",
+                                              "Uwaga!", false};
+        QCOMPARE(f.desktop.messages.contains(notice), previousVersion);
+        if (previousVersion) {
+            f.addEntry(RegisterKind::incomes, entry("12-05-2004", 10, 0, "pensja"));
+            f.window.zapisz6Click();
+            QVERIFY(f.exists("budzet.tf4"));
+            QVERIFY(f.exists("budzet.tlz"));
+            QCOMPARE(f.exists("budzet" + extension), extension == QStringLiteral(".TFC"));
+        }
+    }
+
     void commandsWithoutADatabase()
     {
         Fixture f;

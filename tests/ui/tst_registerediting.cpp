@@ -463,6 +463,13 @@ private slots:
     void settlePlannedRows()
     {
         Fixture f;
+        // An expense added through the page first leaves an undo copy of the expenses.
+        f.clickTab(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) { d.findChild<QPushButton *>(QStringLiteral("ok"))->click(); });
+        f.commands().add(RegisterKind::expenses);
+        QVERIFY(f.action("actionUndo")->isEnabled());
+        f.db.reg(RegisterKind::expenses).entries.clear(); // below, the settled copies alone
+
         f.add(RegisterKind::planned, "15-04-2005", 120, 3, "Czynsz");
         f.add(RegisterKind::planned, "16-04-2005", 50, SettledGroup, "już");
         f.add(RegisterKind::planned, "17-04-2005", 10, 2, "skarpety");
@@ -481,6 +488,14 @@ private slots:
                                  {QStringLiteral("17-04-2005"), 10.0, 2, QStringLiteral("skarpety")}}));
         QCOMPARE(f.page(RegisterKind::planned)->model()->cellText(0, 2), QStringLiteral("DOKONANE  "));
         QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("2"));
+
+        // Settling cannot be undone, and the older copy of the expenses is gone with it: Ctrl+Z
+        // changes nothing.
+        QVERIFY(!f.action("actionUndo")->isEnabled());
+        QCOMPARE(f.undoCaption(), QStringLiteral("&Cofnij"));
+        f.commands().undo();
+        QCOMPARE(f.db.expenseCount(), 2);
+        QCOMPARE(f.page(RegisterKind::planned)->model()->cellText(0, 2), QStringLiteral("DOKONANE  "));
     }
 };
 

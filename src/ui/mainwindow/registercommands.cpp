@@ -235,6 +235,10 @@ void RegisterCommands::settle()
     if (!m_desktop.AskQuestion(question.line1, question.line2, question.title))
         return;
     settlePlanned(m_db, top, bottom, m_desktop);
+    // Settling changes two registers at once and takes no undo copy: an older copy of the
+    // expenses restored now would drop the settled entries (and any added since) while their
+    // planned entries stay settled.
+    clearUndo();
     m_view.RefreshRegisterGrids();
 }
 

@@ -173,7 +173,10 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
     }
     SplitDatabasePath(m_db, path);
     leaveDatabase();
-    if (!ReadShoppingList(m_db) && m_db.databaseExt.compare(QStringLiteral(".tfc"), Qt::CaseInsensitive) != 0)
+    m_db.oldFormatPending = false;
+    // Only a database of the previous version lacks the shopping-list file, but a 2000-version
+    // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
+    if (!ReadShoppingList(m_db) && m_db.databaseExt != QStringLiteral(".tfc"))
         noticePreviousVersion();
     ReadNotes(m_db);
     if (!ReadDatabaseRecord(m_db, m_desktop)) {
@@ -434,8 +437,10 @@ void DatabaseCommands::fillRecurringWindows()
 
 void DatabaseCommands::noticePreviousVersion()
 {
-    // A database of the previous version has no shopping-list file; it is marked here for its
-    // conversion at the next save once older databases are read.
+    // The next write of the record puts "<name>.tf4" in place of "<name>.tf3".
+    m_db.oldFormatPending = true;
+    m_desktop.ShowInformation(QStringLiteral("Otwierasz starszą wersję bazy:"),
+                              QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
 }
 
 bool DatabaseCommands::convertImportedPeriods()
