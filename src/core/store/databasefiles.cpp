@@ -471,8 +471,10 @@ bool LoadPeriod(Database &db, int k, MessageSink &sink)
 
 bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
 {
-    if (!WriteShoppingList(db, sink) || !WriteNotes(db, sink))
-        return false;
+    // The side files belong to the whole database, not to the period: one that cannot be written
+    // is reported and the registers are saved all the same.
+    WriteShoppingList(db, sink);
+    WriteNotes(db, sink);
 
     const QString today = FormatDotDate(clock.today());
     db.header.lastSaveDate = today;

@@ -49,9 +49,10 @@ bool LoadPeriod(Database &db, int k, MessageSink &sink);
 
 // The saving half of closing a period: writes the shopping list and the notes, sets the database's
 // last save date and the last write date of the current period to today, writes the database
-// record and then period file k (0-based). Stops at the first file that cannot be written
-// (showing a message naming it) and returns false; files written before stay written, the failed
-// file and those after it keep their previous contents.
+// record and then period file k (0-based). A side file that cannot be written is reported (a
+// message naming it) and the save goes on. A record or period file that cannot be written stops
+// the save (after a message naming it) and returns false; files written before stay written, the
+// failed file and those after it keep their previous contents.
 bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink);
 
 } // namespace trelfin
