@@ -312,6 +312,36 @@ private slots:
         QVERIFY(f.db.modified);
     }
 
+    // A period file that cannot be read is reported and left as it is: the program goes back to
+    // the period that was current, and no later save writes over the damaged file.
+    void periodSwitchToDamagedPeriod()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
+        f.window.biezacyokresChange(0);
+        const QByteArray damaged = f.bytes("budzet.1").left(100);
+        {
+            QFile file(f.path("budzet.1"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(damaged);
+        }
+        f.addEntry(RegisterKind::expenses, entry("02-05-2004", 40, 1, "chleb"));
+        f.desktop.messages.clear();
+        f.desktop.answers.enqueue(true);
+        f.window.biezacyokresChange(1);
+        QCOMPARE(f.messages(), QStringList({"Czy zapisać zmiany w edytowanym okresie ?", "Niepoprawny format pliku. Pamiętaj:"}));
+        QCOMPARE(f.db.currentPeriod, 1);
+        QCOMPARE(f.widget<QComboBox>("biezacyokres")->currentIndex(), 0);
+        QCOMPARE(f.db.expenseCount(), 1);
+        QVERIFY(!f.db.modified);
+
+        f.addEntry(RegisterKind::expenses, entry("03-05-2004", 5, 1, "mleko"));
+        f.window.zapisz6Click();
+        QCOMPARE(f.bytes("budzet.1"), damaged);
+        QVERIFY(f.db.databaseLoaded);
+    }
+
     void addPeriods()
     {
         Fixture f;

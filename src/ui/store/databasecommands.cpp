@@ -310,10 +310,23 @@ void DatabaseCommands::switchPeriod(int period)
         m_view.ShowDatabaseInfo(); // the list shows the period still in memory
         return;
     }
+    const int previous = m_db.currentPeriod;
     m_db.currentPeriod = period;
-    LoadPeriod(m_db, period - 1, m_desktop);
+    const bool loaded = LoadPeriod(m_db, period - 1, m_desktop);
     m_view.forgetUndo();
-    checkDueEntries();
+    if (loaded) {
+        checkDueEntries();
+    } else {
+        // A period that cannot be read is left untouched on disk: the period that was current
+        // (saved just now, or left as the user chose) is read back, so that no later save writes
+        // what little was read of the damaged one over its file.
+        m_db.currentPeriod = previous;
+        if (!LoadPeriod(m_db, previous - 1, m_desktop)) {
+            // Neither can be read: nothing in memory is worth a save over either file.
+            leaveDatabase();
+            return;
+        }
+    }
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();
 }
