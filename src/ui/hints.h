@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QString>
 #include <QWidget>
@@ -25,6 +26,17 @@ inline QPushButton *createButton(QWidget *parent, const QString &name, const QSt
     if (!hint.isEmpty())
         setHint(button, hint);
     return button;
+}
+
+// A radio button with its object name and, when given, its hint.
+inline QRadioButton *createOption(QWidget *parent, const QString &name, const QString &caption,
+                                  const QString &hint = {})
+{
+    auto *b = new QRadioButton(caption, parent);
+    b->setObjectName(name);
+    if (!hint.isEmpty())
+        setHint(b, hint);
+    return b;
 }
 
 // A window shown again after being minimised (a show the window system sends) keeps what the

@@ -26,4 +26,15 @@ inline QString maskedText(const QLineEdit *edit)
     return edit->displayText();
 }
 
+// A password field: what is typed shows as "*".
+inline QLineEdit *createPasswordEdit(QWidget *parent, const QString &name, int maxLength = 32767)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // typed characters show as "*"
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
 } // namespace trelfin

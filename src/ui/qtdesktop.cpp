@@ -1,6 +1,7 @@
 #include "ui/qtdesktop.h"
 
-#include "ui/store/messageboxes.h"
+#include "ui/store/informationbox.h"
+#include "ui/store/questionbox.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "ui/qtdesktop.h"
-#include "ui/store/messageboxes.h"
+#include "ui/store/informationbox.h"
+#include "ui/store/questionbox.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,16 +1,19 @@
 #include "ui/mainwindow/registercommands.h"
 
-#include "ui/desktop.h"
-#include "ui/mainwindow/editdialogs.h"
-#include "ui/mainwindow/entrydialogs.h"
-#include "ui/mainwindow/mainviews.h"
-#include "ui/mainwindow/registermodel.h"
-#include "ui/mainwindow/registerpage.h"
 #include "core/registers/registeredit.h"
 #include "core/registers/registermessages.h"
 #include "core/registers/rowtext.h"
 #include "core/registers/settle.h"
 #include "core/registers/sort.h"
+#include "ui/desktop.h"
+#include "ui/mainwindow/debtentrydialog.h"
+#include "ui/mainwindow/entrydialog.h"
+#include "ui/mainwindow/finddialog.h"
+#include "ui/mainwindow/mainviews.h"
+#include "ui/mainwindow/registermodel.h"
+#include "ui/mainwindow/registerpage.h"
+#include "ui/mainwindow/repeatdialog.h"
+#include "ui/mainwindow/sortdialog.h"
 
 #include <QAction>
 #include <QItemSelectionModel>

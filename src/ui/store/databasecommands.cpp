@@ -1,14 +1,18 @@
 #include "ui/store/databasecommands.h"
 
+#include "core/store/cp1250.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
-#include "core/store/cp1250.h"
 #include "core/store/sidefiles.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow/mainviews.h"
+#include "ui/store/deletedatabasewindow.h"
+#include "ui/store/lockwindow.h"
 #include "ui/store/optionswindow.h"
-#include "ui/store/passwordwindows.h"
+#include "ui/store/passwordprompt.h"
+#include "ui/store/periodnamewindow.h"
+#include "ui/store/setpasswordwindow.h"
 
 #include <QApplication>
 #include <QFile>

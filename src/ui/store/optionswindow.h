@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -12,35 +11,6 @@ namespace trelfin {
 
 class Database;
 class DatabaseCommands;
-
-// "Podaj nazwę okresu": one name, OK or Enter closes it.
-class Tnazwaokresu : public QDialog
-{
-    Q_OBJECT
-public:
-    explicit Tnazwaokresu(QWidget *parent = nullptr);
-    QLineEdit *nazwa() const { return m_nazwa; }
-
-private:
-    QLineEdit *m_nazwa;
-};
-
-// "Usunięcie bazy danych": the last question before a database's files are deleted. "Tak"
-// accepts it; "Nie", Escape and the frame reject it.
-class Tusuwaniebazy : public QDialog
-{
-    Q_OBJECT
-public:
-    Tusuwaniebazy(Database &db, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Database &m_db;
-    QLabel *m_plik;
-    QLabel *m_user;
-};
 
 // "Opcje bazy": the owner and notes of the open database, the delete confirmation switch, and the
 // periods: rename, add, delete. The period buttons, the password and the deletion of the database

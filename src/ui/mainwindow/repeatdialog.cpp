@@ -1,13 +1,13 @@
-#include "ui/mainwindow/editdialogs.h"
+#include "ui/mainwindow/repeatdialog.h"
 
-#include "ui/mainwindow/entrydialogs.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
 #include "core/registers/registermessages.h"
+#include "core/registers/repeated.h"
 #include "core/store/clock.h"
 #include "core/store/helpers.h"
+#include "ui/hints.h"
+#include "ui/mainwindow/entrydialog.h"
+#include "ui/maskededit.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -21,19 +21,6 @@
 #include <QVBoxLayout>
 
 namespace trelfin {
-
-namespace {
-
-QRadioButton *option(QWidget *parent, const QString &name, const QString &caption, const QString &hint = {})
-{
-    auto *b = new QRadioButton(caption, parent);
-    b->setObjectName(name);
-    if (!hint.isEmpty())
-        setHint(b, hint);
-    return b;
-}
-
-} // namespace
 
 Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSink &sink, Variant variant,
                                      QWidget *parent)
@@ -58,10 +45,10 @@ Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSi
     const QString sameDayHint = QStringLiteral("Dodaje pozycję (wskaż ilość) razy w dniu podanym w polu \"od dnia\"");
 
     auto *period = new QGroupBox(QStringLiteral(" Okres wpisywania: "), this);
-    m_codzien = option(period, QStringLiteral("codzien"), QStringLiteral("Co dzień"), dailyHint);
-    m_cotydzien = option(period, QStringLiteral("cotydzien"), QStringLiteral("Co tydzień"), weeklyHint);
-    m_codni = option(period, QStringLiteral("codni"), QStringLiteral("Co"), everyHint);
-    m_tegosamegodnia = option(period, QStringLiteral("tegosamegodnia"), QStringLiteral("Tego samego dnia"), sameDayHint);
+    m_codzien = createOption(period, QStringLiteral("codzien"), QStringLiteral("Co dzień"), dailyHint);
+    m_cotydzien = createOption(period, QStringLiteral("cotydzien"), QStringLiteral("Co tydzień"), weeklyHint);
+    m_codni = createOption(period, QStringLiteral("codni"), QStringLiteral("Co"), everyHint);
+    m_tegosamegodnia = createOption(period, QStringLiteral("tegosamegodnia"), QStringLiteral("Tego samego dnia"), sameDayHint);
     m_iledni = new QSpinBox(period);
     m_iledni->setObjectName(QStringLiteral("iledni"));
     m_iledni->setRange(1, 999);
@@ -209,106 +196,6 @@ void Tdopiszspecjalnie::ok()
         m_beforeChange();
     appendRepeated(m_db, m_kind, request, m_sink);
     accept();
-}
-
-Tsort::Tsort(Variant variant, QWidget *parent)
-    : QDialog(parent)
-{
-    const bool withGroup = variant == Variant::withGroup;
-    setObjectName(withGroup ? QStringLiteral("sort") : QStringLiteral("sort2"));
-    setWindowTitle(QStringLiteral("Sortowanie"));
-    setModal(true);
-    auto *orderBox = new QGroupBox(QStringLiteral(" Kolejność "), this);
-    m_rosnaco = option(orderBox, QStringLiteral("rosnaco"), QStringLiteral("Rosnąco"));
-    m_malejaco = option(orderBox, QStringLiteral("malejaco"), QStringLiteral("Malejąco"));
-    m_rosnaco->setChecked(true);
-    auto *orderLayout = new QVBoxLayout(orderBox);
-    orderLayout->addWidget(m_rosnaco);
-    orderLayout->addWidget(m_malejaco);
-    auto *keyBox = new QGroupBox(QStringLiteral(" Względem "), this);
-    m_daty = option(keyBox, QStringLiteral("daty"), QStringLiteral("Daty"));
-    m_wartosci = option(keyBox, QStringLiteral("wartosci"), QStringLiteral("Wartości"));
-    m_daty->setChecked(true);
-    auto *keyLayout = new QVBoxLayout(keyBox);
-    keyLayout->addWidget(m_daty);
-    keyLayout->addWidget(m_wartosci);
-    if (withGroup) {
-        m_grupy = option(keyBox, QStringLiteral("grupy"), QStringLiteral("Grupy"));
-        keyLayout->addWidget(m_grupy);
-    }
-    QPushButton *sortButton = createButton(this, QStringLiteral("sortuj"), QStringLiteral(" &Sortuj   "));
-    sortButton->setDefault(true);
-    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("  Anuluj   "));
-    connect(sortButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *boxes = new QHBoxLayout;
-    boxes->addWidget(orderBox);
-    boxes->addWidget(keyBox);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(sortButton);
-    buttons->addWidget(cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(boxes);
-    layout->addLayout(buttons);
-}
-
-SortKey Tsort::key() const
-{
-    if (m_wartosci->isChecked())
-        return SortKey::amount;
-    if (m_grupy && m_grupy->isChecked())
-        return SortKey::group;
-    return SortKey::date;
-}
-
-SortOrder Tsort::order() const
-{
-    return m_malejaco->isChecked() ? SortOrder::descending : SortOrder::ascending;
-}
-
-FindDialog::FindDialog(QWidget *parent)
-    : QDialog(parent)
-    , m_text(new QLineEdit(this))
-    , m_matchCase(new QCheckBox(QStringLiteral("Uwzględniaj wielkość liter"), this))
-{
-    setObjectName(QStringLiteral("FindDialog1"));
-    setWindowTitle(QStringLiteral("Znajdź"));
-    m_text->setObjectName(QStringLiteral("tekst"));
-    m_matchCase->setObjectName(QStringLiteral("wielkoscliter"));
-    auto *direction = new QGroupBox(QStringLiteral("Kierunek"), this);
-    m_up = option(direction, QStringLiteral("wgore"), QStringLiteral("W &górę"));
-    m_down = option(direction, QStringLiteral("wdol"), QStringLiteral("W &dół"));
-    m_down->setChecked(true);
-    auto *directionLayout = new QHBoxLayout(direction);
-    directionLayout->addWidget(m_up);
-    directionLayout->addWidget(m_down);
-    QPushButton *next = createButton(this, QStringLiteral("znajdz"), QStringLiteral("&Znajdź następny"));
-    next->setDefault(true);
-    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"));
-    connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("&Znajdź:"), this));
-    row->addWidget(m_text, 1);
-    auto *left = new QVBoxLayout;
-    left->addLayout(row);
-    auto *options = new QHBoxLayout;
-    options->addWidget(m_matchCase);
-    options->addWidget(direction);
-    left->addLayout(options);
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(next);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(buttons);
-}
-
-FindRequest FindDialog::request() const
-{
-    return FindRequest{m_text->text(), m_matchCase->isChecked(), m_down->isChecked()};
 }
 
 } // namespace trelfin

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "core/registers/find.h"
-#include "core/registers/repeated.h"
-#include "core/registers/sort.h"
 #include "core/store/database.h"
 
 #include <QDialog>
 
 #include <functional>
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -60,45 +56,6 @@ private:
     QLineEdit *m_opis;
     QLineEdit *m_dataod;
     QLineEdit *m_datado;
-};
-
-// "Sortowanie": the key and the order; " &Sortuj   " accepts, "  Anuluj   " rejects. The choice
-// stays between uses. Two variants: "sort" with the key "Grupy", and "sort2" for incomes without.
-class Tsort : public QDialog
-{
-    Q_OBJECT
-public:
-    enum class Variant { withGroup, incomes };
-
-    explicit Tsort(Variant variant, QWidget *parent = nullptr);
-    SortKey key() const;
-    SortOrder order() const;
-
-private:
-    QRadioButton *m_rosnaco;
-    QRadioButton *m_malejaco;
-    QRadioButton *m_daty;
-    QRadioButton *m_wartosci;
-    QRadioButton *m_grupy = nullptr;
-};
-
-// The find window: a text, whether case matters and the direction; it stays open between
-// searches and asks for the next match with each "Znajdź następny".
-class FindDialog : public QDialog
-{
-    Q_OBJECT
-public:
-    explicit FindDialog(QWidget *parent = nullptr);
-    FindRequest request() const;
-
-signals:
-    void findNext();
-
-private:
-    QLineEdit *m_text;
-    QCheckBox *m_matchCase;
-    QRadioButton *m_up;
-    QRadioButton *m_down;
 };
 
 } // namespace trelfin

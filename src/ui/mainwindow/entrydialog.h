@@ -4,16 +4,11 @@
 
 #include <QDialog>
 
-class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QLabel;
 class QLineEdit;
 
 namespace trelfin {
-
-class Clock;
-class MessageSink;
 
 // An entry dialog: date, amount, group or kind (not for incomes) and description, filled from the
 // edit buffer when shown. There is no cancel: closing it in any way (OK, Enter, the frame) hands
@@ -56,6 +51,7 @@ protected:
     QGridLayout *m_fields;
 };
 
+// The variants of EntryDialog, one per register: they differ only in the texts they pass to it.
 class Tedycjarozchod : public EntryDialog
 {
     Q_OBJECT
@@ -75,9 +71,6 @@ class Tedycjaplanowanie : public EntryDialog
     Q_OBJECT
 public:
     Tedycjaplanowanie(Database &db, QWidget *parent = nullptr);
-
-protected:
-    QStringList groupItems() const override;
 };
 
 class Tedycjadlugi : public EntryDialog
@@ -85,34 +78,6 @@ class Tedycjadlugi : public EntryDialog
     Q_OBJECT
 public:
     Tedycjadlugi(Database &db, QWidget *parent = nullptr);
-};
-
-// Adding a debt: besides the debt itself, the entry that settles it on its return date.
-class Tedycjadlugidopisz : public EntryDialog
-{
-    Q_OBJECT
-public:
-    Tedycjadlugidopisz(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent = nullptr);
-
-    // Whether the return entry is wanted: the box is ticked and the kind takes one.
-    bool returnWanted() const;
-    QString returnDate() const;
-    QString returnDescription() const;
-
-protected:
-    void fillFields() override;
-    bool mayClose() override;
-
-private:
-    void kindChosen(int index);
-
-    const Clock &m_clock;
-    MessageSink &m_sink;
-    QLineEdit *m_termin;
-    QLineEdit *m_typ2;
-    QLineEdit *m_opis2;
-    QCheckBox *m_active;
-    QList<QWidget *> m_returnWidgets;
 };
 
 class Tedycjakonto : public EntryDialog

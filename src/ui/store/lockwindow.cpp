@@ -1,0 +1,45 @@
+#include "ui/store/lockwindow.h"
+
+#include "core/store/database.h"
+#include "ui/desktop.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+namespace trelfin {
+
+Tdialogblokujacy::Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent)
+    : PasswordPrompt(db, QStringLiteral("dialogblokujacy"), QStringLiteral("Trelfin: Program zablokowany"), parent)
+    , m_desktop(desktop)
+{
+}
+
+bool Tdialogblokujacy::unlocked() const
+{
+    return m_haslo1->text() == m_db.enteredPassword;
+}
+
+void Tdialogblokujacy::ok()
+{
+    if (unlocked())
+        accept();
+    else
+        m_desktop.ShowPlainMessage(QStringLiteral("   Błędne hasło dostępu   "));
+}
+
+void Tdialogblokujacy::reject()
+{
+    // Escape closes dialogs; this one only opens with the password.
+    if (unlocked())
+        QDialog::reject();
+}
+
+void Tdialogblokujacy::closeEvent(QCloseEvent *event)
+{
+    if (unlocked())
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+} // namespace trelfin

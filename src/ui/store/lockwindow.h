@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/store/passwordprompt.h"
+
+namespace trelfin {
+
+class Desktop;
+
+// The lock window: it stays until the lock password (enteredPassword) is typed in full. No
+// other way closes it, neither its frame nor the window manager nor Escape.
+class Tdialogblokujacy : public PasswordPrompt
+{
+    Q_OBJECT
+public:
+    Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent = nullptr);
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void ok() override;
+
+private:
+    bool unlocked() const;
+
+    Desktop &m_desktop;
+};
+
+} // namespace trelfin

@@ -1,0 +1,58 @@
+#include "ui/store/passwordprompt.h"
+
+#include "core/store/database.h"
+#include "ui/hints.h"
+#include "ui/maskededit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trelfin {
+
+namespace {
+
+// A frame without a close button or system menu.
+constexpr Qt::WindowFlags kNoCloseFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+} // namespace
+
+PasswordPrompt::PasswordPrompt(Database &db, const QString &name, const QString &title, QWidget *parent)
+    : QDialog(parent, kNoCloseFrame)
+    , m_db(db)
+    , m_haslo1(createPasswordEdit(this, QStringLiteral("haslo1")))
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Podaj hasło dostępu:"), this));
+    layout->addWidget(m_haslo1);
+    QPushButton *okButton = createButton(this, QStringLiteral("ok"), QStringLiteral("   &OK        "));
+    okButton->setDefault(true);
+    layout->addWidget(okButton, 0, Qt::AlignCenter);
+    connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
+}
+
+void PasswordPrompt::showEvent(QShowEvent *event)
+{
+    if (isRestoredShow(event))
+        return QDialog::showEvent(event);
+    m_haslo1->clear();
+    m_haslo1->setFocus();
+    QDialog::showEvent(event);
+}
+
+Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
+    : PasswordPrompt(db, QStringLiteral("podajhaslo"), QStringLiteral("Trelfin"), parent)
+{
+}
+
+void Tpodajhaslo::ok()
+{
+    m_db.enteredPassword = m_haslo1->text().left(Width::password);
+    accept();
+}
+
+} // namespace trelfin
