@@ -226,6 +226,10 @@ public:
     // the database, not to a period, and are written with every period save.
     std::array<ShoppingItem, ShoppingItemCount> shoppingItems{};
     std::array<Note, NoteCount> notes{};
+    // A side file that exists but could not be read whole is kept as it is on disk: it is not
+    // written while this database is open.
+    bool shoppingListKept = false;
+    bool notesKept = false;
 
     Register &reg(RegisterKind kind) { return registers[static_cast<int>(kind)]; }
     const Register &reg(RegisterKind kind) const { return registers[static_cast<int>(kind)]; }

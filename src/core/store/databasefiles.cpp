@@ -3,13 +3,16 @@
 #include "core/store/clock.h"
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
+#include "core/store/filetransaction.h"
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
 #include "core/store/scramble.h"
 #include "core/store/sidefiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <algorithm>
@@ -345,6 +348,16 @@ bool decodePeriod(const QByteArray &file, PeriodData &data,
 
 } // namespace
 
+QByteArray DatabaseRecordBytes(const DatabaseHeader &header)
+{
+    return encodeDatabaseRecord(header);
+}
+
+QByteArray PeriodFileBytes(const Database &db)
+{
+    return encodePeriod(db);
+}
+
 // ---- Paths ------------------------------------------------------------------------------------
 
 void SplitDatabasePath(Database &db, const QString &path)
@@ -368,6 +381,32 @@ void SplitDatabasePath(Database &db, const QString &path)
 QString DatabaseFilePath(const Database &db, const QString &extension)
 {
     return db.databaseDir + db.databaseName + extension;
+}
+
+QString FoundFilePath(const Database &db, const QString &extension)
+{
+    const QString preferred = DatabaseFilePath(db, extension);
+    if (QFileInfo::exists(preferred))
+        return preferred;
+    // A database copied from another system may carry its extensions in capitals.
+    const QString wanted = db.databaseName + extension;
+    const QStringList names = QDir(db.databaseDir.isEmpty() ? QStringLiteral(".") : db.databaseDir)
+                                  .entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() == wanted.size() && name.startsWith(db.databaseName)
+            && name.endsWith(extension, Qt::CaseInsensitive))
+            return db.databaseDir + name;
+    }
+    return preferred;
+}
+
+QString RecordFilePath(const Database &db)
+{
+    // A record found as "<name>.TF4" is written back under that name; one of an older version
+    // becomes "<name>.tf4".
+    if (db.databaseExt.compare(QStringLiteral(".tf4"), Qt::CaseInsensitive) == 0)
+        return DatabaseFilePath(db, db.databaseExt);
+    return FoundFilePath(db, QStringLiteral(".tf4"));
 }
 
 QString PeriodFilePath(const Database &db, int k)
@@ -420,13 +459,13 @@ bool ReadDatabaseRecord(Database &db, MessageSink &sink)
 
 bool WriteDatabaseRecord(Database &db, MessageSink &sink)
 {
-    if (!WriteWholeFile(DatabaseFilePath(db, QStringLiteral(".tf4")), encodeDatabaseRecord(db.header), sink))
+    if (!WriteWholeFile(RecordFilePath(db), encodeDatabaseRecord(db.header), sink))
         return false;
 
     if (db.oldFormatPending) {
         // The previous version's file has now been replaced by the ".tf4" one. If it cannot be
         // removed the flag stays set, so that the next save tries again.
-        QFile old(DatabaseFilePath(db, QStringLiteral(".tf3")));
+        QFile old(FoundFilePath(db, QStringLiteral(".tf3")));
         if (old.exists() && !old.remove())
             ReportRemoveFailure(old.fileName(), old.errorString(), sink);
         else
@@ -471,11 +510,6 @@ bool LoadPeriod(Database &db, int k, MessageSink &sink)
 
 bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
 {
-    // The side files belong to the whole database, not to the period: one that cannot be written
-    // is reported and the registers are saved all the same.
-    WriteShoppingList(db, sink);
-    WriteNotes(db, sink);
-
     const QString today = FormatDotDate(clock.today());
     db.header.lastSaveDate = today;
     if (db.currentPeriod >= 1 && db.currentPeriod <= MaxPeriods) {
@@ -483,9 +517,23 @@ bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
         PeriodInfo &info = db.header.periods[db.currentPeriod];
         info.periodDates = info.periodDates.left(10).leftJustified(10, u' ') + today;
     }
-    if (!WriteDatabaseRecord(db, sink))
+    // The record and the period file take effect together. The side files belong to the whole
+    // database, not to the period: one that cannot be written is reported and the registers are
+    // saved all the same.
+    FileTransaction files(db.databaseDir, db.databaseName);
+    if (!db.shoppingListKept)
+        files.write(ShoppingListPath(db), encodeShoppingList(db), sink, FileTransaction::Need::optional);
+    if (!db.notesKept)
+        files.write(NotesPath(db), encodeNotes(db), sink, FileTransaction::Need::optional);
+    files.write(RecordFilePath(db), encodeDatabaseRecord(db.header), sink);
+    files.write(PeriodFilePath(db, k), encodePeriod(db), sink);
+    if (db.oldFormatPending)
+        files.remove(FoundFilePath(db, QStringLiteral(".tf3")));
+    if (!files.commit(sink))
         return false;
-    return WriteWholeFile(PeriodFilePath(db, k), encodePeriod(db), sink);
+    // The previous version's file was replaced by the ".tf4" one with the rest.
+    db.oldFormatPending = false;
+    return true;
 }
 
 } // namespace trelfin

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace trelfin {
 
 class Clock;
 class Database;
+struct DatabaseHeader;
 class MessageSink;
 
 // The database file "<dir><name>.tf4" (one 6862-byte record: the DatabaseHeader) and the period
@@ -23,6 +25,15 @@ void SplitDatabasePath(Database &db, const QString &path);
 
 // "<databaseDir><databaseName><extension>", e.g. extension ".tf4".
 QString DatabaseFilePath(const Database &db, const QString &extension);
+// The bytes of the database file for `header`, and of the period file of the current period.
+QByteArray DatabaseRecordBytes(const DatabaseHeader &header);
+QByteArray PeriodFileBytes(const Database &db);
+
+// "<databaseDir><databaseName><extension>" as it lies on disk, whatever the letter case of the
+// extension; the path with `extension` as given when there is none.
+QString FoundFilePath(const Database &db, const QString &extension);
+// Where the database record is written: the ".tf4" file as it was found, "<name>.tf4" else.
+QString RecordFilePath(const Database &db);
 // The file of period k + 1: "<databaseDir><databaseName>.<k>".
 QString PeriodFilePath(const Database &db, int k);
 

@@ -3,26 +3,21 @@
 #include "core/store/clock.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
+#include "core/store/filetransaction.h"
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
 #include "core/store/sidefiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+
+#include <utility>
 
 namespace trelfin {
 
 namespace {
-
-bool removeIfPresent(const QString &path, MessageSink &sink)
-{
-    QFile file(path);
-    if (!file.exists() || file.remove())
-        return true;
-    ReportRemoveFailure(path, file.errorString(), sink);
-    return false;
-}
 
 PeriodInfo newPeriod(const QDate &today)
 {
@@ -92,82 +87,102 @@ bool AppendPeriod(Database &db, const Clock &clock)
 bool RemovePeriod(Database &db, int period, MessageSink &sink)
 {
     const int count = db.header.periodCount;
-    const auto rename = [&sink](const QString &from, const QString &to) {
-        QFile file(from);
-        if (file.rename(to))
-            return true;
-        sink.ShowInformation(QStringLiteral("Nie można zmienić nazwy pliku ") + from, file.errorString(),
-                             QStringLiteral("Błąd"));
-        return false;
-    };
-
-    // The period's file is first set aside, so that a later failure can put every file back:
-    // the record and the files on disk always describe the same periods.
-    const QString removed = PeriodFilePath(db, period - 1);
-    const QString setAside = removed + QStringLiteral(".usuwany");
-    const bool hadFile = QFile::exists(removed);
-    if (hadFile && (!removeIfPresent(setAside, sink) || !rename(removed, setAside)))
-        return false;
-    for (int s = period; s < count; ++s) {
-        if (QFile::exists(PeriodFilePath(db, s)) && !rename(PeriodFilePath(db, s), PeriodFilePath(db, s - 1))) {
-            for (int t = s - 1; t >= period; --t)
-                QFile::rename(PeriodFilePath(db, t - 1), PeriodFilePath(db, t));
-            if (hadFile)
-                QFile::rename(setAside, removed);
-            return false;
-        }
-    }
-    if (hadFile)
-        removeIfPresent(setAside, sink); // a leftover is harmless: no period file has this name
-
+    DatabaseHeader header = db.header;
     for (int s = period; s < count; ++s)
-        db.header.periods[s] = db.header.periods[s + 1];
-    db.header.periods[count] = PeriodInfo();
-    db.header.periodCount = static_cast<std::uint8_t>(count - 1);
+        header.periods[s] = header.periods[s + 1];
+    header.periods[count] = PeriodInfo();
+    header.periodCount = static_cast<std::uint8_t>(count - 1);
+
+    // The later periods' files move one number down, the last number goes, and the record
+    // describes the periods left: all of it takes effect together or not at all. The removed
+    // period's file stays as its backup "<name>.<k>~".
+    FileTransaction files(db.databaseDir, db.databaseName);
+    for (int s = period; s < count; ++s) {
+        const QString source = PeriodFilePath(db, s);
+        if (QFileInfo::exists(source))
+            files.copyFrom(source, PeriodFilePath(db, s - 1), sink);
+        else
+            files.remove(PeriodFilePath(db, s - 1));
+    }
+    files.remove(PeriodFilePath(db, count - 1));
+    files.write(RecordFilePath(db), DatabaseRecordBytes(header), sink);
+    if (!files.commit(sink))
+        return false;
+    db.header = header;
     return true;
 }
 
 bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
 {
-    bool ok = true;
+    // Every file goes, the backups of earlier saves too.
+    FileTransaction files(db.databaseDir, db.databaseName);
+    QStringList paths;
     for (int k = 0; k < db.header.periodCount; ++k)
-        ok = removeIfPresent(PeriodFilePath(db, k), sink) && ok;
-    for (const QString &path : {DatabaseFilePath(db, QStringLiteral(".tf4")), DatabaseFilePath(db, QStringLiteral(".tf3")),
-                                ShoppingListPath(db), NotesPath(db)})
-        ok = removeIfPresent(path, sink) && ok;
-    return ok;
+        paths.append(PeriodFilePath(db, k));
+    paths << RecordFilePath(db) << FoundFilePath(db, QStringLiteral(".tf3")) << ShoppingListPath(db) << NotesPath(db);
+    for (const QString &path : std::as_const(paths)) {
+        files.remove(path, false);
+        files.remove(FileTransaction::backupPath(path), false);
+    }
+    return files.commit(sink);
 }
 
 bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, MessageSink &sink)
 {
     const QString oldDir = db.databaseDir, oldName = db.databaseName, oldExt = db.databaseExt;
-    SplitDatabasePath(db, newPath);
-    const QString newDir = db.databaseDir, newName = db.databaseName, newExt = db.databaseExt;
+    Database target;
+    SplitDatabasePath(target, newPath);
+    if (target.databaseDir == oldDir && target.databaseName == oldName)
+        return SavePeriodFiles(db, db.currentPeriod - 1, clock, sink);
+    const bool shoppingListKept = std::exchange(db.shoppingListKept, false);
+    const bool notesKept = std::exchange(db.notesKept, false);
     const auto useOld = [&] {
         db.databaseDir = oldDir;
         db.databaseName = oldName;
         db.databaseExt = oldExt;
-    };
-    const auto useNew = [&] {
-        db.databaseDir = newDir;
-        db.databaseName = newName;
-        db.databaseExt = newExt;
+        db.shoppingListKept = shoppingListKept;
+        db.notesKept = notesKept;
     };
 
+    // Every file of the copy is written under a temporary name first; the copy takes the new
+    // name all at once, and periods of a database that had that name before and are beyond the
+    // copy's last period go with it.
+    FileTransaction files(target.databaseDir, target.databaseName);
     bool copied = true;
     for (int p = 1; p <= db.header.periodCount && copied; ++p) {
         useOld();
         // A file of the previous version has no recurring expenses: they must not come from the
         // period read before.
         db.recurringExpenses = {};
-        copied = LoadPeriod(db, p - 1, sink);
+        copied = LoadPeriod(db, p - 1, sink)
+            && files.write(target.databaseDir + target.databaseName + u'.' + QString::number(p - 1), PeriodFileBytes(db), sink);
+    }
+    useOld();
+    if (copied) {
+        const QString today = FormatDotDate(clock.today());
+        DatabaseHeader header = db.header;
+        header.lastSaveDate = today;
+        PeriodInfo &info = header.periods[db.currentPeriod];
+        info.periodDates = info.periodDates.left(10).leftJustified(10, u' ') + today;
+        db.databaseDir = target.databaseDir;
+        db.databaseName = target.databaseName;
+        db.databaseExt = QStringLiteral(".tf4");
+        files.write(ShoppingListPath(db), encodeShoppingList(db), sink);
+        files.write(NotesPath(db), encodeNotes(db), sink);
+        files.write(RecordFilePath(db), DatabaseRecordBytes(header), sink);
+        for (int k = db.header.periodCount; k < MaxPeriods; ++k) {
+            if (QFileInfo::exists(PeriodFilePath(db, k)))
+                files.remove(PeriodFilePath(db, k));
+        }
+        copied = files.commit(sink);
         if (copied) {
-            useNew();
-            copied = SavePeriodFiles(db, p - 1, clock, sink);
+            db.header = header;
+            db.shoppingListKept = db.notesKept = false;
+        } else {
+            useOld();
         }
     }
-    if (!copied)
-        useOld();
+    // A copy that stopped leaves nothing: its temporary files go with the transaction.
     // The registers in memory become those of the current period again.
     const bool reloaded = LoadPeriod(db, db.currentPeriod - 1, sink);
     return copied && reloaded;

@@ -33,20 +33,22 @@ void InitialiseNewDatabase(Database &db, const QString &path, const Clock &clock
 bool AppendPeriod(Database &db, const Clock &clock);
 
 // Removes period `period` (1-based) from the record and its file from the disk: the later
-// periods' files are renamed one number down and their entries in the record moved up.
-// periodCount must be at least 2. When a file cannot be deleted or renamed the files renamed so
-// far are put back, the record stays as it was, and false is returned after a message naming it.
+// periods' files move one number down, their entries in the record move up, and the record is
+// written. periodCount must be at least 2. All of it takes effect together: when a file cannot be
+// written every file and the record stay as they were, and false is returned after a message.
 bool RemovePeriod(Database &db, int period, MessageSink &sink);
 
 // Deletes every file of the open database: its period files, "<name>.tf4", "<name>.tf3", the
-// shopping list and the notes. Files that do not exist are skipped. Returns false when a file
-// that exists could not be deleted (after a message naming it).
+// shopping list, the notes and the backups of them all. Files that do not exist are skipped.
+// Returns false when the deletion could not be committed (after a message); once committed, a
+// deletion stopped half-way is completed by the next open of the database.
 bool DeleteDatabaseFiles(const Database &db, MessageSink &sink);
 
 // Writes the open database under `newPath`: every period is read from the files under the old
-// name and written under the new one, and the current period is read back. When a period cannot
-// be read or a file cannot be written the copy stops, the old name stays in force and the
-// current period is read back from it; returns false then.
+// name and written under the new one, and the current period is read back. The copy takes the
+// new name all at once, replacing a database of that name whole (its surplus periods go too).
+// When a period cannot be read or a file cannot be written nothing is written under the new
+// name, the old name stays in force and the current period is read back from it; returns false.
 bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, MessageSink &sink);
 
 } // namespace trelfin

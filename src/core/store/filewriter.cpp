@@ -1,12 +1,10 @@
 #include "core/store/filewriter.h"
 
+#include "core/store/filetransaction.h"
 #include "core/store/messagesink.h"
 
 #include <QDir>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
+#include <QFileInfo>
 
 namespace trelfin {
 
@@ -17,29 +15,14 @@ const QString kReadTitle = QStringLiteral("Błąd podczas odczytu pliku");
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &sink)
 {
-    QSaveFile file(path);
-    int shortWriteError = 0;
-    // Unbuffered, so that a short or failed write shows in write()'s count: Qt 6.4's QSaveFile
-    // commits a truncated file when the failure only happens while its buffer is flushed.
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (written) {
-        errno = 0;
-        written = file.write(bytes) == bytes.size();
-        shortWriteError = errno;
-    }
-    if (written)
-        written = file.commit();
-    if (written)
-        return true;
-
-    // A short write leaves no error in the file object; the system's reason is still in errno.
-    QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                   : shortWriteError != 0                 ? QString::fromLocal8Bit(std::strerror(shortWriteError))
-                                                          : QStringLiteral("Nie udało się zapisać całego pliku.");
-    file.cancelWriting(); // the temporary file goes; the previous file stays as it was
-    sink.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(path)),
-                         reason, kWriteTitle);
-    return false;
+    const QFileInfo info(path);
+    QString folder = info.path();
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    FileTransaction transaction(path.contains(u'/') ? folder : QString(), info.completeBaseName());
+    // One file: its temporary file renamed into place is already all or nothing, so the
+    // transaction needs no intent file.
+    return transaction.write(path, bytes, sink) && transaction.commitSingle(sink);
 }
 
 void ReportReadFailure(const QString &path, const QString &reason, MessageSink &sink)

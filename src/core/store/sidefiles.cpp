@@ -1,10 +1,12 @@
 #include "core/store/sidefiles.h"
 
 #include "core/store/database.h"
+#include "core/store/databasefiles.h"
 #include "core/store/filewriter.h"
 #include "core/store/scramble.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 #include <optional>
@@ -48,18 +50,37 @@ void splitRecords(const QByteArray &bytes, std::array<Record, Count> &records)
 
 QString ShoppingListPath(const Database &db)
 {
-    return db.databaseDir + db.databaseName + QStringLiteral(".tlz");
+    return FoundFilePath(db, QStringLiteral(".tlz"));
 }
 
 QString NotesPath(const Database &db)
 {
-    return db.databaseDir + db.databaseName + QStringLiteral(".tnt");
+    return FoundFilePath(db, QStringLiteral(".tnt"));
+}
+
+QByteArray encodeShoppingList(const Database &db)
+{
+    QByteArray bytes = joinRecords(db.shoppingItems);
+    for (int i = 0; i < ShoppingItemCount; ++i)
+        ScrambleShoppingItem(textPositions(bytes, i * ShoppingItem::size, ShoppingItem::textWidth));
+    return bytes;
+}
+
+QByteArray encodeNotes(const Database &db)
+{
+    QByteArray bytes = joinRecords(db.notes);
+    for (int i = 0; i < NoteCount; ++i)
+        ScrambleNoteText(textPositions(bytes, i * Note::size, Note::textWidth));
+    return bytes;
 }
 
 bool ReadShoppingList(Database &db)
 {
     db.shoppingItems = {};
-    auto bytes = readLeadingBytes(ShoppingListPath(db), ShoppingListFileSize);
+    const QString path = ShoppingListPath(db);
+    auto bytes = readLeadingBytes(path, ShoppingListFileSize);
+    // A file that is there but cannot be read whole keeps its bytes: nothing overwrites it.
+    db.shoppingListKept = !bytes && QFileInfo::exists(path);
     if (!bytes)
         return false;
     for (int i = 0; i < ShoppingItemCount; ++i)
@@ -71,7 +92,9 @@ bool ReadShoppingList(Database &db)
 bool ReadNotes(Database &db)
 {
     db.notes = {};
-    auto bytes = readLeadingBytes(NotesPath(db), NotesFileSize);
+    const QString path = NotesPath(db);
+    auto bytes = readLeadingBytes(path, NotesFileSize);
+    db.notesKept = !bytes && QFileInfo::exists(path);
     if (!bytes)
         return false;
     for (int i = 0; i < NoteCount; ++i)
@@ -82,18 +105,12 @@ bool ReadNotes(Database &db)
 
 bool WriteShoppingList(const Database &db, MessageSink &sink)
 {
-    QByteArray bytes = joinRecords(db.shoppingItems);
-    for (int i = 0; i < ShoppingItemCount; ++i)
-        ScrambleShoppingItem(textPositions(bytes, i * ShoppingItem::size, ShoppingItem::textWidth));
-    return WriteWholeFile(ShoppingListPath(db), bytes, sink);
+    return db.shoppingListKept || WriteWholeFile(ShoppingListPath(db), encodeShoppingList(db), sink);
 }
 
 bool WriteNotes(const Database &db, MessageSink &sink)
 {
-    QByteArray bytes = joinRecords(db.notes);
-    for (int i = 0; i < NoteCount; ++i)
-        ScrambleNoteText(textPositions(bytes, i * Note::size, Note::textWidth));
-    return WriteWholeFile(NotesPath(db), bytes, sink);
+    return db.notesKept || WriteWholeFile(NotesPath(db), encodeNotes(db), sink);
 }
 
 } // namespace trelfin

@@ -16,14 +16,23 @@ constexpr int NotesFileSize = 8340;
 QString ShoppingListPath(const Database &db);
 QString NotesPath(const Database &db);
 
+// The side files' paths: the file as found, whatever the letter case of its extension, else
+// "<name>.tlz" ("<name>.tnt").
+//
 // Replace the shopping list (the notes) with the side file's contents. A missing, unreadable or
 // short file leaves an empty list (empty notes) and shows nothing; a longer file is read from its
-// first bytes. Returns whether the file was read.
+// first bytes. Returns whether the file was read. A file that exists but cannot be read whole is
+// marked kept (shoppingListKept, notesKept): nothing writes it while this database is open, so
+// its bytes stay on disk.
 bool ReadShoppingList(Database &db);
 bool ReadNotes(Database &db);
 
-// Write the whole side file; a failure leaves the previous file as it was, shows a message naming
-// the file and returns false.
+// The side files' bytes as written.
+QByteArray encodeShoppingList(const Database &db);
+QByteArray encodeNotes(const Database &db);
+
+// Write the whole side file (nothing for a kept one); a failure leaves the previous file as it
+// was, shows a message naming the file and returns false.
 bool WriteShoppingList(const Database &db, MessageSink &sink);
 bool WriteNotes(const Database &db, MessageSink &sink);
 

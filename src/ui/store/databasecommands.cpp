@@ -4,6 +4,7 @@
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
+#include "core/store/filetransaction.h"
 #include "core/store/sidefiles.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow/mainviews.h"
@@ -178,6 +179,10 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
     SplitDatabasePath(m_db, path);
     leaveDatabase();
     m_db.oldFormatPending = false;
+    // A save, period change or deletion that was stopped half-way is completed (or, when it
+    // never reached its commit point, its leftovers removed) before anything is read.
+    if (!FileTransaction::completePending(m_db.databaseDir, m_db.databaseName, m_desktop))
+        return;
     // Only a database of the previous version lacks the shopping-list file, but a 2000-version
     // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
     if (!ReadShoppingList(m_db) && m_db.databaseExt != QStringLiteral(".tfc"))
@@ -392,10 +397,6 @@ void DatabaseCommands::deletePeriod()
     m_db.currentPeriod = 1;
     m_db.selectedPeriod = 1;
     LoadPeriod(m_db, 0, m_desktop);
-    // The files are renamed already: a record that could not be written is written again with the
-    // next save.
-    if (!WriteDatabaseRecord(m_db, m_desktop))
-        m_db.modified = true;
     m_view.forgetUndo();
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();

@@ -1,0 +1,311 @@
+#include "core/store/filetransaction.h"
+
+#include "core/store/fileoperations.h"
+#include "core/store/filewriter.h"
+#include "core/store/messagesink.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace trelfin {
+
+namespace {
+
+const QString kWriteTitle = QStringLiteral("Błąd podczas zapisu pliku");
+
+// The intent file: a first line naming the format, then one line per step with four fields
+// separated by tabs: "P" (put a temporary file in place) or "R" (remove), the temporary file
+// ("-" for a removal), the target, and the flags "b" (keep a backup) and "o" (optional: a
+// failure skips the step). Names only: every file lies in the database's folder. A last line
+// "END" tells a whole file from a damaged one.
+const QByteArray kIntentHeader = "trelfin-intent 1";
+
+struct IntentStep
+{
+    bool put = true;
+    QString temporary;
+    QString target;
+    bool keepBackup = true;
+    bool optional = false;
+};
+
+QString nameTag(const QString &name)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
+}
+
+QString fileName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+QString folderOf(const QString &folder)
+{
+    return folder.isEmpty() ? QStringLiteral(".") : folder;
+}
+
+void report(MessageSink &sink, const QString &path, const QString &reason)
+{
+    sink.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(path)), reason,
+                         kWriteTitle);
+}
+
+// Keeps the present content of `target` as its backup; a failure costs only the backup.
+void keepBackup(FileOperations &files, const QString &target)
+{
+    if (!QFileInfo(target).isFile())
+        return;
+    QString ignored;
+    const QString backup = FileTransaction::backupPath(target);
+    files.remove(backup, ignored);
+    files.link(target, backup, ignored);
+}
+
+QByteArray encodeIntent(const QList<IntentStep> &steps)
+{
+    QByteArray intent = kIntentHeader + '\n';
+    for (const IntentStep &step : steps) {
+        QString flags;
+        if (step.keepBackup)
+            flags += u'b';
+        if (step.optional)
+            flags += u'o';
+        const QStringList fields = {step.put ? QStringLiteral("P") : QStringLiteral("R"),
+                                    step.put ? step.temporary : QStringLiteral("-"), step.target, flags};
+        intent += fields.join(u'\t').toUtf8() + '\n';
+    }
+    return intent + "END\n";
+}
+
+// The steps of a whole intent file; nothing for a damaged one.
+std::optional<QList<IntentStep>> decodeIntent(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines.first() != kIntentHeader)
+        return std::nullopt;
+    QList<IntentStep> steps;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines.at(i) == "END")
+            return steps;
+        const QStringList fields = QString::fromUtf8(lines.at(i)).split(u'\t');
+        if (fields.size() != 4 || (fields.at(0) != u'P' && fields.at(0) != u'R'))
+            return std::nullopt;
+        for (const QString &name : fields.mid(1, 2)) {
+            if (name.isEmpty() || name.contains(u'/') || name == u'.' || name == QStringLiteral(".."))
+                return std::nullopt;
+        }
+        steps.append({fields.at(0) == u'P', fields.at(1), fields.at(2), fields.at(3).contains(u'b'),
+                      fields.at(3).contains(u'o')});
+    }
+    return std::nullopt;
+}
+
+// Runs the steps in order. Each can run again after a stop: a temporary file that is gone was
+// put in place already, and removing a file that is gone changes nothing. An optional step that
+// fails is reported and skipped.
+bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink &sink)
+{
+    FileOperations &files = FileOperations::current();
+    QString reason;
+    for (const IntentStep &step : steps) {
+        const QString target = folder + step.target;
+        bool done = true;
+        if (step.put) {
+            const QString temporary = folder + step.temporary;
+            if (!QFile::exists(temporary))
+                continue;
+            if (step.keepBackup)
+                keepBackup(files, target);
+            done = files.rename(temporary, target, reason);
+            if (!done && step.optional)
+                files.remove(temporary, reason);
+        } else if (QFileInfo::exists(target)) {
+            if (step.keepBackup)
+                keepBackup(files, target);
+            done = files.remove(target, reason);
+        }
+        if (!done) {
+            report(sink, target, reason);
+            if (!step.optional)
+                return false;
+        }
+    }
+    files.syncFolder(folderOf(folder), reason);
+    return true;
+}
+
+} // namespace
+
+FileTransaction::FileTransaction(const QString &folder, const QString &name)
+    : m_folder(folder)
+    , m_name(name)
+{
+}
+
+FileTransaction::~FileTransaction()
+{
+    if (!m_committed)
+        discard();
+}
+
+QString FileTransaction::temporaryPath(const QString &folder, const QString &name)
+{
+    const quint32 random = QRandomGenerator::global()->generate();
+    return folder + QStringLiteral(".tf-%1-%2.tmp").arg(nameTag(name)).arg(random, 8, 16, QLatin1Char('0'));
+}
+
+QString FileTransaction::intentPath(const QString &folder, const QString &name)
+{
+    return folder + name + QStringLiteral(".tfx");
+}
+
+bool FileTransaction::prepare(const QString &path, bool written, const QString &temporary, const QString &reason,
+                              MessageSink &sink, Need need)
+{
+    if (written && QFileInfo(path).isDir()) {
+        // Found out now rather than when the changes are half in place.
+        QString ignored;
+        FileOperations::current().remove(temporary, ignored);
+        report(sink, path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+        written = false;
+    } else if (!written) {
+        report(sink, path, reason);
+    }
+    if (written)
+        m_steps.append({temporary, path, true, need == Need::optional});
+    else if (need == Need::required)
+        m_failed = true;
+    return written;
+}
+
+bool FileTransaction::write(const QString &path, const QByteArray &bytes, MessageSink &sink, Need need)
+{
+    if (m_failed)
+        return false;
+    const QString temporary = temporaryPath(m_folder, m_name);
+    QString reason;
+    const bool written = FileOperations::current().writeNew(temporary, bytes, reason);
+    return prepare(path, written, temporary, reason, sink, need);
+}
+
+bool FileTransaction::copyFrom(const QString &source, const QString &path, MessageSink &sink)
+{
+    if (m_failed)
+        return false;
+    const QString temporary = temporaryPath(m_folder, m_name);
+    QString reason;
+    const bool written = FileOperations::current().link(source, temporary, reason);
+    return prepare(path, written, temporary, reason, sink, Need::required);
+}
+
+void FileTransaction::remove(const QString &path, bool keepBackup)
+{
+    m_steps.append({QString(), path, keepBackup, false});
+}
+
+void FileTransaction::discard()
+{
+    QString ignored;
+    for (const Step &step : std::as_const(m_steps)) {
+        if (!step.temporary.isEmpty())
+            FileOperations::current().remove(step.temporary, ignored);
+    }
+    m_steps.clear();
+}
+
+bool FileTransaction::commit(MessageSink &sink)
+{
+    m_committed = true;
+    if (m_failed) {
+        discard();
+        return false;
+    }
+    QList<IntentStep> steps;
+    for (const Step &step : std::as_const(m_steps)) {
+        const bool put = !step.temporary.isEmpty();
+        steps.append({put, put ? fileName(step.temporary) : QString(), fileName(step.target), step.keepBackup,
+                      step.optional});
+    }
+
+    // The commit point: the intent file appears whole, in one rename, or not at all.
+    FileOperations &files = FileOperations::current();
+    const QString intentFile = intentPath(m_folder, m_name);
+    const QString intentTemporary = temporaryPath(m_folder, m_name);
+    QString reason;
+    if (!files.writeNew(intentTemporary, encodeIntent(steps), reason)
+        || !files.rename(intentTemporary, intentFile, reason)) {
+        QString ignored;
+        files.remove(intentTemporary, ignored);
+        report(sink, intentFile, reason); // nothing was put in place: the old files stand
+        discard();
+        return false;
+    }
+    files.syncFolder(folderOf(m_folder), reason);
+
+    if (!runSteps(m_folder, steps, sink))
+        return false; // the intent file stays: the next open completes the steps
+    if (!files.remove(intentFile, reason)) {
+        ReportRemoveFailure(intentFile, reason, sink);
+        return false;
+    }
+    files.syncFolder(folderOf(m_folder), reason);
+    return true;
+}
+
+bool FileTransaction::commitSingle(MessageSink &sink)
+{
+    m_committed = true;
+    if (m_failed || m_steps.size() != 1 || m_steps.first().temporary.isEmpty()) {
+        discard();
+        return false;
+    }
+    const Step step = m_steps.first();
+    FileOperations &files = FileOperations::current();
+    keepBackup(files, step.target);
+    QString reason;
+    if (!files.rename(step.temporary, step.target, reason)) {
+        report(sink, step.target, reason);
+        discard();
+        return false;
+    }
+    files.syncFolder(folderOf(m_folder), reason);
+    return true;
+}
+
+bool FileTransaction::completePending(const QString &folder, const QString &name, MessageSink &sink)
+{
+    FileOperations &files = FileOperations::current();
+    const QString intentFile = intentPath(folder, name);
+    QString reason;
+    if (QFileInfo::exists(intentFile)) {
+        QFile file(intentFile);
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.read(1 << 20);
+        // A damaged intent file never took effect: a commit renames only whole ones into place.
+        if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
+            return false;
+        if (!files.remove(intentFile, reason)) {
+            ReportRemoveFailure(intentFile, reason, sink);
+            return false;
+        }
+    }
+    // Temporary files of this database that no intent names are leftovers of a stopped write.
+    const QStringList strays = QDir(folderOf(folder))
+                                   .entryList({QStringLiteral(".tf-%1-*.tmp").arg(nameTag(name))},
+                                              QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &stray : strays)
+        files.remove(folder + stray, reason);
+    files.syncFolder(folderOf(folder), reason);
+    return true;
+}
+
+} // namespace trelfin
