@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace trelfin {
@@ -101,6 +102,22 @@ bool DatabaseCommands::closeCurrentPeriod()
     return ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop);
 }
 
+void DatabaseCommands::showDatabaseInUse()
+{
+    m_desktop.ShowInformation(QStringLiteral("Baza jest otwarta w innym oknie programu"),
+                              QStringLiteral("Zamknij ją tam, aby otworzyć ją tutaj"), kTrelfin);
+}
+
+bool DatabaseCommands::lockDatabaseAt(const QString &path)
+{
+    Database place;
+    SplitDatabasePath(place, path);
+    if (m_lock.acquire(place.databaseDir, place.databaseName))
+        return true;
+    showDatabaseInUse();
+    return false;
+}
+
 void DatabaseCommands::leaveDatabase()
 {
     m_db.databaseLoaded = false;
@@ -123,6 +140,10 @@ void DatabaseCommands::newDatabase()
         m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), kTrelfin);
         return;
     }
+    if (!lockDatabaseAt(path)) {
+        m_view.kartaClick();
+        return;
+    }
     m_view.ClearDatabaseInfo();
     InitialiseNewDatabase(m_db, path, m_desktop);
     m_db.pendingAction = PendingAction::saveWithoutQuestion;
@@ -131,6 +152,7 @@ void DatabaseCommands::newDatabase()
     m_db.pendingAction = PendingAction::none;
     if (!written) {
         m_db.modified = false;
+        m_lock.release();
         m_view.kartaClick();
         return;
     }
@@ -153,16 +175,20 @@ void DatabaseCommands::newDatabase()
     m_view.kartaClick();
     m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), kTrelfin);
     removeAbandonedDatabase();
+    m_lock.release();
     m_view.ClearDatabaseInfo();
 }
 
 void DatabaseCommands::removeAbandonedDatabase()
 {
     // Only the files this command wrote go: a file of another version with the same name stays.
+    QStringList files = {RecordFilePath(m_db), ShoppingListPath(m_db), NotesPath(m_db)};
     for (int k = 0; k < m_db.header.periodCount; ++k) // periods added in the options window too
-        QFile::remove(PeriodFilePath(m_db, k));
-    for (const QString &file : {DatabaseFilePath(m_db, QStringLiteral(".tf4")), ShoppingListPath(m_db), NotesPath(m_db)})
+        files.append(PeriodFilePath(m_db, k));
+    for (const QString &file : std::as_const(files)) {
         QFile::remove(file);
+        QFile::remove(FileTransaction::backupPath(file));
+    }
 }
 
 void DatabaseCommands::openDatabase(const QString &givenPath)
@@ -176,8 +202,19 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
             m_db.pendingAction = PendingAction::none;
         return;
     }
+    // The lock of the database open so far goes when the new one's is taken.
+    if (!lockDatabaseAt(path)) {
+        if (importing)
+            m_db.pendingAction = PendingAction::none;
+        return;
+    }
     SplitDatabasePath(m_db, path);
     leaveDatabase();
+    bool opened = false;
+    const auto releaseUnlessOpened = qScopeGuard([this, &opened] {
+        if (!opened)
+            m_lock.release();
+    });
     m_db.oldFormatPending = false;
     // A save, period change or deletion that was stopped half-way is completed (or, when it
     // never reached its commit point, its leftovers removed) before anything is read.
@@ -218,6 +255,7 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
     m_view.RefreshRegisterGrids();
     fillRecurringWindows();
     m_db.databaseLoaded = true;
+    opened = true;
     m_view.ShowDatabaseInfo();
     m_view.forgetUndo();
     m_view.kartaClick();
@@ -242,6 +280,15 @@ void DatabaseCommands::saveAs()
     const QString path = m_desktop.chooseSaveFile(saveDatabaseDialog());
     if (path.isEmpty())
         return;
+    // The copy becomes the open database: another window must not have it open.
+    Database place;
+    SplitDatabasePath(place, path);
+    DatabaseLock newLock;
+    const bool sameDatabase = m_lock.holds(place.databaseDir, place.databaseName);
+    if (!sameDatabase && !newLock.acquire(place.databaseDir, place.databaseName)) {
+        showDatabaseInUse();
+        return;
+    }
     m_db.saveWithoutAsking = true;
     m_db.modified = true;
     m_db.pendingAction = PendingAction::saveWithoutQuestion;
@@ -250,6 +297,8 @@ void DatabaseCommands::saveAs()
     m_db.saveWithoutAsking = false;
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();
+    if (copied && !sameDatabase)
+        m_lock = std::move(newLock);
     if (copied)
         m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(), kTrelfin);
 }
@@ -266,6 +315,7 @@ void DatabaseCommands::closeDatabase()
     if (!closeCurrentPeriod())
         return;
     leaveDatabase();
+    m_lock.release();
 }
 
 void DatabaseCommands::showOptions()
@@ -278,6 +328,7 @@ void DatabaseCommands::showOptions()
     m_desktop.execDialog(*options);
     if (options->databaseDeleted()) {
         leaveDatabase();
+        m_lock.release();
         m_desktop.ShowInformation(QStringLiteral("Usunięto bazę danych"),
                                   QStringLiteral("Wszystkie pliki bazy zostały skasowane"), kTrelfin);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/databaselock.h"
+
 #include <QObject>
 #include <QString>
 
@@ -59,6 +61,10 @@ public:
 private:
     bool closeCurrentPeriod();
     void leaveDatabase();
+    // Takes the lock of the database at `path` for this window; says so and returns false when
+    // another window or running program has that database open.
+    bool lockDatabaseAt(const QString &path);
+    void showDatabaseInUse();
     void removeAbandonedDatabase();
 
     // Steps of opening a database and changing periods that other features fill in.
@@ -72,6 +78,7 @@ private:
     Desktop &m_desktop;
     DatabaseView &m_view;
     bool m_creatingDatabase = false;
+    DatabaseLock m_lock;
 
     Topcjebazy *m_options = nullptr;
     Tnazwaokresu *m_nameWindow = nullptr;
