@@ -2,6 +2,7 @@
 #include "ui/mainwindow/mainwindow.h"
 #include "ui/qtdesktop.h"
 #include "core/store/database.h"
+#include "core/store/filewriter.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    trelfin::IgnoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trelfin 4 LX"));
     QApplication::setApplicationVersion(QStringLiteral(TRELFIN_VERSION));

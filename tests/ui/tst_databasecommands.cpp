@@ -748,6 +748,30 @@ private slots:
         }
     }
 
+    // A database is open in one window at a time: another window of the program is refused
+    // until the first closes it.
+    void databaseOpenInOneWindowOnly()
+    {
+        Fixture first;
+        first.createDatabase();
+        Fixture second;
+        second.window.otworz2Click(first.path("budzet.tf4"));
+        QVERIFY(!second.db.databaseLoaded);
+        QCOMPARE(second.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Baza jest otwarta w innym oknie programu",
+                                           "Zamknij ją tam, aby otworzyć ją tutaj", "Trelfin", false}));
+        // Nor can it create a database of that name or save under it.
+        second.desktop.fileChoices.enqueue(first.path("budzet.tf4"));
+        second.window.nowa1Click();
+        QVERIFY(!second.db.databaseLoaded);
+        QCOMPARE(second.desktop.messages.last().line1, QStringLiteral("Baza jest otwarta w innym oknie programu"));
+
+        first.desktop.answers.enqueue(true);
+        first.window.zamknij3Click();
+        second.window.otworz2Click(first.path("budzet.tf4"));
+        QVERIFY(second.db.databaseLoaded);
+    }
+
     void commandsWithoutADatabase()
     {
         Fixture f;

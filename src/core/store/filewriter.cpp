@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
+
 namespace trelfin {
 
 namespace {
@@ -23,6 +25,11 @@ bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &s
     // One file: its temporary file renamed into place is already all or nothing, so the
     // transaction needs no intent file.
     return transaction.write(path, bytes, sink) && transaction.commitSingle(sink);
+}
+
+void IgnoreFileSizeLimitSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void ReportReadFailure(const QString &path, const QString &reason, MessageSink &sink)

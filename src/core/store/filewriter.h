@@ -13,6 +13,10 @@ class MessageSink;
 // system's reason and returns false.
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &sink);
 
+// Makes a write past the system's file-size limit fail (and be reported) instead of ending the
+// program with SIGXFSZ. Called once at start.
+void IgnoreFileSizeLimitSignal();
+
 // The message of a file that could not be read: "Nie można odczytać pliku <path>", `reason`.
 void ReportReadFailure(const QString &path, const QString &reason, MessageSink &sink);
 

@@ -1,0 +1,445 @@
+#include "core/store/clock.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaselock.h"
+#include "core/store/databaseops.h"
+#include "core/store/fileoperations.h"
+#include "core/store/filetransaction.h"
+#include "core/store/filewriter.h"
+#include "core/store/messagesink.h"
+#include "core/store/sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace trelfin;
+
+namespace {
+
+class Sink : public MessageSink
+{
+public:
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        messages.append(line1 + u'|' + line2);
+    }
+    QStringList messages;
+};
+
+// Counts every file step and, at step `stopAt`, fails it, or ends the process there as a kill
+// would (no clean-up runs).
+class StoppingFileOperations : public FileOperations
+{
+public:
+    enum class Mode { fail, kill };
+    int stopAt = 0; // 0: never
+    Mode mode = Mode::fail;
+    int steps = 0;
+
+    bool writeNew(const QString &path, const QByteArray &bytes, QString &reason) override
+    {
+        return step(reason) && FileOperations::writeNew(path, bytes, reason);
+    }
+    bool link(const QString &from, const QString &to, QString &reason) override
+    {
+        return step(reason) && FileOperations::link(from, to, reason);
+    }
+    bool rename(const QString &from, const QString &to, QString &reason) override
+    {
+        return step(reason) && FileOperations::rename(from, to, reason);
+    }
+    bool remove(const QString &path, QString &reason) override
+    {
+        return step(reason) && FileOperations::remove(path, reason);
+    }
+    bool syncFolder(const QString &folder, QString &reason) override
+    {
+        return step(reason) && FileOperations::syncFolder(folder, reason);
+    }
+
+private:
+    bool step(QString &reason)
+    {
+        if (++steps != stopAt)
+            return true;
+        if (mode == Mode::kill)
+            ::_exit(0);
+        reason = QStringLiteral("injected failure");
+        return false;
+    }
+};
+
+Entry entry(const char *date, double amount, int group, const char *description)
+{
+    return Entry{QString::fromLatin1(date), amount, static_cast<std::uint8_t>(group), QString::fromUtf8(description)};
+}
+
+// The bytes of every file in the folder, backups ("~") and the lock file left out.
+QMap<QString, QByteArray> contents(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.endsWith(u'~') || name.endsWith(QStringLiteral(".tfl")))
+            continue;
+        QFile file(QDir(folder).filePath(name));
+        file.open(QIODevice::ReadOnly);
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+QString describe(const QMap<QString, QByteArray> &files)
+{
+    QStringList names;
+    for (auto it = files.begin(); it != files.end(); ++it)
+        names.append(QStringLiteral("%1(%2)").arg(it.key()).arg(it.value().size()));
+    return names.join(u' ');
+}
+
+} // namespace
+
+// Every operation that writes several files of a database, stopped at each of its file steps in
+// turn, by a failure or by the end of the process: the next open finds the complete old database
+// or the complete new one, and no stray file.
+class TestTransactions : public QObject
+{
+    Q_OBJECT
+
+    using Operation = std::function<void(Database &, Sink &)>;
+
+    QTemporaryDir m_dir;
+    FixedClock m_clock{QDate(2005, 3, 14)};
+
+    QString folder() const { return m_dir.path() + u'/'; }
+
+    // A database "budzet" of three periods in a fresh folder, opened on period 2.
+    void createDatabase(Database &db, Sink &sink)
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        InitialiseNewDatabase(db, folder() + QStringLiteral("budzet.tf4"), m_clock);
+        for (int p = 1; p <= 3; ++p) {
+            if (p > 1)
+                AppendPeriod(db, m_clock);
+            db.reg(RegisterKind::expenses).append(entry("01-03-2005", 10.0 * p, p, "chleb"));
+            db.reg(RegisterKind::bankAccount).append(entry("02-03-2005", 100.0 * p, 1, "wpłata"));
+            QVERIFY(SavePeriodFiles(db, p - 1, m_clock, sink));
+        }
+        db.currentPeriod = 2;
+        QVERIFY(LoadPeriod(db, 1, sink));
+        db.shoppingItems[0].setText(QStringLiteral("mleko"));
+        db.notes[0].setText(QStringLiteral("rachunek"));
+    }
+
+    // Runs `operation` on a fresh database (made ready by `setUp`) with the file steps stopped at
+    // `stopAt` (0: never) and returns how many steps it took.
+    int run(const Operation &setUp, const Operation &operation, int stopAt, StoppingFileOperations::Mode mode)
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        if (setUp)
+            setUp(db, sink);
+        StoppingFileOperations files;
+        files.stopAt = stopAt;
+        files.mode = mode;
+        if (mode == StoppingFileOperations::Mode::kill) {
+            const pid_t child = fork();
+            if (child == 0) {
+                FileOperations::Override use(files);
+                operation(db, sink);
+                ::_exit(0);
+            }
+            int status = 0;
+            waitpid(child, &status, 0);
+            return 0;
+        }
+        FileOperations::Override use(files);
+        operation(db, sink);
+        return files.steps;
+    }
+
+    // The operation stopped at each of its steps in turn, by a failure and by a kill. A killed
+    // operation leaves the whole old or the whole new database. A failed one may also have
+    // written a side file (shopping list, notes) and not the rest, or the rest and not a side
+    // file, since a side file that cannot be written does not stop a save; the record and the
+    // period files are still all old or all new.
+    void checkEveryStop(const Operation &operation, const QStringList &names, const Operation &setUp = {})
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        if (setUp)
+            setUp(db, sink);
+        const QMap<QString, QByteArray> before = contents(m_dir.path());
+        const int steps = run(setUp, operation, 0, StoppingFileOperations::Mode::fail);
+        const QMap<QString, QByteArray> after = contents(m_dir.path());
+        QVERIFY(steps > 2);
+        QVERIFY(before != after);
+        const auto withoutSideFiles = [](QMap<QString, QByteArray> files) {
+            files.removeIf([](const auto &it) { return it.key().endsWith(".tlz") || it.key().endsWith(".tnt"); });
+            return files;
+        };
+
+        for (auto mode : {StoppingFileOperations::Mode::fail, StoppingFileOperations::Mode::kill}) {
+            for (int stopAt = 1; stopAt <= steps; ++stopAt) {
+                run(setUp, operation, stopAt, mode);
+                Sink openSink;
+                for (const QString &name : names)
+                    QVERIFY(FileTransaction::completePending(folder(), name, openSink));
+                const QMap<QString, QByteArray> now = contents(m_dir.path());
+                const QString where = QStringLiteral("%1 at step %2 of %3: %4")
+                                          .arg(mode == StoppingFileOperations::Mode::kill ? "killed" : "failed")
+                                          .arg(stopAt)
+                                          .arg(steps)
+                                          .arg(describe(now));
+                if (mode == StoppingFileOperations::Mode::kill) {
+                    QVERIFY2(now == before || now == after, qPrintable(where));
+                    continue;
+                }
+                const auto core = withoutSideFiles(now);
+                QVERIFY2(core == withoutSideFiles(before) || core == withoutSideFiles(after), qPrintable(where));
+                // Every file is as it was or as it became; a stray file is neither.
+                for (auto it = now.begin(); it != now.end(); ++it) {
+                    const bool known = (before.contains(it.key()) && it.value() == before.value(it.key()))
+                        || (after.contains(it.key()) && it.value() == after.value(it.key()));
+                    QVERIFY2(known, qPrintable(where));
+                }
+            }
+        }
+        qInfo("%d file steps, each stopped by a failure and by a kill", steps);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QVERIFY(m_dir.isValid());
+    }
+
+    void savePeriod()
+    {
+        checkEveryStop([this](Database &db, Sink &sink) {
+            db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1250.5, 0, "pensja"));
+            db.header.ownerName = QStringLiteral("Anna");
+            SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
+        }, {QStringLiteral("budzet")});
+    }
+
+    void addPeriod()
+    {
+        checkEveryStop([this](Database &db, Sink &sink) {
+            AppendPeriod(db, m_clock);
+            SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
+        }, {QStringLiteral("budzet")});
+    }
+
+    void removePeriod()
+    {
+        checkEveryStop([](Database &db, Sink &sink) { RemovePeriod(db, 1, sink); }, {QStringLiteral("budzet")});
+    }
+
+    void deleteDatabase()
+    {
+        checkEveryStop([](Database &db, Sink &sink) { DeleteDatabaseFiles(db, sink); }, {QStringLiteral("budzet")});
+    }
+
+    // Saved onto the name of a larger database: the copy replaces it whole.
+    void saveAsOverAnotherDatabase()
+    {
+        // "kopia" has five periods and its own side files before the copy.
+        const Operation otherDatabase = [this](Database &, Sink &) {
+            Database other;
+            Sink otherSink;
+            InitialiseNewDatabase(other, folder() + QStringLiteral("kopia.tf4"), m_clock);
+            for (int p = 1; p <= 5; ++p) {
+                if (p > 1)
+                    AppendPeriod(other, m_clock);
+                other.reg(RegisterKind::incomes).append(entry("03-03-2005", p, 0, "stare"));
+                SavePeriodFiles(other, p - 1, m_clock, otherSink);
+            }
+        };
+        const Operation copy = [this](Database &db, Sink &sink) {
+            CopyDatabase(db, folder() + QStringLiteral("kopia.tf4"), m_clock, sink);
+        };
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        otherDatabase(db, sink);
+        QVERIFY(QFile::exists(folder() + QStringLiteral("kopia.4")));
+        copy(db, sink);
+        const QMap<QString, QByteArray> after = contents(m_dir.path());
+        QVERIFY(!after.contains(QStringLiteral("kopia.3")));
+        QVERIFY(!after.contains(QStringLiteral("kopia.4")));
+        QVERIFY(after.contains(QStringLiteral("kopia.2")));
+        QCOMPARE(after.value(QStringLiteral("kopia.0")), after.value(QStringLiteral("budzet.0")));
+        checkEveryStop(copy, {QStringLiteral("budzet"), QStringLiteral("kopia")}, otherDatabase);
+    }
+
+    // A replaced file keeps its previous content as "<file>~"; a long name saves again and again.
+    void backupsAndLongNames()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        QFile record(folder() + QStringLiteral("budzet.tf4"));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QByteArray previous = record.readAll();
+        record.close();
+        db.header.ownerName = QStringLiteral("Anna");
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        QFile backup(folder() + QStringLiteral("budzet.tf4~"));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), previous);
+
+        const QString longName = QString(240, u'b');
+        InitialiseNewDatabase(db, folder() + longName + QStringLiteral(".tf4"), m_clock);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(SavePeriodFiles(db, 0, m_clock, sink), qPrintable(sink.messages.join(u'\n')));
+        QVERIFY(QFile::exists(folder() + longName + QStringLiteral(".0")));
+    }
+
+    // Leftovers of a stopped write are removed at the next open; another database's stay.
+    void leftoverTemporaryFiles()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const QString mine = FileTransaction::temporaryPath(folder(), QStringLiteral("budzet"));
+        const QString theirs = FileTransaction::temporaryPath(folder(), QStringLiteral("inna"));
+        for (const QString &path : {mine, theirs}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("resztki");
+        }
+        QVERIFY(FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
+        QVERIFY(!QFile::exists(mine));
+        QVERIFY(QFile::exists(theirs));
+    }
+
+    // Past the system's file-size limit a save fails and says so; the program goes on.
+    void fileSizeLimit()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const pid_t child = fork();
+        if (child == 0) {
+            IgnoreFileSizeLimitSignal();
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 4000;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            Sink childSink;
+            db.modified = true;
+            const bool saved = SavePeriodFiles(db, 1, m_clock, childSink);
+            ::_exit(!saved && !childSink.messages.isEmpty() ? 7 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY2(WIFEXITED(status), "the program was ended by a signal");
+        QCOMPARE(WEXITSTATUS(status), 7);
+    }
+
+    // A side file that exists but cannot be read keeps its bytes: nothing writes it.
+    void unreadableSideFileIsKept()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const QString notes = folder() + QStringLiteral("budzet.tnt");
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray shortened = file.readAll().chopped(1);
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(shortened);
+        file.close();
+
+        QVERIFY(!ReadNotes(db));
+        QVERIFY(db.notesKept);
+        db.modified = true;
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), shortened);
+        file.close();
+
+        // A missing side file is an empty list, written at the next save.
+        QVERIFY(QFile::remove(notes));
+        QVERIFY(!ReadNotes(db));
+        QVERIFY(!db.notesKept);
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        QVERIFY(QFile::exists(notes));
+    }
+
+    // A database whose files carry their extensions in capitals is read and written under the
+    // names it was found with.
+    void upperCaseNames()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        db.modified = true;
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        for (const char *ext : {"tf4", "tlz", "tnt"})
+            QVERIFY(QFile::rename(folder() + "budzet." + ext, folder() + "budzet." + QString::fromLatin1(ext).toUpper()));
+        Database opened;
+        SplitDatabasePath(opened, folder() + QStringLiteral("budzet.TF4"));
+        QVERIFY(ReadShoppingList(opened));
+        QVERIFY(ReadNotes(opened));
+        QVERIFY(ReadDatabaseRecord(opened, sink));
+        QVERIFY(LoadPeriod(opened, 0, sink));
+        QCOMPARE(opened.shoppingItems[0].text(), QStringLiteral("mleko"));
+        opened.header.ownerName = QStringLiteral("Ewa");
+        QVERIFY(SavePeriodFiles(opened, 0, m_clock, sink));
+        QStringList names = QDir(m_dir.path()).entryList({QStringLiteral("budzet.t*")}, QDir::Files);
+        names.removeIf([](const QString &name) { return name.endsWith(u'~'); });
+        QCOMPARE(names, QStringList({"budzet.TF4", "budzet.TLZ", "budzet.TNT"}));
+    }
+
+    // A database is held by one running program: a second is refused until the first ends, and
+    // the lock of a killed one is taken over.
+    void oneProgramPerDatabase()
+    {
+        int ready[2];
+        QVERIFY(pipe(ready) == 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            DatabaseLock lock;
+            const char answer = lock.acquire(folder(), QStringLiteral("budzet")) ? '1' : '0';
+            (void)::write(ready[1], &answer, 1);
+            ::pause(); // holds the lock until killed
+            ::_exit(0);
+        }
+        char answer = 0;
+        QCOMPARE(::read(ready[0], &answer, 1), ssize_t(1));
+        QCOMPARE(answer, '1');
+        DatabaseLock mine;
+        QVERIFY(!mine.acquire(folder(), QStringLiteral("budzet")));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(mine.acquire(folder(), QStringLiteral("budzet")));
+        // A second holder in this same program is refused too.
+        DatabaseLock another;
+        QVERIFY(!another.acquire(folder(), QStringLiteral("budzet")));
+        mine.release();
+        QVERIFY(another.acquire(folder(), QStringLiteral("budzet")));
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransactions)
+#include "tst_transactions.moc"
