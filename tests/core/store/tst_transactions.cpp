@@ -328,6 +328,50 @@ private slots:
         QVERIFY(QFile::exists(theirs));
     }
 
+    // A save flushes what it wrote and then the folder whose names it changed; a flush that fails
+    // fails the save.
+    void flushesBeforeReportingSuccess()
+    {
+        class Recording : public FileOperations
+        {
+        public:
+            QStringList calls;
+            bool failWrites = false;
+            bool writeNew(const QString &path, const QByteArray &bytes, QString &reason) override
+            {
+                calls.append(QStringLiteral("write"));
+                if (failWrites) {
+                    reason = QStringLiteral("Input/output error");
+                    return false;
+                }
+                return FileOperations::writeNew(path, bytes, reason);
+            }
+            bool rename(const QString &from, const QString &to, QString &reason) override
+            {
+                calls.append(QStringLiteral("rename"));
+                return FileOperations::rename(from, to, reason);
+            }
+            bool syncFolder(const QString &folder, QString &reason) override
+            {
+                calls.append(QStringLiteral("sync"));
+                return FileOperations::syncFolder(folder, reason);
+            }
+        };
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        Recording files;
+        FileOperations::Override use(files);
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        QVERIFY(files.calls.lastIndexOf(QStringLiteral("sync")) > files.calls.lastIndexOf(QStringLiteral("rename")));
+
+        files.failWrites = true;
+        sink.messages.clear();
+        QVERIFY(!SavePeriodFiles(db, 1, m_clock, sink));
+        QVERIFY(!sink.messages.isEmpty());
+        QVERIFY(sink.messages.last().endsWith(QStringLiteral("|Input/output error")));
+    }
+
     // Past the system's file-size limit a save fails and says so; the program goes on.
     void fileSizeLimit()
     {
