@@ -235,6 +235,13 @@ bool FileTransaction::commit(MessageSink &sink)
                       step.optional});
     }
 
+    // Steps of an earlier commit that could not all be run go first: this commit's intent file
+    // takes the same name.
+    if (!finishIntent(m_folder, m_name, sink)) {
+        discard();
+        return false;
+    }
+
     // The commit point: the intent file appears whole, in one rename, or not at all.
     FileOperations &files = FileOperations::current();
     const QString intentFile = intentPath(m_folder, m_name);
@@ -280,25 +287,33 @@ bool FileTransaction::commitSingle(MessageSink &sink)
     return true;
 }
 
+bool FileTransaction::finishIntent(const QString &folder, const QString &name, MessageSink &sink)
+{
+    const QString intentFile = intentPath(folder, name);
+    if (!QFileInfo::exists(intentFile))
+        return true;
+    QFile file(intentFile);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(1 << 20);
+    // A damaged intent file never took effect: a commit renames only whole ones into place.
+    if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
+        return false;
+    QString reason;
+    if (!FileOperations::current().remove(intentFile, reason)) {
+        ReportRemoveFailure(intentFile, reason, sink);
+        return false;
+    }
+    return true;
+}
+
 bool FileTransaction::completePending(const QString &folder, const QString &name, MessageSink &sink)
 {
-    FileOperations &files = FileOperations::current();
-    const QString intentFile = intentPath(folder, name);
-    QString reason;
-    if (QFileInfo::exists(intentFile)) {
-        QFile file(intentFile);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.read(1 << 20);
-        // A damaged intent file never took effect: a commit renames only whole ones into place.
-        if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
-            return false;
-        if (!files.remove(intentFile, reason)) {
-            ReportRemoveFailure(intentFile, reason, sink);
-            return false;
-        }
-    }
+    if (!finishIntent(folder, name, sink))
+        return false;
     // Temporary files of this database that no intent names are leftovers of a stopped write.
+    FileOperations &files = FileOperations::current();
+    QString reason;
     const QStringList strays = QDir(folderOf(folder))
                                    .entryList({QStringLiteral(".tf-%1-*.tmp").arg(nameTag(name))},
                                               QDir::Files | QDir::Hidden | QDir::System);

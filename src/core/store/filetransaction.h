@@ -69,6 +69,8 @@ private:
         bool optional = false;
     };
 
+    // Runs the steps of an intent file left by a commit that did not finish, and removes it.
+    static bool finishIntent(const QString &folder, const QString &name, MessageSink &sink);
     bool prepare(const QString &path, bool written, const QString &temporary, const QString &reason,
                  MessageSink &sink, Need need);
     void discard();

@@ -21,10 +21,15 @@ bool Tdialogblokujacy::unlocked() const
 
 void Tdialogblokujacy::ok()
 {
-    if (unlocked())
+    if (unlocked()) {
         accept();
-    else
-        m_desktop.ShowPlainMessage(QStringLiteral("   Błędne hasło dostępu   "));
+        return;
+    }
+    m_desktop.ShowPlainMessage(QStringLiteral("   Błędne hasło dostępu   "));
+    // Back in the edit with the wrong text selected, so that the next try is simply typed.
+    activateWindow();
+    m_haslo1->setFocus();
+    m_haslo1->selectAll();
 }
 
 void Tdialogblokujacy::reject()
