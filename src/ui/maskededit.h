@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/registers/registermessages.h"
+#include "core/store/helpers.h"
+#include "core/store/messagesink.h"
+
 #include <QLineEdit>
+#include <QList>
+#include <QRegularExpressionValidator>
 #include <QString>
 
 namespace trelfin {
@@ -24,6 +30,39 @@ inline QLineEdit *createMaskedEdit(QWidget *parent, const QString &name, const Q
 inline QString maskedText(const QLineEdit *edit)
 {
     return edit->displayText();
+}
+
+// An amount field: it takes only what an amount is read from, digits with at most one decimal
+// separator ("," or ".") and two decimals, so that no typed character is silently dropped.
+inline QLineEdit *createAmountEdit(QWidget *parent, const QString &name)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]{0,2})?")), edit));
+    return edit;
+}
+
+// Whether every date typed in full in `fields` is a day of the calendar. The first that is not
+// is refused with "Wprowadzone daty są niepoprawne" and gets the focus, its text selected.
+inline bool acceptDates(const QList<QLineEdit *> &fields, MessageSink &sink)
+{
+    for (QLineEdit *field : fields) {
+        if (!IsImpossibleDate(maskedText(field)))
+            continue;
+        showMessage(sink, repeatDatesMessage());
+        field->setFocus();
+        field->selectAll();
+        return false;
+    }
+    return true;
+}
+
+// The field's date as the buffers take it: an impossible date counts as no date (and so becomes
+// today where a date is required).
+inline QString dateOrBlank(const QLineEdit *field)
+{
+    const QString text = maskedText(field);
+    return IsImpossibleDate(text) ? QString() : text;
 }
 
 // A password field: what is typed shows as "*".

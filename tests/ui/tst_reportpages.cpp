@@ -93,12 +93,18 @@ private slots:
         QCOMPARE(f.gridRow("bilans", 1), QStringList({"ODZIEŻ    ", "1", "300,00", "75,0000"}));
         QCOMPARE(f.gridRow("bilans", 29), QStringList({"INNE15", "0", "", ""}));
 
-        // "Rosnąco" lists the largest sum first, "Malejąco" the smallest.
-        f.widget<QRadioButton>("Rosnaco")->click();
-        QCOMPARE(f.gridRow("bilans", 0).first(), QStringLiteral("ODZIEŻ    "));
+        // "Rosnąco" (rising) lists the smallest sum first, "Malejąco" (falling) the largest.
         f.widget<QRadioButton>("Malejaco")->click();
+        QCOMPARE(f.gridRow("bilans", 0).first(), QStringLiteral("ODZIEŻ    "));
+        f.widget<QRadioButton>("Rosnaco")->click();
         QCOMPARE(f.gridRow("bilans", 29), QStringList({"ODZIEŻ    ", "1", "300,00", "75,0000"}));
         QCOMPARE(f.gridRow("bilans", 0), QStringList({"KOSMETYKI ", "0", "", ""}));
+
+        // Amounts, counts and percents stand right-aligned, as in the register grids.
+        const auto *cell = f.widget<QTableWidget>("bilans")->item(29, 2);
+        QCOMPARE(Qt::Alignment(cell->textAlignment()) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(Qt::Alignment(f.widget<QTableWidget>("bilans")->item(29, 0)->textAlignment()) & Qt::AlignHorizontal_Mask,
+                 Qt::Alignment());
     }
 
     void balanceDateDialogs()
@@ -165,6 +171,8 @@ private slots:
         QCOMPARE(f.gridRow("prognoza", 6), QStringList({"TV/RTV    ", "1", "150,00", "75,0000"}));
 
         f.widget<QRadioButton>("rosnacop")->click();
+        QCOMPARE(f.gridRow("prognoza", 29).first(), QStringLiteral("TV/RTV    "));
+        f.widget<QRadioButton>("malejacop")->click();
         QCOMPARE(f.gridRow("prognoza", 0).first(), QStringLiteral("TV/RTV    "));
 
         f.chooseSpan(f.window.forecastPage(), "SpeedButton63", QStringLiteral("062004"));
@@ -225,13 +233,14 @@ private slots:
     {
         const auto b = SummaryReport::balance;
         const auto p = SummaryReport::forecast;
+        test::ScriptedDesktop d;
         const QList<std::tuple<SpanDialog *, QString, QString>> dialogs = {
-            {new SpanDialog(b, SpanKind::year), "brokd", "Podaj datę bilansu"},
-            {new SpanDialog(b, SpanKind::month), "bmiesiacd", "Podaj datę bilansu"},
-            {new SpanDialog(b, SpanKind::span), "bokresd", "Podaj okres bilansu"},
-            {new SpanDialog(p, SpanKind::year), "prokd", "Podaj datę prognozy"},
-            {new SpanDialog(p, SpanKind::month), "pmiesiacd", "Podaj datę prognozy"},
-            {new SpanDialog(p, SpanKind::span), "pokresd", "Podaj okres prognozy"},
+            {new SpanDialog(b, SpanKind::year, d), "brokd", "Podaj datę bilansu"},
+            {new SpanDialog(b, SpanKind::month, d), "bmiesiacd", "Podaj datę bilansu"},
+            {new SpanDialog(b, SpanKind::span, d), "bokresd", "Podaj okres bilansu"},
+            {new SpanDialog(p, SpanKind::year, d), "prokd", "Podaj datę prognozy"},
+            {new SpanDialog(p, SpanKind::month, d), "pmiesiacd", "Podaj datę prognozy"},
+            {new SpanDialog(p, SpanKind::span, d), "pokresd", "Podaj okres prognozy"},
         };
         for (const auto &[dialog, name, title] : dialogs) {
             QCOMPARE(dialog->objectName(), name);

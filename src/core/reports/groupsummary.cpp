@@ -35,21 +35,35 @@ void sortGroupSummary(GroupSummaryTable &table, bool largestFirst)
     }
 }
 
+namespace {
+
+// A text that names no day of the calendar counts as nothing typed.
+QString possibleDate(const QString &text)
+{
+    return IsImpossibleDate(text) ? QString() : text;
+}
+
+} // namespace
+
 ReportSpan yearSpan(const QString &yearText, const QDate &today)
 {
-    return {NormalizeDate(QStringLiteral("01.01.") + yearText, today),
-            NormalizeDate(QStringLiteral("31.12.") + yearText, today), SpanKind::year};
+    const QString year = possibleDate(QStringLiteral("01.01.") + yearText).isEmpty() ? QString() : yearText;
+    return {NormalizeDate(QStringLiteral("01.01.") + year, today),
+            NormalizeDate(QStringLiteral("31.12.") + year, today), SpanKind::year};
 }
 
 ReportSpan monthSpan(const QString &monthText, const QDate &today)
 {
-    return {NormalizeDate(QStringLiteral("01.") + monthText, today),
-            NormalizeDate(QStringLiteral("31.") + monthText, today), SpanKind::month};
+    // Day 31 ends every month, a short one too; only the month itself must exist.
+    const QString month = possibleDate(QStringLiteral("01.") + monthText).isEmpty() ? QString() : monthText;
+    return {NormalizeDate(QStringLiteral("01.") + month, today),
+            NormalizeDate(QStringLiteral("31.") + month, today), SpanKind::month};
 }
 
 ReportSpan explicitSpan(const QString &fromText, const QString &toText, const QDate &today)
 {
-    ReportSpan span{NormalizeDate(fromText, today), NormalizeDate(toText, today), SpanKind::span};
+    ReportSpan span{NormalizeDate(possibleDate(fromText), today), NormalizeDate(possibleDate(toText), today),
+                    SpanKind::span};
     if (CompareDates(span.from, span.to) == DateLater)
         std::swap(span.from, span.to);
     return span;

@@ -46,11 +46,12 @@ private:
 // sums are never swapped, so they keep their order.
 void sortGroupSummary(GroupSummaryTable &table, bool largestFirst);
 
-// The order the page's radio buttons choose: "Grupami", "Rosnąco" (largest first),
-// "Malejąco" (smallest first).
+// The order the page's radio buttons choose: "Grupami", "Rosnąco" (smallest first),
+// "Malejąco" (largest first).
 enum class SummaryOrder { byGroup, largestFirst, smallestFirst };
 
-// The spans the date dialogs make from what was typed (a blank or incomplete text gives today):
+// The spans the date dialogs make from what was typed (a blank or incomplete text, or one that
+// names no day of the calendar such as month 13, gives today):
 // a year "yyyy" gives 01-01-yyyy .. 31-12-yyyy; a month "mm-yyyy" gives 01-mm-yyyy .. 31-mm-yyyy
 // (day 31 for every month, which compares after every real day of it); two dates are put in
 // order when the first is later.

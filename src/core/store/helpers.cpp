@@ -51,6 +51,18 @@ QString NormalizeDate(const QString &text, const QDate &today)
     return FormatDashDate(today);
 }
 
+bool IsImpossibleDate(const QString &text)
+{
+    if (text.size() != 10)
+        return false;
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!isDigit(text.at(i)))
+            return false;
+    }
+    const auto parts = ParseDate(text);
+    return !parts || !QDate(parts->year, parts->month, parts->day).isValid();
+}
+
 std::optional<DateParts> ParseDate(const QString &text)
 {
     const auto day = parsePiece(text, 0, 2);

@@ -29,6 +29,11 @@ struct DateParts
 // is missing or not a number.
 std::optional<DateParts> ParseDate(const QString &text);
 
+// Whether a date typed in full ("dd-mm-yyyy", every digit present) names no day of the calendar,
+// such as 31-02-2025 or 99-13-9999. Text whose digits are incomplete is not judged here: it
+// falls back to today as NormalizeDate says.
+bool IsImpossibleDate(const QString &text);
+
 // The number year * 10000 + month * 100 + day of a parsed date, the key dates are ordered by.
 inline int DateKey(const DateParts &d) { return d.year * 10000 + d.month * 100 + d.day; }
 

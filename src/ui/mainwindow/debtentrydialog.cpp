@@ -16,12 +16,11 @@
 namespace trelfin {
 
 Tedycjadlugidopisz::Tedycjadlugidopisz(Database &db, const Clock &clock, MessageSink &sink, QWidget *parent)
-    : EntryDialog(db, RegisterKind::debts,
+    : EntryDialog(db, sink, RegisterKind::debts,
                   {"edycjadlugidopisz", "Dopisywanie danych Długi / Pożyczki", "Data", "Data w formacie DD-MM-RRRR",
                    "Typ", "Wskazuje rodzaj informacji o długu / pożyczce", "Opis długu / pożyczki"},
                   parent)
     , m_clock(clock)
-    , m_sink(sink)
     , m_termin(createMaskedEdit(this, QStringLiteral("termin"), DayMask))
     , m_typ2(new QLineEdit(this))
     , m_opis2(new QLineEdit(this))
@@ -47,6 +46,10 @@ Tedycjadlugidopisz::Tedycjadlugidopisz(Database &db, const Clock &clock, Message
     m_fields->addWidget(opis2Label, 2, 3);
     m_fields->addWidget(m_opis2, 3, 3);
     m_returnWidgets = {terminLabel, m_termin, typ2Label, m_typ2, opis2Label, m_opis2, m_active};
+    // Tab: the first row, then the second as it stands, then OK.
+    const QList<QWidget *> order = {m_opis, m_termin, m_typ2, m_active, m_opis2, m_ok};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     connect(m_grupa, &QComboBox::activated, this, &Tedycjadlugidopisz::kindChosen);
 }
 
@@ -83,7 +86,15 @@ bool Tedycjadlugidopisz::returnWanted() const
 
 QString Tedycjadlugidopisz::returnDate() const
 {
-    return maskedText(m_termin);
+    return dateOrBlank(m_termin);
+}
+
+QList<QLineEdit *> Tedycjadlugidopisz::dateFields() const
+{
+    QList<QLineEdit *> fields = EntryDialog::dateFields();
+    if (returnWanted())
+        fields.append(m_termin);
+    return fields;
 }
 
 QString Tedycjadlugidopisz::returnDescription() const

@@ -25,12 +25,12 @@ public:
 protected:
     void fillFields() override;
     bool mayClose() override;
+    QList<QLineEdit *> dateFields() const override;
 
 private:
     void kindChosen(int index);
 
     const Clock &m_clock;
-    MessageSink &m_sink;
     QLineEdit *m_termin;
     QLineEdit *m_typ2;
     QLineEdit *m_opis2;

@@ -47,19 +47,19 @@ QStringList groupListItems(const Database &db, RegisterKind kind)
     return items;
 }
 
-EntryDialog::EntryDialog(Database &db, RegisterKind kind, const Texts &texts, QWidget *parent)
+EntryDialog::EntryDialog(Database &db, MessageSink &sink, RegisterKind kind, const Texts &texts, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_db(db)
+    , m_sink(sink)
     , m_kind(kind)
     , m_data(createMaskedEdit(this, QStringLiteral("data"), DayMask))
-    , m_wartosc(new QLineEdit(this))
+    , m_wartosc(createAmountEdit(this, QStringLiteral("wartosc")))
     , m_opis(new QLineEdit(this))
     , m_fields(new QGridLayout)
 {
     setObjectName(text(texts.name));
     setWindowTitle(text(texts.caption));
     setModal(true);
-    m_wartosc->setObjectName(QStringLiteral("wartosc"));
     m_opis->setObjectName(QStringLiteral("opis"));
     m_opis->setMaxLength(Width::description);
     setHint(m_data, text(texts.dateHint));
@@ -84,13 +84,26 @@ EntryDialog::EntryDialog(Database &db, RegisterKind kind, const Texts &texts, QW
     addField(QStringLiteral("Opis"), m_opis, 1);
     m_opis->setMinimumWidth(260);
 
-    auto *ok = new QPushButton(QStringLiteral("  &OK   "), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true); // Enter in any field closes the dialog as OK does
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_ok = new QPushButton(QStringLiteral("  &OK   "), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true); // Enter in any field closes the dialog as OK does
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_fields);
-    layout->addWidget(ok, 0, Qt::AlignCenter);
+    layout->addWidget(m_ok, 0, Qt::AlignCenter);
+
+    // Tab goes through the fields as they stand, left to right, then to OK.
+    QList<QWidget *> order = {m_data, m_wartosc};
+    if (m_grupa)
+        order.append(m_grupa);
+    order << m_opis << m_ok;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+QList<QLineEdit *> EntryDialog::dateFields() const
+{
+    return {m_data};
 }
 
 QStringList EntryDialog::groupItems() const
@@ -123,10 +136,12 @@ void EntryDialog::showEvent(QShowEvent *event)
 
 void EntryDialog::done(int result)
 {
+    if (result == Accepted && !acceptDates(dateFields(), m_sink))
+        return;
     if (!mayClose())
         return;
     EditBuffer &edit = m_db.edit;
-    edit.editDate = maskedText(m_data).left(Width::entryDate);
+    edit.editDate = dateOrBlank(m_data).left(Width::entryDate);
     edit.editAmount = ParseAmount(m_wartosc->text());
     if (m_grupa)
         edit.editGroup = static_cast<std::uint8_t>(std::max(0, m_grupa->currentIndex()));
@@ -135,24 +150,24 @@ void EntryDialog::done(int result)
     QDialog::done(result);
 }
 
-Tedycjarozchod::Tedycjarozchod(Database &db, QWidget *parent)
-    : EntryDialog(db, RegisterKind::expenses,
+Tedycjarozchod::Tedycjarozchod(Database &db, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, sink, RegisterKind::expenses,
                   {"edycjarozchod", "Edycja danych Rochód", "Data", "Data wydatku w formacie DD-MM-RRRR", "Grupa",
                    "Wskazuje grupę wydatku", "Opis wydatku"},
                   parent)
 {
 }
 
-Tedycjaprzychod::Tedycjaprzychod(Database &db, QWidget *parent)
-    : EntryDialog(db, RegisterKind::incomes,
+Tedycjaprzychod::Tedycjaprzychod(Database &db, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, sink, RegisterKind::incomes,
                   {"edycjaprzychod", "Edycja danych Przychód", "Data", "Data przychodu w formacie DD-MM-RRRR",
                    nullptr, nullptr, "Opis przychodu"},
                   parent)
 {
 }
 
-Tedycjaplanowanie::Tedycjaplanowanie(Database &db, QWidget *parent)
-    : EntryDialog(db, RegisterKind::planned,
+Tedycjaplanowanie::Tedycjaplanowanie(Database &db, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, sink, RegisterKind::planned,
                   {"edycjaplanowanie", "Edycja danych Planowanie", "Termin",
                    "Termin planowanego zakupu w formacie DD-MM-RRRR", "Grupa", "Wskazuje grupę wydatku",
                    "Opis wydatku"},
@@ -160,16 +175,16 @@ Tedycjaplanowanie::Tedycjaplanowanie(Database &db, QWidget *parent)
 {
 }
 
-Tedycjadlugi::Tedycjadlugi(Database &db, QWidget *parent)
-    : EntryDialog(db, RegisterKind::debts,
+Tedycjadlugi::Tedycjadlugi(Database &db, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, sink, RegisterKind::debts,
                   {"edycjadlugi", "Edycja danych Długi / Pożyczki", "Data", "Data w formacie DD-MM-RRRR", "Typ",
                    "Wskazuje rodzaj informacji o długu / pożyczce", "Opis długu / pożyczki"},
                   parent)
 {
 }
 
-Tedycjakonto::Tedycjakonto(Database &db, QWidget *parent)
-    : EntryDialog(db, RegisterKind::bankAccount,
+Tedycjakonto::Tedycjakonto(Database &db, MessageSink &sink, QWidget *parent)
+    : EntryDialog(db, sink, RegisterKind::bankAccount,
                   {"edycjakonto", "Edycja danych Konto bankowe", "Data", "Data operacji bankowej w formacie DD-MM-RRRR",
                    "Rodzaj operacji", "Rodzaj operacji bankowej", "Opis operacji bankowej"},
                   parent)

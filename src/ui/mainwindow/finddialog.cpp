@@ -36,7 +36,10 @@ FindDialog::FindDialog(QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("&Znajdź:"), this));
+    // The label names the field and gives Alt+Z to it.
+    auto *label = new QLabel(QStringLiteral("&Znajdź:"), this);
+    label->setBuddy(m_text);
+    row->addWidget(label);
     row->addWidget(m_text, 1);
     auto *left = new QVBoxLayout;
     left->addLayout(row);

@@ -224,7 +224,7 @@ void Tmain::createPages()
     connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
 
     m_balancePage = new GroupSummaryPage(GroupSummaryPage::Kind::balance, m_db, m_desktop);
-    m_statementPage = new StatementPage(m_db);
+    m_statementPage = new StatementPage(m_db, m_desktop);
     m_forecastPage = new GroupSummaryPage(GroupSummaryPage::Kind::forecast, m_db, m_desktop);
     for (GroupSummaryPage *page : {m_balancePage, m_forecastPage}) {
         connect(page, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);

@@ -49,11 +49,11 @@ EntryDialog *RegisterCommands::entryDialog(RegisterKind kind, bool adding)
     switch (kind) {
     case RegisterKind::expenses:
         if (!m_expenseDialog)
-            m_expenseDialog = new Tedycjarozchod(m_db, m_view.dialogParent());
+            m_expenseDialog = new Tedycjarozchod(m_db, m_desktop, m_view.dialogParent());
         return m_expenseDialog;
     case RegisterKind::incomes:
         if (!m_incomeDialog)
-            m_incomeDialog = new Tedycjaprzychod(m_db, m_view.dialogParent());
+            m_incomeDialog = new Tedycjaprzychod(m_db, m_desktop, m_view.dialogParent());
         return m_incomeDialog;
     case RegisterKind::debts:
         if (adding) {
@@ -62,15 +62,15 @@ EntryDialog *RegisterCommands::entryDialog(RegisterKind kind, bool adding)
             return m_debtAddDialog;
         }
         if (!m_debtDialog)
-            m_debtDialog = new Tedycjadlugi(m_db, m_view.dialogParent());
+            m_debtDialog = new Tedycjadlugi(m_db, m_desktop, m_view.dialogParent());
         return m_debtDialog;
     case RegisterKind::planned:
         if (!m_plannedDialog)
-            m_plannedDialog = new Tedycjaplanowanie(m_db, m_view.dialogParent());
+            m_plannedDialog = new Tedycjaplanowanie(m_db, m_desktop, m_view.dialogParent());
         return m_plannedDialog;
     case RegisterKind::bankAccount:
         if (!m_bankDialog)
-            m_bankDialog = new Tedycjakonto(m_db, m_view.dialogParent());
+            m_bankDialog = new Tedycjakonto(m_db, m_desktop, m_view.dialogParent());
         return m_bankDialog;
     }
     return nullptr;

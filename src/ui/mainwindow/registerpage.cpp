@@ -89,9 +89,17 @@ RegisterPage::RegisterPage(Database &db, RegisterKind kind, QWidget *parent)
     // Rows of 15 pixels and columns of 60, 60, 80 and 265 pixels, or what the desktop's font needs.
     const QFontMetrics fm = m_grid->fontMetrics();
     m_grid->verticalHeader()->setDefaultSectionSize(std::max(15, fm.height() + 2));
-    m_grid->setColumnWidth(0, std::max(60, fm.horizontalAdvance(QStringLiteral("00-00-0000")) + 12));
-    m_grid->setColumnWidth(1, std::max(60, fm.horizontalAdvance(QStringLiteral("000000,00")) + 12));
-    m_grid->setColumnWidth(2, std::max(80, fm.horizontalAdvance(QStringLiteral("OBCIĄŻENIE")) + 12));
+    // Each column fits its widest text and its title whole: an amount of 9999999,99 and the bank
+    // register's "Rodzaj operacji" included.
+    const QFontMetrics headerFont = m_grid->horizontalHeader()->fontMetrics();
+    const auto fit = [&](int column, int least, const QString &widest) {
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        m_grid->setColumnWidth(column, std::max({least, fm.horizontalAdvance(widest) + 12,
+                                                 headerFont.horizontalAdvance(title) + 16}));
+    };
+    fit(0, 60, QStringLiteral("00-00-0000"));
+    fit(1, 60, QStringLiteral("9999999,99"));
+    fit(2, 80, QStringLiteral("OBCIĄŻENIE"));
     m_grid->setColumnWidth(3, 265);
     m_grid->setStyleSheet(QStringLiteral("QTableView { background-color: palette(tooltip-base); }"));
     m_grid->installEventFilter(this);

@@ -83,8 +83,7 @@ Tdopiszspecjalnie::Tdopiszspecjalnie(Database &db, const Clock &clock, MessageSi
 
     auto *data = new QGroupBox(QStringLiteral(" Dane: "), this);
     auto *dataLayout = new QFormLayout(data);
-    m_wartosc = new QLineEdit(data);
-    m_wartosc->setObjectName(QStringLiteral("wartosc"));
+    m_wartosc = createAmountEdit(data, QStringLiteral("wartosc"));
     setHint(m_wartosc, QStringLiteral("Kwota w złotych"));
     dataLayout->addRow(QStringLiteral("Wartość"), m_wartosc);
     if (withGroup) {
@@ -157,6 +156,8 @@ bool Tdopiszspecjalnie::eventFilter(QObject *watched, QEvent *event)
 
 void Tdopiszspecjalnie::ok()
 {
+    if (!acceptDates({m_dataod, m_datado}, m_sink))
+        return;
     const QDate today = m_clock.today();
     RepeatRequest request;
     request.amount = ParseAmount(m_wartosc->text());

@@ -57,11 +57,14 @@ QString cellText(const QTableWidget *grid, int row, int column)
     return item ? item->text() : QString();
 }
 
-void showRows(QTableWidget *grid, const QVector<QStringList> &rows)
+void showRows(QTableWidget *grid, const QVector<QStringList> &rows, int firstNumberColumn)
 {
     for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows.at(r).size(); ++c)
+        for (int c = 0; c < rows.at(r).size(); ++c) {
             setCellText(grid, r, c, rows.at(r).at(c));
+            if (c >= firstNumberColumn)
+                grid->item(r, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
     }
 }
 

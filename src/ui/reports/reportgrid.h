@@ -22,8 +22,9 @@ void widenColumnsFor(QTableWidget *grid, const QStringList &samples);
 void setCellText(QTableWidget *grid, int row, int column, const QString &text);
 QString cellText(const QTableWidget *grid, int row, int column);
 
-// Writes every cell of the report's rows into the grid.
-void showRows(QTableWidget *grid, const QVector<QStringList> &rows);
+// Writes every cell of the report's rows into the grid; the cells from `firstNumberColumn` on
+// (amounts, counts, percents) are right-aligned, as in the register grids.
+void showRows(QTableWidget *grid, const QVector<QStringList> &rows, int firstNumberColumn = 1);
 
 // The report rows from the topmost to the bottommost selected grid row as clipboard text: the
 // cells of a row separated by tabs, each row ending in a line break; empty without a selection.

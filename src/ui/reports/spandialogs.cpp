@@ -41,8 +41,9 @@ const SpanDialogVariant &variantFor(SummaryReport report, SpanKind kind)
 
 } // namespace
 
-SpanDialog::SpanDialog(SummaryReport report, SpanKind kind, QWidget *parent)
+SpanDialog::SpanDialog(SummaryReport report, SpanKind kind, MessageSink &sink, QWidget *parent)
     : QDialog(parent)
+    , m_sink(sink)
     , m_kind(kind)
 {
     const SpanDialogVariant &variant = variantFor(report, kind);
@@ -81,6 +82,24 @@ SpanDialog::SpanDialog(SummaryReport report, SpanKind kind, QWidget *parent)
     ok->setDefault(true); // Enter in an edit closes the dialog too
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignCenter);
+}
+
+void SpanDialog::done(int result)
+{
+    if (result == Accepted) {
+        // The typed text checked as the first day it names.
+        const QString prefix = m_kind == SpanKind::year ? QStringLiteral("01-01-")
+                             : m_kind == SpanKind::month ? QStringLiteral("01-") : QString();
+        for (QLineEdit *field : {m_od, m_dod}) {
+            if (field && IsImpossibleDate(prefix + maskedText(field))) {
+                showMessage(m_sink, repeatDatesMessage());
+                field->setFocus();
+                field->selectAll();
+                return;
+            }
+        }
+    }
+    QDialog::done(result);
 }
 
 ReportSpan SpanDialog::span(const QDate &today) const

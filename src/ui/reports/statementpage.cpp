@@ -17,9 +17,10 @@
 
 namespace trelfin {
 
-StatementPage::StatementPage(Database &db, QWidget *parent)
+StatementPage::StatementPage(Database &db, MessageSink &sink, QWidget *parent)
     : QWidget(parent)
     , m_db(db)
+    , m_sink(sink)
 {
     setObjectName(QStringLiteral("pageStatystyka"));
 
@@ -46,7 +47,7 @@ StatementPage::StatementPage(Database &db, QWidget *parent)
                                       QStringLiteral("Otwiera panel wydruku wskazanych danych"));
     QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"),
                                      QStringLiteral("Pomoc programu TrelFIN"));
-    connect(refresh, &QPushButton::clicked, this, &StatementPage::refreshRequested);
+    connect(refresh, &QPushButton::clicked, this, &StatementPage::refreshIfPossible);
     connect(print, &QPushButton::clicked, this, &StatementPage::printRequested);
     connect(help, &QPushButton::clicked, this, &StatementPage::helpRequested);
 
@@ -92,7 +93,7 @@ bool StatementPage::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                emit refreshRequested();
+                refreshIfPossible();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -114,9 +115,16 @@ void StatementPage::selectAll()
     m_grid->selectAll();
 }
 
+void StatementPage::refreshIfPossible()
+{
+    if (acceptDates({m_day}, m_sink))
+        emit refreshRequested();
+}
+
 void StatementPage::recompute()
 {
-    m_rows = statementRowTexts(computeStatement(m_db, day()));
+    const QString typed = day();
+    m_rows = statementRowTexts(computeStatement(m_db, IsImpossibleDate(typed) ? QString() : typed));
     showRows(m_grid, m_rows);
 }
 

@@ -133,8 +133,9 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
         connect(radios[i], &QRadioButton::clicked, this, &GroupSummaryPage::recompute);
     }
     m_byGroup = radios[0];
-    m_largestFirst = radios[1];
-    m_smallestFirst = radios[2];
+    // "Rosnąco" (rising) lists the smallest sum first, "Malejąco" (falling) the largest.
+    m_smallestFirst = radios[1];
+    m_largestFirst = radios[2];
     m_byGroup->setChecked(true);
 
     auto *buttons = new QVBoxLayout;
@@ -152,9 +153,9 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
     buttons->addStretch();
 
     connect(spanButtons[0], &QPushButton::clicked, this, &GroupSummaryPage::showTotal);
-    m_yearDialog = new SpanDialog(kind, SpanKind::year, this);
-    m_monthDialog = new SpanDialog(kind, SpanKind::month, this);
-    m_spanDialog = new SpanDialog(kind, SpanKind::span, this);
+    m_yearDialog = new SpanDialog(kind, SpanKind::year, m_desktop, this);
+    m_monthDialog = new SpanDialog(kind, SpanKind::month, m_desktop, this);
+    m_spanDialog = new SpanDialog(kind, SpanKind::span, m_desktop, this);
     connect(spanButtons[1], &QPushButton::clicked, this, [this] { askSpan(SpanKind::month); });
     connect(spanButtons[2], &QPushButton::clicked, this, [this] { askSpan(SpanKind::year); });
     connect(spanButtons[3], &QPushButton::clicked, this, [this] { askSpan(SpanKind::span); });

@@ -74,8 +74,8 @@ private:
     QLineEdit *m_spanText = nullptr;
     QLineEdit *m_todayText = nullptr;
     QRadioButton *m_byGroup = nullptr;
-    QRadioButton *m_largestFirst = nullptr;
-    QRadioButton *m_smallestFirst = nullptr;
+    QRadioButton *m_smallestFirst = nullptr;   // "Rosnąco"
+    QRadioButton *m_largestFirst = nullptr;    // "Malejąco"
     QTableWidget *m_grid = nullptr;
     // Children of the page, so that each exists once and keeps what was typed.
     SpanDialog *m_yearDialog = nullptr;

@@ -50,6 +50,7 @@ Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent
     setModal(true);
     m_uzytkownik->setMaxLength(Width::ownerName);
     m_innedane->setObjectName(QStringLiteral("innedane"));
+    m_innedane->setTabChangesFocus(true); // Tab moves on, as in every other field
     setHint(m_innedane, QStringLiteral("Wprowadź inne dane o edytowanej bazie"));
     m_innedane->setMaximumHeight(90);
     // The notes hold at most 255 characters.
