@@ -5,6 +5,9 @@
 #include "core/store/filewriter.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSplashScreen>
@@ -15,6 +18,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trelfin 4 LX"));
     QApplication::setApplicationVersion(QStringLiteral(TRELFIN_VERSION));
+
+    // The toolkit's own dialogs and buttons (file choosers, printer dialogs, standard boxes) speak
+    // the desktop's language when it is Polish, as the program's own windows do.
+    QTranslator toolkitTexts;
+    if (QLocale().language() == QLocale::Polish
+        && toolkitTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
 
     QSplashScreen *splash = trelfin::showSplash();
 

@@ -29,4 +29,17 @@ QString registerClipboardText(const Database &db, RegisterKind kind, int top, in
     return text;
 }
 
+QString selectionSummary(const Database &db, RegisterKind kind, int top, int bottom)
+{
+    const QVector<Entry> &entries = db.reg(kind).entries;
+    top = std::max(top, 1);
+    bottom = std::min(bottom, static_cast<int>(entries.size()));
+    if (bottom - top + 1 < 2)
+        return QString();
+    double sum = 0.0;
+    for (int row = top; row <= bottom; ++row)
+        sum += entries.at(row - 1).amount;
+    return QStringLiteral("Zaznaczono %1, suma %2").arg(bottom - top + 1).arg(FormatAmount(sum));
+}
+
 } // namespace trelfin

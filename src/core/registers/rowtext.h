@@ -16,4 +16,8 @@ QStringList registerRowCells(const Database &db, RegisterKind kind, int row);
 // one line per row, its four cells joined by tabs, every line ended by a line break.
 QString registerClipboardText(const Database &db, RegisterKind kind, int top, int bottom);
 
+// What the status line says of rows top..bottom (1-based) selected together, as spreadsheets do:
+// "Zaznaczono 3, suma 125,40"; nothing for fewer than two rows.
+QString selectionSummary(const Database &db, RegisterKind kind, int top, int bottom);
+
 } // namespace trelfin

@@ -242,6 +242,13 @@ void Tmain::createPages()
         const auto kind = static_cast<RegisterKind>(i);
         auto *page = new RegisterPage(m_db, kind);
         m_registerPages[i] = page;
+        // Two or more rows selected: their count and sum in the status line, until the
+        // selection is one row again.
+        connect(page, &RegisterPage::selectionSummaryChanged, this, [this, page](const QString &summary) {
+            if (!m_db.databaseLoaded || currentNotebookPage() != page)
+                return;
+            setStatusText(summary.isEmpty() ? page->statusText() : summary);
+        });
         attachPopupMenu(page->grid());
         connect(page, &RegisterPage::commandRequested, this, [this, kind](RegisterCommand command) {
             switch (command) {

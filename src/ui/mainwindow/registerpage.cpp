@@ -81,6 +81,10 @@ RegisterPage::RegisterPage(Database &db, RegisterKind kind, QWidget *parent)
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const auto [top, bottom] = selectedRows();
+        emit selectionSummaryChanged(selectionSummary(m_db, m_kind, top, bottom));
+    });
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_grid->verticalHeader()->hide();

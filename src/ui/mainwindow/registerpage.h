@@ -61,6 +61,9 @@ public:
 
 signals:
     void commandRequested(trelfin::RegisterCommand command);
+    // The selection changed: `summary` is its count and sum when two or more rows are selected,
+    // else empty.
+    void selectionSummaryChanged(const QString &summary);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
