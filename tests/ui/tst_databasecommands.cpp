@@ -1,4 +1,8 @@
+#include "database2000.h"
 #include "mainwindowfixture.h"
+#include "ui/mainwindow/registermodel.h"
+#include "ui/store/groupseteditor.h"
+#include "ui/tools/toolcommands.h"
 #include "ui/mainwindow/registerpage.h"
 #include "core/store/databasefiles.h"
 #include "ui/store/optionswindow.h"
@@ -11,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -770,6 +775,102 @@ private slots:
         first.window.zamknij3Click();
         second.window.otworz2Click(first.path("budzet.tf4"));
         QVERIFY(second.db.databaseLoaded);
+    }
+
+    // The group-set editor stores every name padded to 10, a cleared cell as 10 blanks; renaming
+    // group 5 renames the group of its entries.
+    void groupSetEditor()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("02-05-2004", 40, 5, "rachunek"));
+        f.window.RefreshRegisterGrids();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Edycja zbioru grup wydatków"));
+            auto *grid = d.findChild<QTableWidget *>(QStringLiteral("grupy"));
+            QCOMPARE(grid->rowCount(), 30);
+            QCOMPARE(grid->item(4, 0)->text(), QStringLiteral("5"));
+            QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("PRĄD      "));
+            grid->item(4, 1)->setText(QStringLiteral("ŚWIATŁO"));
+            grid->item(29, 1)->setText(QString());
+            click(d, "ok");
+        });
+        f.db.modified = false;
+        f.window.Edycjagrup1Click();
+        QCOMPARE(f.db.header.groupNames[5], QStringLiteral("ŚWIATŁO   "));
+        QCOMPARE(f.db.header.groupNames[30], QString(10, u' '));
+        QCOMPARE(f.db.header.groupNames[16], QStringLiteral("INNE1     "));
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.window.registerPage(RegisterKind::expenses)->model()->cellText(0, 2), QStringLiteral("ŚWIATŁO   "));
+
+        // "Domyślne" then "Anuluj": the defaults stay, padded by the closing.
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            f.desktop.answers.enqueue(true);
+            click(d, "domyslne");
+            QCOMPARE(f.desktop.messages.last(),
+                     (ScriptedDesktop::Message{"Czy przywrócić domyślne nazwy grup?", "", "Trelfin", true}));
+            click(d, "anuluj");
+        });
+        f.window.Edycjagrup1Click();
+        QCOMPARE(f.db.header.groupNames[5], QStringLiteral("PRĄD      "));
+        QCOMPARE(f.db.header.groupNames[30], QStringLiteral("INNE15    "));
+    }
+
+    // Export and import of the group set, from the menu and from the options window alike.
+    void groupSetExportAndImport()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.db.header.groupNames[2] = QStringLiteral("UBRANIA");
+        f.desktop.fileChoices.enqueue(f.path("grupy.tgr"));
+        f.window.Eksportgrup1Click();
+        QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Eksportuj zbiór grup:"));
+        QCOMPARE(f.desktop.fileRequests.last().defaultFileName, QStringLiteral("beznazwy"));
+        QVERIFY(f.desktop.fileRequests.last().confirmOverwrite);
+        QCOMPARE(f.messages().last(), QStringLiteral("Operację wykonano poprawnie"));
+        QCOMPARE(f.bytes("grupy.tgr").size(), 330);
+
+        f.db.header.groupNames[2] = QStringLiteral("INNE");
+        f.db.modified = false;
+        f.withOptions([&f](Topcjebazy &o) {
+            f.desktop.fileChoices.enqueue(f.path("grupy.tgr"));
+            o.importClick();
+        });
+        QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Importuj zbiór grup:"));
+        QVERIFY(f.desktop.fileRequests.last().mustExist);
+        QCOMPARE(f.db.header.groupNames[2], QStringLiteral("UBRANIA"));
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.desktop.messages.at(f.desktop.messages.size() - 1).line2, QStringLiteral("Wczytano nowy opis grup"));
+    }
+
+    // The import of a 2000-version database converts every file before the password is asked;
+    // a wrong password leaves the converted database on disk, closed.
+    void importDatabase2000()
+    {
+        Fixture f;
+        test::writeDatabase2000(f.dir.path(), QStringLiteral("stara"), QStringLiteral("tajne"));
+        f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("podajhaslo"));
+            QVERIFY(!f.exists("stara.tfc"));
+            QVERIFY(f.exists("stara.tf4"));
+            typeInto("haslo1", QStringLiteral("zle"))(d);
+        });
+        f.window.Importujdane1Click();
+        QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Importuj bazę:"));
+        QVERIFY(!f.db.databaseLoaded);
+        QCOMPARE(f.messages().last(), QStringLiteral("Podano złe hasło dostępu"));
+        QCOMPARE(f.db.pendingAction, PendingAction::none);
+
+        // Opened again, it is a database of today's layout, period 1 current.
+        f.desktop.dialogScripts.enqueue(typeInto("haslo1", QStringLiteral("tajne")));
+        f.window.otworz2Click(f.path("stara.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.currentPeriod, 1);
+        QCOMPARE(f.db.expenseCount(), 1);
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries.first().amount, 1.5);
+        QVERIFY(!f.desktop.messages.contains(ScriptedDesktop::Message{
+            "Otwierasz starszą wersję bazy:", "baza otrzyma nowe rozszerzenie - .tf4", "Uwaga!", false}));
     }
 
     void commandsWithoutADatabase()

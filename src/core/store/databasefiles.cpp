@@ -440,20 +440,7 @@ bool ReadDatabaseRecord(Database &db, MessageSink &sink)
         ReportReadFailure(path, problem, sink);
         return false;
     }
-    DatabaseHeader previous = std::exchange(db.header, std::move(*header));
-
-    if (db.pendingAction == PendingAction::importing) {
-        // The imported record becomes a "<name>.tf4"; the file it came from goes only once the
-        // new one is safely written. A failed write leaves the database as it was.
-        const bool wasModified = std::exchange(db.modified, true);
-        if (!WriteDatabaseRecord(db, sink)) {
-            db.header = std::move(previous);
-            db.modified = wasModified;
-            return false;
-        }
-        if (path != DatabaseFilePath(db, QStringLiteral(".tf4")) && !file.remove())
-            ReportRemoveFailure(path, file.errorString(), sink);
-    }
+    db.header = std::move(*header);
     return true;
 }
 

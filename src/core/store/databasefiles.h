@@ -40,8 +40,6 @@ QString PeriodFilePath(const Database &db, int k);
 // Reads the database record from "<databaseDir><databaseName><databaseExt>" into db.header.
 // A missing, unreadable or short file, or one whose period count is not 1..100, shows a message
 // naming the file, leaves db.header untouched and returns false: the calling command stops.
-// While an import is running (pendingAction 15) the record is then written as "<name>.tf4" and
-// the file just read is deleted (only after that write succeeded).
 bool ReadDatabaseRecord(Database &db, MessageSink &sink);
 
 // Writes db.header to "<databaseDir><databaseName>.tf4", whatever databaseExt is. When

@@ -11,6 +11,7 @@
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
 #include "ui/store/databasecommands.h"
+#include "ui/tools/toolcommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,7 +61,8 @@ Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
     createStatusBar();
     createPages();
     m_commands = new RegisterCommands(m_db, m_desktop, *this, *m_actUndo, this);
-    m_databaseCommands = new DatabaseCommands(m_db, m_desktop, *this, this);
+    m_toolCommands = new ToolCommands(m_db, m_desktop, *this, this);
+    m_databaseCommands = new DatabaseCommands(m_db, m_desktop, *this, *m_toolCommands, this);
     connectEditCommands();
     initialiseState();
     resize(1000, 700);
@@ -125,6 +127,9 @@ void Tmain::createActions()
     };
     for (qsizetype i = 0; i < tools.size(); ++i)
         m_toolActions.append(action(toolNames.at(i), tools.at(i).first, tools.at(i).second));
+    connect(m_toolActions.at(3), &QAction::triggered, this, &Tmain::Edycjagrup1Click);
+    connect(m_toolActions.at(4), &QAction::triggered, this, &Tmain::Eksportgrup1Click);
+    connect(m_toolActions.at(5), &QAction::triggered, this, &Tmain::Importgrup1Click);
 
     m_actHelp = action(QStringLiteral("actionHelp"), QStringLiteral("&Pomoc"), QKeySequence(Qt::Key_F1));
     m_actAbout = action(QStringLiteral("actionAbout"), QStringLiteral("O prog&ramie"));
@@ -135,6 +140,7 @@ void Tmain::createActions()
     connect(m_actSaveAs, &QAction::triggered, this, &Tmain::Zapiszjako1Click);
     connect(m_actClose, &QAction::triggered, this, &Tmain::zamknij3Click);
     connect(m_actLock, &QAction::triggered, this, &Tmain::blokuj8Click);
+    connect(m_actImport2000, &QAction::triggered, this, &Tmain::Importujdane1Click);
     connect(m_actOptions, &QAction::triggered, this, &Tmain::opcje4Click);
     connect(m_actSelectAll, &QAction::triggered, this, &Tmain::selectAllOnPage);
     connect(m_actQuit, &QAction::triggered, this, &QWidget::close);
@@ -553,6 +559,29 @@ void Tmain::opcje4Click()
 void Tmain::blokuj8Click()
 {
     m_databaseCommands->lockProgram();
+}
+
+void Tmain::Importujdane1Click()
+{
+    m_databaseCommands->importDatabase2000();
+}
+
+void Tmain::Edycjagrup1Click()
+{
+    m_toolCommands->editGroupSet();
+    RefreshRegisterGrids();
+}
+
+void Tmain::Eksportgrup1Click()
+{
+    m_toolCommands->exportGroupSet();
+}
+
+void Tmain::Importgrup1Click()
+{
+    // The grids show the new names, also after a cancelled import, as with the editor.
+    m_toolCommands->importGroupSet();
+    RefreshRegisterGrids();
 }
 
 void Tmain::biezacyokresChange(int index)

@@ -25,6 +25,7 @@ class NotebookPage;
 class RegisterCommands;
 class RegisterPage;
 class StatementPage;
+class ToolCommands;
 
 // The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan`, and
 // the wiring of the menu items and page buttons to the commands. The database and period commands
@@ -74,6 +75,11 @@ public:
     void zamknij3Click();
     void opcje4Click();
     void blokuj8Click();
+    void Importujdane1Click();
+    // The group-set commands of the "&Narzędzia" menu.
+    void Edycjagrup1Click();
+    void Eksportgrup1Click();
+    void Importgrup1Click();
     // Switches to period `index` + 1 of the list on "Główne menu".
     void biezacyokresChange(int index);
 
@@ -99,6 +105,7 @@ public:
     void showPage(int index);
     RegisterCommands *registerCommands() const { return m_commands; }
     DatabaseCommands *databaseCommands() const { return m_databaseCommands; }
+    ToolCommands *toolCommands() const { return m_toolCommands; }
     bool chartDatesPending() const;
 
     GroupSummaryPage *balancePage() const { return m_balancePage; }
@@ -191,6 +198,7 @@ private:
 
     RegisterCommands *m_commands = nullptr;
     DatabaseCommands *m_databaseCommands = nullptr;
+    ToolCommands *m_toolCommands = nullptr;
     AboutBox *m_about = nullptr;
 };
 

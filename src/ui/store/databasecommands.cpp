@@ -5,6 +5,7 @@
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
 #include "core/store/filetransaction.h"
+#include "core/store/olderformats.h"
 #include "core/store/sidefiles.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow/mainviews.h"
@@ -78,11 +79,13 @@ private:
 
 } // namespace
 
-DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent)
+DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, ToolCommands &tools,
+                                   QObject *parent)
     : QObject(parent)
     , m_db(db)
     , m_desktop(desktop)
     , m_view(view)
+    , m_tools(tools)
 {
 }
 
@@ -91,7 +94,7 @@ DatabaseCommands::~DatabaseCommands() = default;
 Topcjebazy *DatabaseCommands::optionsWindow()
 {
     if (!m_options) {
-        m_options = new Topcjebazy(m_db, *this, m_view.dialogParent());
+        m_options = new Topcjebazy(m_db, *this, m_tools, m_view.dialogParent());
         connect(m_options, &Topcjebazy::helpRequested, this, [this] { m_view.showHelp(); });
     }
     return m_options;
@@ -193,9 +196,11 @@ void DatabaseCommands::removeAbandonedDatabase()
 
 void DatabaseCommands::openDatabase(const QString &givenPath)
 {
-    if (m_db.databaseLoaded && m_db.modified && !closeCurrentPeriod())
-        return;
     const bool importing = m_db.pendingAction == PendingAction::importing;
+    if (m_db.databaseLoaded && m_db.modified && !closeCurrentPeriod()) {
+        m_db.pendingAction = PendingAction::none;
+        return;
+    }
     const QString path = givenPath.isEmpty() ? m_desktop.chooseOpenFile(openDatabaseDialog(importing)) : givenPath;
     if (path.isEmpty()) {
         if (importing)
@@ -514,9 +519,14 @@ void DatabaseCommands::noticePreviousVersion()
 
 bool DatabaseCommands::convertImportedPeriods()
 {
-    // The periods of a converted database of the oldest version are read here once that import
-    // exists; until then nothing is opened.
-    return false;
+    return ConvertDatabase2000(m_db, m_desktop, m_desktop);
+}
+
+void DatabaseCommands::importDatabase2000()
+{
+    // The open command converts the database it opens while this code is set.
+    m_db.pendingAction = PendingAction::importing;
+    openDatabase();
 }
 
 } // namespace trelfin

@@ -16,6 +16,7 @@ class Topcjebazy;
 class Tpodajhaslo;
 class Tpodaniehasla;
 class Tusuwaniebazy;
+class ToolCommands;
 
 // The commands on the database and its periods, shared by the "Plik" menu, the "Główne menu"
 // buttons and the options window: new, open, save, save as, close, options, lock, the period
@@ -25,7 +26,8 @@ class DatabaseCommands : public QObject
 {
     Q_OBJECT
 public:
-    DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent = nullptr);
+    DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, ToolCommands &tools,
+                     QObject *parent = nullptr);
     ~DatabaseCommands() override;
 
     void newDatabase();
@@ -36,6 +38,8 @@ public:
     void closeDatabase();
     void showOptions();
     void lockProgram();
+    // Converts a database of the 2000 version ("<name>.tfc") into today's layout and opens it.
+    void importDatabase2000();
     // Switches to period `period` (1-based).
     void switchPeriod(int period);
     // The close query of the main window: true when the program may end.
@@ -77,6 +81,7 @@ private:
     Database &m_db;
     Desktop &m_desktop;
     DatabaseView &m_view;
+    ToolCommands &m_tools;
     bool m_creatingDatabase = false;
     DatabaseLock m_lock;
 

@@ -4,6 +4,7 @@
 #include "core/store/database.h"
 #include "ui/hints.h"
 #include "ui/store/databasecommands.h"
+#include "ui/tools/toolcommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +32,11 @@ QLineEdit *field(QWidget *parent, const QString &name, const QString &hint, bool
 
 } // namespace
 
-Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent)
+Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, ToolCommands &tools, QWidget *parent)
     : QDialog(parent)
     , m_db(db)
     , m_commands(commands)
+    , m_tools(tools)
     , m_uzytkownik(field(this, QStringLiteral("uzytkownik"), QStringLiteral("Wprowadź nazwę właściciela edytowanej bazy"), false))
     , m_innedane(new QPlainTextEdit(this))
     , m_datautworzenia(field(this, QStringLiteral("datautworzenia"), QStringLiteral("Data utworzenia edytowanej bazy")))
@@ -120,6 +122,9 @@ Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent
     connect(add, &QPushButton::clicked, this, &Topcjebazy::dodajClick);
     connect(remove, &QPushButton::clicked, this, &Topcjebazy::UsunokresClick);
     connect(password, &QPushButton::clicked, this, &Topcjebazy::hasloClick);
+    connect(groups, &QPushButton::clicked, this, &Topcjebazy::pedycjagrup);
+    connect(importGroups, &QPushButton::clicked, this, &Topcjebazy::importClick);
+    connect(exportGroups, &QPushButton::clicked, this, &Topcjebazy::exportClick);
     connect(deleteDb, &QPushButton::clicked, this, &Topcjebazy::UsunClick);
     connect(help, &QPushButton::clicked, this, &Topcjebazy::helpRequested);
     connect(okButton, &QPushButton::clicked, this, &Topcjebazy::BitBtn1Click);
@@ -181,6 +186,24 @@ void Topcjebazy::UsunokresClick()
 void Topcjebazy::hasloClick()
 {
     m_commands.changePassword();
+    fill();
+}
+
+void Topcjebazy::pedycjagrup()
+{
+    m_tools.editGroupSet();
+    fill();
+}
+
+void Topcjebazy::importClick()
+{
+    m_tools.importGroupSet();
+    fill();
+}
+
+void Topcjebazy::exportClick()
+{
+    m_tools.exportGroupSet();
     fill();
 }
 

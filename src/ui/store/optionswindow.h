@@ -11,6 +11,7 @@ namespace trelfin {
 
 class Database;
 class DatabaseCommands;
+class ToolCommands;
 
 // "Opcje bazy": the owner and notes of the open database, the delete confirmation switch, and the
 // periods: rename, add, delete. The period buttons, the password and the deletion of the database
@@ -20,7 +21,7 @@ class Topcjebazy : public QDialog
 {
     Q_OBJECT
 public:
-    Topcjebazy(Database &db, DatabaseCommands &commands, QWidget *parent = nullptr);
+    Topcjebazy(Database &db, DatabaseCommands &commands, ToolCommands &tools, QWidget *parent = nullptr);
 
     // Fills every field from the database; runs when the window opens and again after each
     // window opened from it has closed.
@@ -33,6 +34,9 @@ public:
     void dodajClick();
     void UsunokresClick();
     void hasloClick();
+    void pedycjagrup();
+    void importClick();
+    void exportClick();
     void UsunClick();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -48,6 +52,7 @@ private:
 
     Database &m_db;
     DatabaseCommands &m_commands;
+    ToolCommands &m_tools;
     bool m_databaseDeleted = false;
     QLineEdit *m_uzytkownik;
     QPlainTextEdit *m_innedane;

@@ -780,50 +780,10 @@ private slots:
         QCOMPARE(back.header.ownerName, QStringLiteral("Łucja"));
     }
 
-    // Importing: the record read is written as "<name>.tf4" and the file it came from removed. An
-    // import whose new record cannot be written keeps its source and leaves nothing half-set.
-    void importRecord_data()
-    {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("written") << false;
-        QTest::newRow("new record cannot be written") << true;
-    }
-    void importRecord()
-    {
-        QFETCH(bool, blocked);
-        Database db;
-        openAt(db);
-        db.header.ownerName = QStringLiteral("Import");
-        RecordingSink sink;
-        QVERIFY(WriteDatabaseRecord(db, sink));
-        const QString source = DatabaseFilePath(db, ".tfc");
-        QVERIFY(QFile::rename(DatabaseFilePath(db, ".tf4"), source));
-        if (blocked)
-            QVERIFY(QDir().mkdir(DatabaseFilePath(db, ".tf4"))); // a folder where the new record goes
-
-        Database imported;
-        SplitDatabasePath(imported, source);
-        imported.header.ownerName = QStringLiteral("poprzednia");
-        imported.pendingAction = PendingAction::importing;
-        QCOMPARE(ReadDatabaseRecord(imported, sink), !blocked);
-        if (blocked) {
-            QCOMPARE(imported.header.ownerName, QStringLiteral("poprzednia"));
-            QVERIFY(!imported.modified);
-            QVERIFY(QFile::exists(source));
-            QCOMPARE(sink.messages.size(), 1);
-        } else {
-            QVERIFY(imported.modified);
-            QVERIFY(!QFile::exists(source));
-            QCOMPARE(QFileInfo(DatabaseFilePath(db, ".tf4")).size(), qint64(DatabaseRecordSize));
-            QVERIFY(sink.messages.isEmpty());
-        }
-    }
-
-    // A save that fails part way leaves the file it failed on, and every file after it, as they
-    // were; the message names the file. File-size limits and folders in place of files make
-    // writes fail for every user, root included.
     // A side file that cannot be written is reported and the registers are saved all the same; a
-    // record or period file that cannot be written stops the save before any file changes.
+    // record or period file that cannot be written stops the save before any file changes. The
+    // message names the file. File-size limits and folders in place of files make writes fail
+    // for every user, root included.
     void failedSaveKeepsEarlierFiles_data()
     {
         QTest::addColumn<int>("sizeLimit");     // 0: none

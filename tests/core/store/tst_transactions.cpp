@@ -1,3 +1,4 @@
+#include "database2000.h"
 #include "core/store/clock.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
@@ -6,6 +7,7 @@
 #include "core/store/fileoperations.h"
 #include "core/store/filetransaction.h"
 #include "core/store/filewriter.h"
+#include "core/store/olderformats.h"
 #include "core/store/messagesink.h"
 #include "core/store/sidefiles.h"
 
@@ -285,6 +287,22 @@ private slots:
         QVERIFY(after.contains(QStringLiteral("kopia.2")));
         QCOMPARE(after.value(QStringLiteral("kopia.0")), after.value(QStringLiteral("budzet.0")));
         checkEveryStop(copy, {QStringLiteral("budzet"), QStringLiteral("kopia")}, otherDatabase);
+    }
+
+    // The import of a 2000-version database rewrites every period file, the record and the side
+    // files, and removes the ".tfc".
+    void importDatabase2000()
+    {
+        const Operation oldDatabase = [this](Database &, Sink &) {
+            test::writeDatabase2000(m_dir.path(), QStringLiteral("stara"));
+        };
+        const Operation import = [this](Database &, Sink &sink) {
+            Database db;
+            SplitDatabasePath(db, folder() + QStringLiteral("stara.tfc"));
+            if (ReadDatabaseRecord(db, sink))
+                ConvertDatabase2000(db, m_clock, sink);
+        };
+        checkEveryStop(import, {QStringLiteral("budzet"), QStringLiteral("stara")}, oldDatabase);
     }
 
     // A replaced file keeps its previous content as "<file>~"; a long name saves again and again.

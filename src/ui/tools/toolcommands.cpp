@@ -1,0 +1,69 @@
+#include "ui/tools/toolcommands.h"
+
+#include "core/store/database.h"
+#include "core/store/groupset.h"
+#include "ui/desktop.h"
+#include "ui/mainwindow/mainviews.h"
+#include "ui/store/groupseteditor.h"
+
+namespace trelfin {
+
+namespace {
+
+const QString kGroupSetFilter = QStringLiteral("Zbiory grup programu Trelfin  (*.tgr)|*.tgr|Wszystkie pliki  (*.*)|*.*");
+
+} // namespace
+
+ToolCommands::ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent)
+    : QObject(parent)
+    , m_db(db)
+    , m_desktop(desktop)
+    , m_view(view)
+{
+}
+
+Tedycjagrup *ToolCommands::groupSetEditor()
+{
+    if (!m_groupSetEditor) {
+        m_groupSetEditor = new Tedycjagrup(m_db, m_desktop, m_view.dialogParent());
+        connect(m_groupSetEditor, &Tedycjagrup::helpRequested, this, [this] { m_view.showHelp(); });
+    }
+    return m_groupSetEditor;
+}
+
+void ToolCommands::editGroupSet()
+{
+    m_desktop.execDialog(*groupSetEditor());
+}
+
+void ToolCommands::exportGroupSet()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Eksportuj zbiór grup:");
+    request.filter = kGroupSetFilter;
+    request.defaultExtension = QStringLiteral(".tgr");
+    request.defaultFileName = QStringLiteral("beznazwy");
+    request.confirmOverwrite = true;
+    const QString path = m_desktop.chooseSaveFile(request);
+    if (path.isEmpty())
+        return;
+    if (ExportGroupSet(m_db.header, path, m_desktop))
+        m_desktop.ShowInformation(QStringLiteral("Operację wykonano poprawnie"), QString(), QStringLiteral("Trelfin"));
+}
+
+void ToolCommands::importGroupSet()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Importuj zbiór grup:");
+    request.filter = kGroupSetFilter;
+    request.defaultExtension = QStringLiteral(".tgr");
+    request.mustExist = true;
+    const QString path = m_desktop.chooseOpenFile(request);
+    if (path.isEmpty() || !ImportGroupSet(m_db.header, path, m_desktop))
+        return;
+    m_db.modified = true;
+    m_desktop.ShowInformation(QStringLiteral("Operację wykonano poprawnie"), QStringLiteral("Wczytano nowy opis grup"),
+                              QStringLiteral("Trelfin"));
+}
+
+} // namespace trelfin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+namespace trelfin {
+
+class Database;
+class DatabaseView;
+class Desktop;
+class Tedycjagrup;
+
+// The household and output tools shared by the "&Narzędzia" menu, the options window and the
+// pages: for now the group set (edit, export, import); printing, export of the registers, the
+// shopping list and the notes join them. It owns the windows these commands show.
+class ToolCommands : public QObject
+{
+    Q_OBJECT
+public:
+    ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent = nullptr);
+
+    // The group-set editor, storing the names whichever way it closes.
+    void editGroupSet();
+    // Writes the group set into a ".tgr" file the user chooses.
+    void exportGroupSet();
+    // Replaces the group set with a ".tgr" file the user chooses.
+    void importGroupSet();
+
+    Tedycjagrup *groupSetEditor();
+
+private:
+    Database &m_db;
+    Desktop &m_desktop;
+    DatabaseView &m_view;
+    Tedycjagrup *m_groupSetEditor = nullptr;
+};
+
+} // namespace trelfin
