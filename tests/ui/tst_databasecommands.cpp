@@ -873,6 +873,59 @@ private slots:
             "Otwierasz starszą wersję bazy:", "baza otrzyma nowe rozszerzenie - .tf4", "Uwaga!", false}));
     }
 
+    // The export window: the register boxes follow their name fields; the files go to the
+    // database's folder; the completion message follows the last file.
+    void exportRegisters()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("01-02-2002", 12.5, 1, "chleb"));
+        f.desktop.messages.clear();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Eksport danych jako ASCII (Tekst)"));
+            auto *debts = d.findChild<QCheckBox *>(QStringLiteral("dlugi"));
+            auto *debtsName = d.findChild<QLineEdit *>(QStringLiteral("dlugin"));
+            // Leaving a name empty gives its register up; typing one chooses it again.
+            QApplication::setActiveWindow(&d); // focus moves only in the active window
+            debtsName->setFocus();
+            debtsName->clear();
+            d.findChild<QLineEdit *>(QStringLiteral("konton"))->setFocus();
+            QVERIFY(!debts->isChecked());
+            debtsName->setText(QStringLiteral("dlugi"));
+            QVERIFY(debts->isChecked());
+            click(d, "ok");
+        });
+        f.window.EksportujjakoDBF1Click();
+        QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{
+            {"Operacja zakończona", "pliki danych otrzymały rozszerzenia .txt", "Eksport danych", false}}));
+        for (const char *file : {"rozchod.txt", "Konto.txt", "przychod.txt", "dlugi.txt", "planowanie.txt"})
+            QVERIFY2(f.exists(QString::fromLatin1(file)), file);
+        QVERIFY(f.bytes("rozchod.txt").startsWith("01-02-2002\t12,50\t"));
+
+        // Nothing chosen: nothing written, nothing said.
+        f.desktop.messages.clear();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            for (QCheckBox *box : d.findChildren<QCheckBox *>())
+                box->setChecked(false);
+            click(d, "ok");
+        });
+        f.window.EksportujdanejakoCSVExcel1Click();
+        QVERIFY(f.desktop.messages.isEmpty());
+        QVERIFY(!f.exists("rozchod.csv"));
+
+        // A file that cannot be created: its message, no completion message.
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("rozchod.csv")));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            for (QCheckBox *box : d.findChildren<QCheckBox *>())
+                box->setChecked(true);
+            click(d, "ok");
+        });
+        f.window.EksportujdanejakoCSVExcel1Click();
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
+        QVERIFY(!f.exists("Konto.csv"));
+    }
+
     void commandsWithoutADatabase()
     {
         Fixture f;

@@ -180,7 +180,7 @@ bool FileTransaction::prepare(const QString &path, bool written, const QString &
         report(sink, path, reason);
     }
     if (written)
-        m_steps.append({temporary, path, true, need == Need::optional});
+        m_steps.append({temporary, path, m_keepBackups, need == Need::optional});
     else if (need == Need::required)
         m_failed = true;
     return written;
@@ -276,7 +276,8 @@ bool FileTransaction::commitSingle(MessageSink &sink)
     }
     const Step step = m_steps.first();
     FileOperations &files = FileOperations::current();
-    keepBackup(files, step.target);
+    if (step.keepBackup)
+        keepBackup(files, step.target);
     QString reason;
     if (!files.rename(step.temporary, step.target, reason)) {
         report(sink, step.target, reason);

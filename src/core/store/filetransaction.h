@@ -48,6 +48,9 @@ public:
     bool commitSingle(MessageSink &sink);
 
     bool failed() const { return m_failed; }
+    // Whether replaced files keep their previous content as "<file>~" (the default); files the
+    // program writes for other programs (exports) do without.
+    void setKeepBackups(bool keep) { m_keepBackups = keep; }
 
     // What the next open of a database runs first: completes the steps of an intent file left by
     // a commit that was stopped, and removes the database's stray temporary files. False (after
@@ -80,6 +83,7 @@ private:
     QList<Step> m_steps;
     bool m_failed = false;
     bool m_committed = false;
+    bool m_keepBackups = true;
 };
 
 } // namespace trelfin

@@ -130,6 +130,8 @@ void Tmain::createActions()
     connect(m_toolActions.at(3), &QAction::triggered, this, &Tmain::Edycjagrup1Click);
     connect(m_toolActions.at(4), &QAction::triggered, this, &Tmain::Eksportgrup1Click);
     connect(m_toolActions.at(5), &QAction::triggered, this, &Tmain::Importgrup1Click);
+    connect(m_toolActions.at(6), &QAction::triggered, this, &Tmain::EksportujjakoDBF1Click);
+    connect(m_toolActions.at(7), &QAction::triggered, this, &Tmain::EksportujdanejakoCSVExcel1Click);
 
     m_actHelp = action(QStringLiteral("actionHelp"), QStringLiteral("&Pomoc"), QKeySequence(Qt::Key_F1));
     m_actAbout = action(QStringLiteral("actionAbout"), QStringLiteral("O prog&ramie"));
@@ -582,6 +584,16 @@ void Tmain::Importgrup1Click()
     // The grids show the new names, also after a cancelled import, as with the editor.
     m_toolCommands->importGroupSet();
     RefreshRegisterGrids();
+}
+
+void Tmain::EksportujjakoDBF1Click()
+{
+    m_toolCommands->exportRegisters(ExportFormat::text);
+}
+
+void Tmain::EksportujdanejakoCSVExcel1Click()
+{
+    m_toolCommands->exportRegisters(ExportFormat::csv);
 }
 
 void Tmain::biezacyokresChange(int index)

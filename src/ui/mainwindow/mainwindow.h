@@ -80,6 +80,9 @@ public:
     void Edycjagrup1Click();
     void Eksportgrup1Click();
     void Importgrup1Click();
+    // The exports of the "&Narzędzia" menu.
+    void EksportujjakoDBF1Click();
+    void EksportujdanejakoCSVExcel1Click();
     // Switches to period `index` + 1 of the list on "Główne menu".
     void biezacyokresChange(int index);
 

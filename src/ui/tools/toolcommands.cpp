@@ -5,6 +5,7 @@
 #include "ui/desktop.h"
 #include "ui/mainwindow/mainviews.h"
 #include "ui/store/groupseteditor.h"
+#include "ui/tools/exportwindow.h"
 
 namespace trelfin {
 
@@ -29,6 +30,28 @@ Tedycjagrup *ToolCommands::groupSetEditor()
         connect(m_groupSetEditor, &Tedycjagrup::helpRequested, this, [this] { m_view.showHelp(); });
     }
     return m_groupSetEditor;
+}
+
+Teksport *ToolCommands::exportWindow(ExportFormat format)
+{
+    Teksport *&window = format == ExportFormat::text ? m_textExportWindow : m_csvExportWindow;
+    if (!window)
+        window = new Teksport(format, m_desktop, m_view.dialogParent());
+    return window;
+}
+
+void ToolCommands::exportRegisters(ExportFormat format)
+{
+    Teksport *window = exportWindow(format);
+    window->setStartFolder(m_db.databaseDir);
+    if (m_desktop.execDialog(*window) != QDialog::Accepted)
+        return;
+    if (!ExportRegisters(m_db, window->folder(), window->requests(), format, m_desktop))
+        return;
+    m_desktop.ShowInformation(QStringLiteral("Operacja zakończona"),
+                              format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")
+                                                           : QStringLiteral("pliki danych otrzymały rozszerzenia .csv"),
+                              QStringLiteral("Eksport danych"));
 }
 
 void ToolCommands::editGroupSet()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tools/export.h"
+
 #include <QObject>
 
 namespace trelfin {
@@ -8,6 +10,7 @@ class Database;
 class DatabaseView;
 class Desktop;
 class Tedycjagrup;
+class Teksport;
 
 // The household and output tools shared by the "&Narzędzia" menu, the options window and the
 // pages: for now the group set (edit, export, import); printing, export of the registers, the
@@ -25,13 +28,19 @@ public:
     // Replaces the group set with a ".tgr" file the user chooses.
     void importGroupSet();
 
+    // Writes the chosen registers of the current period to text or CSV files.
+    void exportRegisters(ExportFormat format);
+
     Tedycjagrup *groupSetEditor();
+    Teksport *exportWindow(ExportFormat format);
 
 private:
     Database &m_db;
     Desktop &m_desktop;
     DatabaseView &m_view;
     Tedycjagrup *m_groupSetEditor = nullptr;
+    Teksport *m_textExportWindow = nullptr;
+    Teksport *m_csvExportWindow = nullptr;
 };
 
 } // namespace trelfin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/store/database.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace trelfin {
+
+class MessageSink;
+
+// The registers written to plain files for other programs: tab-separated text (".txt") or
+// quoted comma-separated values (".csv").
+enum class ExportFormat { text, csv };
+
+// One register to export and the base name of its file.
+struct ExportRequest
+{
+    RegisterKind kind;
+    QString baseName;
+};
+
+// The file of one register: a line per entry, in grid order, with the cells as the grid shows
+// them (incomes: date, amount, description; the others: date, amount, group or kind,
+// description), in code page 1250, each line ended by CR LF. Text joins the cells with TAB; CSV
+// puts each in double quotes (a quote inside doubled) separated by commas. No header line.
+QByteArray ExportFileBytes(const Database &db, RegisterKind kind, ExportFormat format);
+
+// Writes the requested registers into `folder` as "<baseName>.txt" or ".csv", in the order
+// expenses, bank account, incomes, debts, planned; an existing file is replaced. Stops at the
+// first file that cannot be written (after a message naming it) and returns false; the files
+// written before it stay.
+bool ExportRegisters(const Database &db, const QString &folder, const QList<ExportRequest> &requests,
+                     ExportFormat format, MessageSink &sink);
+
+} // namespace trelfin

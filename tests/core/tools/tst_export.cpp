@@ -1,0 +1,126 @@
+#include "core/store/database.h"
+#include "core/store/fileoperations.h"
+#include "core/store/messagesink.h"
+#include "core/tools/export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trelfin;
+
+namespace {
+
+class Sink : public MessageSink
+{
+public:
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        messages.append(line1 + u'|' + line2);
+    }
+    QStringList messages;
+};
+
+class RecordingRenames : public FileOperations
+{
+public:
+    QStringList targets;
+    bool rename(const QString &from, const QString &to, QString &reason) override
+    {
+        targets.append(QFileInfo(to).fileName());
+        return FileOperations::rename(from, to, reason);
+    }
+};
+
+Database sampleDatabase()
+{
+    Database db;
+    SetDefaultGroups(db.header);
+    db.header.groupNames[16] = QStringLiteral("INNE");
+    db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("01-02-2002"), 12.5, 16, QStringLiteral("chleb")});
+    db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("02-02-2002"), 3, 1, QStringLiteral("\"Kefir\", ąę")});
+    db.reg(RegisterKind::incomes).append(Entry{QStringLiteral("10-02-2002"), 1000, 0, QStringLiteral("pensja")});
+    return db;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    // Lines as the grids show the cells: four fields, incomes three; TAB or quoted CSV; CR LF;
+    // code page 1250; a quote inside a CSV field doubled, a comma left as it is.
+    void lines()
+    {
+        const Database db = sampleDatabase();
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text),
+                 QByteArray("01-02-2002\t12,50\tINNE\tchleb\r\n"
+                            "02-02-2002\t3,00\t\xaf" "YWNO\x8c\xc6   \t\"Kefir\", \xb9\xea\r\n"));
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::csv),
+                 QByteArray("\"01-02-2002\",\"12,50\",\"INNE\",\"chleb\"\r\n"
+                            "\"02-02-2002\",\"3,00\",\"\xaf" "YWNO\x8c\xc6   \",\"\"\"Kefir\"\", \xb9\xea\"\r\n"));
+        QCOMPARE(ExportFileBytes(db, RegisterKind::incomes, ExportFormat::text), QByteArray("10-02-2002\t1000,00\tpensja\r\n"));
+        QCOMPARE(ExportFileBytes(db, RegisterKind::incomes, ExportFormat::csv),
+                 QByteArray("\"10-02-2002\",\"1000,00\",\"pensja\"\r\n"));
+        QCOMPARE(ExportFileBytes(db, RegisterKind::debts, ExportFormat::csv), QByteArray());
+    }
+
+    // The files in the described order, under their names; an empty register gives an empty file.
+    void filesInOrder()
+    {
+        QTemporaryDir dir;
+        const Database db = sampleDatabase();
+        const QList<ExportRequest> requests = {
+            {RegisterKind::expenses, QStringLiteral("rozchod")}, {RegisterKind::incomes, QStringLiteral("przychod")},
+            {RegisterKind::debts, QStringLiteral("dlugi")}, {RegisterKind::planned, QStringLiteral("planowanie")},
+            {RegisterKind::bankAccount, QStringLiteral("Konto")},
+        };
+        RecordingRenames renames;
+        Sink sink;
+        {
+            FileOperations::Override use(renames);
+            QVERIFY(ExportRegisters(db, dir.path(), requests, ExportFormat::text, sink));
+        }
+        QCOMPARE(renames.targets, QStringList({"rozchod.txt", "Konto.txt", "przychod.txt", "dlugi.txt", "planowanie.txt"}));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("przychod.txt"))), QByteArray("10-02-2002\t1000,00\tpensja\r\n"));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("dlugi.txt"))));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("dlugi.txt"))).size(), 0);
+        // An export replaces the file and keeps no backup of it.
+        QVERIFY(ExportRegisters(db, dir.path(), requests, ExportFormat::text, sink));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("rozchod.txt~"))));
+        QVERIFY(sink.messages.isEmpty());
+    }
+
+    // A file that cannot be created stops the export at that file with a message; the files
+    // before it stay, the later registers are not written.
+    void fileThatCannotBeCreated()
+    {
+        QTemporaryDir dir;
+        const Database db = sampleDatabase();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Konto.csv")));
+        Sink sink;
+        QVERIFY(!ExportRegisters(db, dir.path(),
+                                 {{RegisterKind::expenses, QStringLiteral("rozchod")},
+                                  {RegisterKind::bankAccount, QStringLiteral("Konto")},
+                                  {RegisterKind::incomes, QStringLiteral("przychod")}},
+                                 ExportFormat::csv, sink));
+        QCOMPARE(sink.messages.size(), 1);
+        QVERIFY(sink.messages.first().contains(QStringLiteral("Konto.csv")));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("rozchod.csv"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("przychod.csv"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"
