@@ -1,6 +1,7 @@
 #include "database2000.h"
 #include "mainwindowfixture.h"
 #include "ui/mainwindow/registermodel.h"
+#include "ui/reports/statementpage.h"
 #include "ui/store/groupseteditor.h"
 #include "ui/tools/toolcommands.h"
 #include "ui/mainwindow/registerpage.h"
@@ -924,6 +925,52 @@ private slots:
         QCOMPARE(f.desktop.messages.size(), 1);
         QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
         QVERIFY(!f.exists("Konto.csv"));
+    }
+
+    // The print panel: printing to the printer, to a PDF file, and the clear message without a
+    // printer; a page's "Drukuj" clears the section boxes but the bank account's.
+    void printPanel()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("12-05-2004", 12.5, 1, "chleb"));
+        f.desktop.messages.clear();
+        f.desktop.fileChoices.enqueue(f.path("wydruk.pdf"));
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Drukowanie danych"));
+            auto *perSection = d.findChild<QLineEdit *>(QStringLiteral("od2"));
+            QVERIFY(perSection->isHidden());
+            d.findChild<QCheckBox *>(QStringLiteral("jednadata"))->click();
+            QVERIFY(!perSection->isHidden());
+            d.findChild<QCheckBox *>(QStringLiteral("jednadata"))->click();
+            for (const char *name : {"rozchod", "konto", "stankonta"})
+                d.findChild<QCheckBox *>(QString::fromLatin1(name))->setChecked(true);
+            click(d, "pdf");
+            click(d, "BitBtn2"); // "Drukuj"
+            f.desktop.printerInstalled = false;
+            click(d, "BitBtn2");
+            click(d, "BitBtn3");
+        });
+        f.window.PrintClick();
+        QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Zapisz wydruk jako PDF"));
+        QCOMPARE(f.desktop.printJobs.size(), 2);
+        QCOMPARE(f.desktop.printJobs[0].kind, ScriptedDesktop::PrintedJob::Kind::pdf);
+        QVERIFY(f.desktop.printJobs[0].painted);
+        QVERIFY(f.bytes("wydruk.pdf").startsWith("%PDF-"));
+        QCOMPARE(f.desktop.printJobs[1].kind, ScriptedDesktop::PrintedJob::Kind::printed);
+        QCOMPARE(f.desktop.printJobs[1].title, QStringLiteral("Wydruk danych programu Trelfin"));
+        QCOMPARE(f.messages(), QStringList({"Brak drukarki"}));
+
+        // From a page: the boxes cleared, the bank account's kept.
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(!d.findChild<QCheckBox *>(QStringLiteral("rozchod"))->isChecked());
+            QVERIFY(!d.findChild<QCheckBox *>(QStringLiteral("stankonta"))->isChecked());
+            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("konto"))->isChecked());
+            click(d, "BitBtn3");
+        });
+        f.window.showPage(Tmain::StatementTab);
+        f.window.statementPage()->findChild<QPushButton *>(QStringLiteral("drukuj"))->click();
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("drukuj"));
     }
 
     void commandsWithoutADatabase()

@@ -143,6 +143,7 @@ void Tmain::createActions()
     connect(m_actClose, &QAction::triggered, this, &Tmain::zamknij3Click);
     connect(m_actLock, &QAction::triggered, this, &Tmain::blokuj8Click);
     connect(m_actImport2000, &QAction::triggered, this, &Tmain::Importujdane1Click);
+    connect(m_actPrint, &QAction::triggered, this, &Tmain::PrintClick);
     connect(m_actOptions, &QAction::triggered, this, &Tmain::opcje4Click);
     connect(m_actSelectAll, &QAction::triggered, this, &Tmain::selectAllOnPage);
     connect(m_actQuit, &QAction::triggered, this, &QWidget::close);
@@ -236,9 +237,11 @@ void Tmain::createPages()
     m_forecastPage = new GroupSummaryPage(GroupSummaryPage::Kind::forecast, m_db, m_desktop);
     for (GroupSummaryPage *page : {m_balancePage, m_forecastPage}) {
         connect(page, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);
+        connect(page, &GroupSummaryPage::printRequested, this, &Tmain::BitBtn33Click);
         attachPopupMenu(page->grid());
     }
     connect(m_statementPage, &StatementPage::helpRequested, this, &Tmain::showHelp);
+    connect(m_statementPage, &StatementPage::printRequested, this, &Tmain::BitBtn33Click);
     connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
     attachPopupMenu(m_statementPage->grid());
     m_chartsPage = new ChartsPage(m_desktop);
@@ -268,10 +271,10 @@ void Tmain::createPages()
             case RegisterCommand::sort: m_commands->sort(kind); break;
             case RegisterCommand::settle: m_commands->settle(); break;
             case RegisterCommand::help: showHelp(); break;
+            case RegisterCommand::print: BitBtn33Click(); break;
             case RegisterCommand::recurring:
             case RegisterCommand::toShoppingList:
-            case RegisterCommand::print:
-                break; // these arrive with recurring items, the shopping list and printing
+                break; // these arrive with recurring items and the shopping list
             }
         });
         addPage(page, kPageCaptions[pageForRegister(kind)]);
@@ -584,6 +587,16 @@ void Tmain::Importgrup1Click()
     // The grids show the new names, also after a cancelled import, as with the editor.
     m_toolCommands->importGroupSet();
     RefreshRegisterGrids();
+}
+
+void Tmain::PrintClick()
+{
+    m_toolCommands->showPrintPanel(false);
+}
+
+void Tmain::BitBtn33Click()
+{
+    m_toolCommands->showPrintPanel(true);
 }
 
 void Tmain::EksportujjakoDBF1Click()

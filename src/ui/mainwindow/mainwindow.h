@@ -80,6 +80,10 @@ public:
     void Edycjagrup1Click();
     void Eksportgrup1Click();
     void Importgrup1Click();
+    // The print panel: from the menu as the user left it, from a page's "Drukuj" button with the
+    // section boxes cleared.
+    void PrintClick();
+    void BitBtn33Click();
     // The exports of the "&Narzędzia" menu.
     void EksportujjakoDBF1Click();
     void EksportujdanejakoCSVExcel1Click();

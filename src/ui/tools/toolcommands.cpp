@@ -6,6 +6,7 @@
 #include "ui/mainwindow/mainviews.h"
 #include "ui/store/groupseteditor.h"
 #include "ui/tools/exportwindow.h"
+#include "ui/tools/printpanel.h"
 
 namespace trelfin {
 
@@ -52,6 +53,21 @@ void ToolCommands::exportRegisters(ExportFormat format)
                               format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")
                                                            : QStringLiteral("pliki danych otrzymały rozszerzenia .csv"),
                               QStringLiteral("Eksport danych"));
+}
+
+Tdrukuj *ToolCommands::printPanel()
+{
+    if (!m_printPanel)
+        m_printPanel = new Tdrukuj(m_db, m_desktop, m_view.dialogParent());
+    return m_printPanel;
+}
+
+void ToolCommands::showPrintPanel(bool clearSections)
+{
+    Tdrukuj *panel = printPanel();
+    if (clearSections)
+        panel->clearSectionBoxes();
+    m_desktop.execDialog(*panel);
 }
 
 void ToolCommands::editGroupSet()

@@ -11,6 +11,7 @@ class DatabaseView;
 class Desktop;
 class Tedycjagrup;
 class Teksport;
+class Tdrukuj;
 
 // The household and output tools shared by the "&Narzędzia" menu, the options window and the
 // pages: for now the group set (edit, export, import); printing, export of the registers, the
@@ -31,7 +32,12 @@ public:
     // Writes the chosen registers of the current period to text or CSV files.
     void exportRegisters(ExportFormat format);
 
+    // The print panel: as the user left it (the menu), or with every section box but the bank
+    // account's cleared (the "Drukuj" buttons of the pages and tool windows).
+    void showPrintPanel(bool clearSections);
+
     Tedycjagrup *groupSetEditor();
+    Tdrukuj *printPanel();
     Teksport *exportWindow(ExportFormat format);
 
 private:
@@ -40,6 +46,7 @@ private:
     DatabaseView &m_view;
     Tedycjagrup *m_groupSetEditor = nullptr;
     Teksport *m_textExportWindow = nullptr;
+    Tdrukuj *m_printPanel = nullptr;
     Teksport *m_csvExportWindow = nullptr;
 };
 
