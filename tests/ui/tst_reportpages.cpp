@@ -1,8 +1,12 @@
 #include "mainwindowfixture.h"
+#include "ui/reports/chartspage.h"
+#include "ui/reports/chartwindows.h"
 #include "ui/reports/spandialogs.h"
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -227,6 +231,65 @@ private slots:
         QTest::mouseClick(f.widget<QPushButton>("odswiez"), Qt::LeftButton);
         QCOMPARE(f.gridRow("stankonta", 0).mid(1), QStringList({"0,00", "0"}));
         QCOMPARE(f.gridRow("stankonta", 17).mid(1), QStringList({"0,00", "n.d."}));
+    }
+
+    // "&Rysuj" shows each chart's window without blocking; the chart options are disabled while
+    // it is open and enabled after it closes; the chart's span becomes the dated balance's.
+    void chartWindows()
+    {
+        Fixture f;
+        f.clickTab(Tmain::BalanceTab);
+        f.chooseSpan(f.window.balancePage(), "miesieczny", QStringLiteral("052004"));
+        f.clickTab(Tmain::ChartsTab);
+        ChartsPage *page = f.window.chartsPage();
+        auto *draw = f.widget<QPushButton>("pushtopaint");
+
+        f.widget<QRadioButton>("bilansw")->click();
+        QVERIFY(!f.widget<QCheckBox>("drozchod")->isEnabled());
+        f.widget<QLineEdit>("wod")->setText(QStringLiteral("01-05-2004"));
+        f.widget<QLineEdit>("wdo")->setText(QStringLiteral("31-05-2004"));
+        draw->click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("wykres2"));
+        GroupChartWindow *groups = page->balanceChart();
+        QVERIFY(groups->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(groups->windowTitle(), QStringLiteral("Graficzna prezentacja bilansu na podany okres"));
+        QCOMPARE(groups->findChild<QLabel *>(QStringLiteral("opis"))->text(), QStringLiteral("Bilans na okres od 01-05-2004 do 31-05-2004"));
+        const auto *grid = groups->findChild<QTableWidget *>(QStringLiteral("opisgrup"));
+        const auto row = [grid](int r) {
+            QStringList cells;
+            for (int c = 0; c < 5; ++c)
+                cells.append(grid->item(r, c)->text());
+            return cells;
+        };
+        QCOMPARE(row(0), QStringList({"01", "ŻYWNOŚĆ   ", "1", "100,00", "25,0000"}));
+        QCOMPARE(row(2), QStringList({"03", "KOSMETYKI ", "0", "", ""}));
+        for (const char *name : {"pushtopaint", "miesiac", "rok", "bilansw", "siatka"})
+            QVERIFY2(!f.widget<QWidget>(name)->isEnabled(), name);
+        QTest::keyClick(groups, Qt::Key_Escape);
+        QVERIFY(!groups->isVisible());
+        QVERIFY(draw->isEnabled());
+
+        // The yearly lines: the series and colours are disabled while the window is open.
+        f.widget<QRadioButton>("rok")->click();
+        QVERIFY(f.widget<QCheckBox>("drozchod")->isEnabled());
+        f.widget<QLineEdit>("rk")->setText(QStringLiteral("2004"));
+        draw->click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("wykrespaint"));
+        QVERIFY(page->lineChart()->isVisible());
+        QVERIFY(!f.widget<QCheckBox>("drozchod")->isEnabled());
+        QVERIFY(!f.widget<QComboBox>("kolor1")->isEnabled());
+        QCOMPARE(page->lineChart()->findChild<QLabel *>(QStringLiteral("opis"))->text(),
+                 QStringLiteral("Zestawienie roczne danych za rok: 2004"));
+        QCOMPARE(page->lineChart()->findChild<QLabel *>(QStringLiteral("L10"))->text(), QStringLiteral("1250,50"));
+        page->lineChart()->close();
+        QVERIFY(draw->isEnabled());
+        QVERIFY(f.widget<QCheckBox>("drozchod")->isEnabled());
+
+        // The dated balance now shows the chart's span.
+        f.clickTab(Tmain::BalanceTab);
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-01-2004 do 31-12-2004"));
+        QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
     }
 
     void spanDialogTexts()

@@ -244,7 +244,8 @@ void Tmain::createPages()
     connect(m_statementPage, &StatementPage::printRequested, this, &Tmain::BitBtn33Click);
     connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
     attachPopupMenu(m_statementPage->grid());
-    m_chartsPage = new ChartsPage(m_desktop);
+    m_chartsPage = new ChartsPage(m_db, m_desktop);
+    connect(m_chartsPage, &ChartsPage::helpRequested, this, &Tmain::showHelp);
 
     addPage(m_mainMenuPage, kPageCaptions[MainMenuTab]);
     addPage(m_balancePage, kPageCaptions[BalanceTab]);
