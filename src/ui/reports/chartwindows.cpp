@@ -3,6 +3,7 @@
 #include "core/store/database.h"
 #include "ui/hints.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -19,6 +20,17 @@ QLabel *label(QWidget *parent, const QString &text, const QRect &geometry, Qt::A
     l->setGeometry(geometry);
     l->setAlignment(alignment | Qt::AlignVCenter);
     return l;
+}
+
+// The axis numbers stand under their ticks: `unit` (a number and its blanks) is made exactly
+// `pixels` wide by spacing the letters, whatever the desktop's font.
+void spaceToTicks(QLabel *axis, const QString &unit, int pixels)
+{
+    QFont font = axis->font();
+    font.setPixelSize(10);
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(unit);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (pixels - natural) / unit.size());
+    axis->setFont(font);
 }
 
 QLabel *describingPanel(QWidget *parent)
@@ -98,15 +110,16 @@ GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, QWidget *
         QLabel *l = label(this, QStringLiteral("%1 %").arg(100 - 10 * i), QRect(17, ys[i] - 2, 35, 14), Qt::AlignRight);
         setHint(l, QString::fromUtf8(t.axisHint));
     }
-    label(this, QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30"),
-          QRect(67, 334, 560, 14))
-        ->setObjectName(QStringLiteral("l11"));
+    QLabel *groupsAxis = label(this, QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30"),
+                               QRect(67, 334, 560, 14));
+    groupsAxis->setObjectName(QStringLiteral("l11"));
+    spaceToTicks(groupsAxis, QStringLiteral("01  "), 18);
 
     QFrame *panel = bottomPanel(this);
     panel->setGeometry(5, 351, 623, 100);
     label(panel, QStringLiteral("Legenda:"), QRect(6, 4, 120, 14));
-    label(panel, QStringLiteral("Oś pionowa: wartości w procentach"), QRect(6, 22, 200, 14));
-    label(panel, QStringLiteral("Oś pozioma: kolejne grupy"), QRect(6, 40, 200, 14))->setObjectName(QStringLiteral("pozioma"));
+    label(panel, QStringLiteral("Oś pionowa: wartości w procentach"), QRect(6, 22, 224, 14));
+    label(panel, QStringLiteral("Oś pozioma: kolejne grupy"), QRect(6, 40, 224, 14))->setObjectName(QStringLiteral("pozioma"));
     QPushButton *help = createButton(panel, QStringLiteral("pomoc"), QStringLiteral(" Pomoc "), QStringLiteral("Pomoc programu TrelFIN"));
     help->setGeometry(6, 66, 90, 26);
     QPushButton *ok = createButton(panel, QStringLiteral("ok"), QStringLiteral("&OK"));
@@ -117,16 +130,20 @@ GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, QWidget *
 
     m_opisgrup = new QTableWidget(GroupCount, 5, panel);
     m_opisgrup->setObjectName(QStringLiteral("opisgrup"));
-    m_opisgrup->setGeometry(210, 4, 408, 92);
+    m_opisgrup->setGeometry(232, 4, 386, 92);
     m_opisgrup->setHorizontalHeaderLabels({QStringLiteral("nr"), QStringLiteral("Nazwa grupy"), QStringLiteral("Ilość"),
                                            QStringLiteral("Wartość"), QStringLiteral("Procent")});
     m_opisgrup->verticalHeader()->hide();
     m_opisgrup->verticalHeader()->setDefaultSectionSize(15);
     m_opisgrup->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_opisgrup->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The widths of the design, or what the widest text needs in the desktop's font.
     const int widths[5] = {25, 86, 41, 67, 64};
+    const QStringList widest = {QStringLiteral("30"), QStringLiteral("KOM.MIEJ. "), QStringLiteral("3999"),
+                                QStringLiteral("9999999,99"), QStringLiteral("100,0000")};
+    const QFontMetrics fm = m_opisgrup->fontMetrics();
     for (int c = 0; c < 5; ++c)
-        m_opisgrup->setColumnWidth(c, widths[c]);
+        m_opisgrup->setColumnWidth(c, std::max(widths[c], fm.horizontalAdvance(widest.at(c)) + 10));
 }
 
 void GroupChartWindow::showSpan(const QString &from, const QString &to, bool gridLines)
@@ -207,9 +224,11 @@ void Twykrespaint::showChart(bool monthly, const QString &from, const std::array
     m_chart = computeLineChart(m_db, monthly, from, shown);
     if (monthly) {
         m_timeAxis->setText(QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30  31"));
+        spaceToTicks(m_timeAxis, QStringLiteral("01  "), 18);
         m_pozioma->setText(QStringLiteral("Oś pozioma: kolejne dni analizowanego miesiąca"));
     } else {
         m_timeAxis->setText(QStringLiteral("01            02            03            04            05            06            07            08            09            10            11            12"));
+        spaceToTicks(m_timeAxis, QStringLiteral("01            "), 48);
         m_pozioma->setText(QStringLiteral("Oś pozioma: kolejne miesiące analizowanego roku"));
     }
     m_opis->setText(lineChartDescription(m_chart));
