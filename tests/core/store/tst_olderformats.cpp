@@ -1,3 +1,4 @@
+#include "filetestsupport.h"
 #include "database2000.h"
 #include "core/store/clock.h"
 #include "core/store/cp1250.h"
@@ -22,27 +23,9 @@ using namespace trelfin;
 
 namespace {
 
-class Sink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
-    {
-        messages.append(line1 + u'|' + line2);
-    }
-    QStringList messages;
-};
+using Sink = test::LineSink;
 
-// Records every rename, so that the order periods are put in place can be read.
-class RecordingRenames : public FileOperations
-{
-public:
-    QStringList targets;
-    bool rename(const QString &from, const QString &to, QString &reason) override
-    {
-        targets.append(QFileInfo(to).fileName());
-        return FileOperations::rename(from, to, reason);
-    }
-};
+using test::RecordingRenames;
 
 QMap<QString, QByteArray> contents(const QString &folder)
 {

@@ -1,3 +1,4 @@
+#include "filetestsupport.h"
 #include "database2000.h"
 #include "core/store/clock.h"
 #include "core/store/database.h"
@@ -28,15 +29,7 @@ using namespace trelfin;
 
 namespace {
 
-class Sink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
-    {
-        messages.append(line1 + u'|' + line2);
-    }
-    QStringList messages;
-};
+using Sink = test::LineSink;
 
 // Counts every file step and, at step `stopAt`, fails it, or ends the process there as a kill
 // would (no clean-up runs).

@@ -1,3 +1,4 @@
+#include "filetestsupport.h"
 #include "core/store/database.h"
 #include "core/store/fileoperations.h"
 #include "core/store/messagesink.h"
@@ -12,26 +13,9 @@ using namespace trelfin;
 
 namespace {
 
-class Sink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
-    {
-        messages.append(line1 + u'|' + line2);
-    }
-    QStringList messages;
-};
+using Sink = test::LineSink;
 
-class RecordingRenames : public FileOperations
-{
-public:
-    QStringList targets;
-    bool rename(const QString &from, const QString &to, QString &reason) override
-    {
-        targets.append(QFileInfo(to).fileName());
-        return FileOperations::rename(from, to, reason);
-    }
-};
+using test::RecordingRenames;
 
 Database sampleDatabase()
 {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/store/fileoperations.h"
+#include "core/store/messagesink.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace trelfin::test {
+
+// Records every message as "line 1|line 2".
+class LineSink : public MessageSink
+{
+public:
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        messages.append(line1 + u'|' + line2);
+    }
+    QStringList messages;
+};
+
+// The real file operations, recording the file names that renames put in place, in order.
+class RecordingRenames : public FileOperations
+{
+public:
+    QStringList targets;
+    bool rename(const QString &from, const QString &to, QString &reason) override
+    {
+        targets.append(QFileInfo(to).fileName());
+        return FileOperations::rename(from, to, reason);
+    }
+};
+
+} // namespace trelfin::test
