@@ -973,6 +973,47 @@ private slots:
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("drukuj"));
     }
 
+    // "Okresowo": the rows are stored however the window closes, the add button posts the active
+    // ones dated today, and the rows survive a save and a new open.
+    void recurringItems()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Okresowe / cykliczne wydatki"));
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->count(), 30);
+            d.findChild<QCheckBox *>(QStringLiteral("a1"))->setChecked(true);
+            d.findChild<QComboBox *>(QStringLiteral("grupa1"))->setCurrentIndex(2);
+            auto *amount = d.findChild<QLineEdit *>(QStringLiteral("wartosc1"));
+            amount->clear();
+            QTest::keyClicks(amount, QStringLiteral("12,345"));
+            d.findChild<QLineEdit *>(QStringLiteral("opis1"))->setText(QStringLiteral("czynsz"));
+            click(d, "dodaj");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries,
+                 (QVector<Entry>{{QStringLiteral("12-05-2004"), 12.34, 3, QStringLiteral("czynsz")}}));
+        QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("1"));
+        QVERIFY(f.db.modified);
+
+        f.window.zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("a1"))->isChecked());
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->currentIndex(), 2);
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("wartosc1"))->text(), QStringLiteral("12,34"));
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("opis1"))->text(), QStringLiteral("czynsz"));
+            click(d, "ok");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QCOMPARE(f.db.expenseCount(), 1); // OK adds nothing
+    }
+
     void commandsWithoutADatabase()
     {
         Fixture f;

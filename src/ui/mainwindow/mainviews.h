@@ -47,6 +47,8 @@ public:
     virtual void setStatusText(const QString &text) = 0;
     // Forgets the undo copy: the registers in memory were replaced.
     virtual void forgetUndo() = 0;
+    // Fills the recurring-items windows from the period just opened.
+    virtual void fillRecurringWindows() = 0;
     virtual void showHelp() = 0;
     virtual QWidget *dialogParent() = 0;
 };

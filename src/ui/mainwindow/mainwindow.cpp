@@ -273,9 +273,9 @@ void Tmain::createPages()
             case RegisterCommand::settle: m_commands->settle(); break;
             case RegisterCommand::help: showHelp(); break;
             case RegisterCommand::print: BitBtn33Click(); break;
-            case RegisterCommand::recurring:
+            case RegisterCommand::recurring: m_commands->recurring(kind); break;
             case RegisterCommand::toShoppingList:
-                break; // these arrive with recurring items and the shopping list
+                break; // this arrives with the shopping list
             }
         });
         addPage(page, kPageCaptions[pageForRegister(kind)]);
@@ -520,6 +520,11 @@ void Tmain::RefreshRegisterGrids()
 void Tmain::forgetUndo()
 {
     m_commands->clearUndo();
+}
+
+void Tmain::fillRecurringWindows()
+{
+    m_commands->loadRecurringWindows();
 }
 
 void Tmain::showMainMenuPage()

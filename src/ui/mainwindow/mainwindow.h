@@ -130,6 +130,7 @@ public:
 
     void showMainMenuPage() override;
     void forgetUndo() override;
+    void fillRecurringWindows() override;
     QWidget *dialogParent() override { return this; }
 
 protected:

@@ -5,6 +5,7 @@
 #include "core/registers/rowtext.h"
 #include "core/registers/settle.h"
 #include "core/registers/sort.h"
+#include "core/tools/recurring.h"
 #include "ui/desktop.h"
 #include "ui/mainwindow/debtentrydialog.h"
 #include "ui/mainwindow/entrydialog.h"
@@ -12,6 +13,7 @@
 #include "ui/mainwindow/mainviews.h"
 #include "ui/mainwindow/registermodel.h"
 #include "ui/mainwindow/registerpage.h"
+#include "ui/tools/recurringwindow.h"
 #include "ui/mainwindow/repeatdialog.h"
 #include "ui/mainwindow/sortdialog.h"
 
@@ -243,6 +245,36 @@ void RegisterCommands::settle()
     // planned entries stay settled.
     clearUndo();
     m_view.RefreshRegisterGrids();
+}
+
+RecurringItemsWindow *RegisterCommands::recurringWindow(RegisterKind kind)
+{
+    RecurringItemsWindow *&window = kind == RegisterKind::incomes ? m_recurringIncomes : m_recurringExpenses;
+    if (!window)
+        window = new RecurringItemsWindow(kind == RegisterKind::incomes ? RegisterKind::incomes : RegisterKind::expenses,
+                                          m_db, m_view.dialogParent());
+    return window;
+}
+
+void RegisterCommands::loadRecurringWindows()
+{
+    recurringWindow(RegisterKind::incomes)->load();
+    recurringWindow(RegisterKind::expenses)->load();
+}
+
+void RegisterCommands::recurring(RegisterKind kind)
+{
+    RecurringItemsWindow *window = recurringWindow(kind);
+    if (m_desktop.execDialog(*window) != RecurringItemsWindow::AddResult)
+        return;
+    const QDate today = m_desktop.today();
+    const int added = window->kind() == RegisterKind::incomes ? PostRecurringIncomes(m_db, today, m_desktop)
+                                                              : PostRecurringExpenses(m_db, today, m_desktop);
+    if (added == 0)
+        return;
+    RegisterPage *p = page(window->kind());
+    p->refresh();
+    p->showNewLastRow();
 }
 
 void RegisterCommands::undo()

@@ -18,6 +18,7 @@ class Tdopiszspecjalnie;
 class Tedycjadlugidopisz;
 class EntryDialog;
 class Tsort;
+class RecurringItemsWindow;
 
 // The commands that change the registers from their pages: add, edit, delete, add many, sort,
 // find, settle, and undo and cut. Each register change takes the undo copy first. The commands
@@ -40,6 +41,12 @@ public:
     void find(RegisterKind kind);
     void findNext();
     void settle();
+    // "Okresowo" of the incomes or expenses: the recurring rows, and, when the window is closed
+    // by its add button, their active rows added as entries dated today (no undo copy).
+    void recurring(RegisterKind kind);
+    // Fills both recurring windows from the current period's rows (a database was opened).
+    void loadRecurringWindows();
+    RecurringItemsWindow *recurringWindow(RegisterKind kind);
 
     void undo();
     // Deletes the selected rows and puts them on the clipboard.
@@ -74,6 +81,8 @@ private:
     Tsort *m_sortDialog = nullptr;
     Tsort *m_sortIncomeDialog = nullptr;
     FindDialog *m_findDialog = nullptr;
+    RecurringItemsWindow *m_recurringIncomes = nullptr;
+    RecurringItemsWindow *m_recurringExpenses = nullptr;
 };
 
 } // namespace trelfin

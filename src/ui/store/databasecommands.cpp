@@ -506,7 +506,7 @@ void DatabaseCommands::checkDueNotes()
 
 void DatabaseCommands::fillRecurringWindows()
 {
-    // The recurring-items windows take their rows from the period here once they exist.
+    m_view.fillRecurringWindows();
 }
 
 void DatabaseCommands::noticePreviousVersion()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/store/database.h"
+
+#include <QDate>
+#include <QString>
+
+namespace trelfin {
+
+class MessageSink;
+
+// A recurring row's amount as its window shows it: a general number of up to 11 significant
+// digits (what a 6-byte real holds) with the desktop's decimal separator and no grouping
+// ("1500", "12,34").
+QString RecurringAmountText(const Real48 &amount);
+
+// The amount a recurring row stores from what was typed: read as any amount ("12,345" gives
+// 12.34, a minus gives 0) and held as a 6-byte real.
+Real48 RecurringAmountFrom(const QString &typed);
+
+// Appends one entry dated today for each active row, in row order, to the incomes (or expenses),
+// with the row's amount rounded to two decimals, its description and (expenses) its group. A full
+// register stops the posting with its "Za dużo danych w bazie ..." message. Returns how many
+// entries were added. No undo copy is taken.
+int PostRecurringIncomes(Database &db, const QDate &today, MessageSink &sink);
+int PostRecurringExpenses(Database &db, const QDate &today, MessageSink &sink);
+
+} // namespace trelfin
