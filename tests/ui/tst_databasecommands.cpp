@@ -1014,6 +1014,66 @@ private slots:
         QCOMPARE(f.db.expenseCount(), 1); // OK adds nothing
     }
 
+    // Opening a database asks about each due planned expense: booking settles it in place,
+    // deleting removes it, editing shows the planned entry's dialog; a switch to a period books by
+    // moving the entry to the expenses.
+    void dueEntryReminders()
+    {
+        Fixture f;
+        f.createDatabase();
+        for (const Entry &e : {entry("10-05-2004", 10, 4, "a"), entry("12-05-2004", 20, 4, "b"), entry("13-05-2004", 30, 4, "c"),
+                               entry("01-05-2004", 40, 4, "d")})
+            f.addEntry(RegisterKind::planned, e);
+        f.window.zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+
+        const auto answer = [](const char *button) {
+            return [button](QDialog &d) {
+                QCOMPARE(d.objectName(), QStringLiteral("terminplan"));
+                click(d, button);
+            };
+        };
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Na bieżącą datę zaplanowano wydatek:"));
+            const auto *tab = d.findChild<QTableWidget *>(QStringLiteral("tab"));
+            QCOMPARE(tab->item(0, 0)->text(), QStringLiteral("Termin"));
+            QCOMPARE(tab->item(1, 0)->text(), QStringLiteral("10-05-2004"));
+            QCOMPARE(tab->item(1, 1)->text(), QStringLiteral("10,00"));
+            QCOMPARE(tab->item(1, 2)->text(), QStringLiteral("CZYNSZ    "));
+            click(d, "Button1");
+        });
+        f.desktop.dialogScripts.enqueue(answer("Button2"));
+        f.desktop.dialogScripts.enqueue(answer("Button3"));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("edycjaplanowanie"));
+            auto *date = d.findChild<QLineEdit *>(QStringLiteral("data"));
+            date->selectAll();
+            QTest::keyClicks(date, QStringLiteral("20052004"));
+            click(d, "ok");
+        });
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("terminplan")), 3);
+        QCOMPARE(f.db.reg(RegisterKind::planned).entries,
+                 (QVector<Entry>{entry("10-05-2004", 10, SettledGroup, "a"), entry("13-05-2004", 30, 4, "c"),
+                                 entry("20-05-2004", 40, 4, "d")}));
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("10-05-2004", 10, 4, "a")}));
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.window.registerPage(RegisterKind::planned)->model()->cellText(0, 2), QStringLiteral("DOKONANE  "));
+
+        // A switch to a period with a due entry: booking moves it.
+        f.addEntry(RegisterKind::planned, entry("11-05-2004", 5, 2, "e"));
+        f.desktop.answers.enqueue(true); // save before the new period
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
+        QCOMPARE(f.db.currentPeriod, 2);
+        f.desktop.dialogScripts.enqueue(answer("Button1"));
+        f.window.biezacyokresChange(0);
+        QCOMPARE(f.db.currentPeriod, 1);
+        QVERIFY(!f.db.reg(RegisterKind::planned).entries.contains(entry("11-05-2004", 5, 2, "e")));
+        QVERIFY(f.db.reg(RegisterKind::expenses).entries.contains(entry("11-05-2004", 5, 2, "e")));
+    }
+
     void commandsWithoutADatabase()
     {
         Fixture f;

@@ -49,6 +49,8 @@ public:
     virtual void forgetUndo() = 0;
     // Fills the recurring-items windows from the period just opened.
     virtual void fillRecurringWindows() = 0;
+    // Asks about each due planned expense of the period in memory.
+    virtual void remindDueEntries(bool atOpen) = 0;
     virtual void showHelp() = 0;
     virtual QWidget *dialogParent() = 0;
 };

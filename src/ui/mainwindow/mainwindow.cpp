@@ -527,6 +527,11 @@ void Tmain::fillRecurringWindows()
     m_commands->loadRecurringWindows();
 }
 
+void Tmain::remindDueEntries(bool atOpen)
+{
+    m_commands->remindDueEntries(atOpen ? Booking::settleInPlace : Booking::move);
+}
+
 void Tmain::showMainMenuPage()
 {
     selectPage(MainMenuTab);

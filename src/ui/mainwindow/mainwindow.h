@@ -131,6 +131,7 @@ public:
     void showMainMenuPage() override;
     void forgetUndo() override;
     void fillRecurringWindows() override;
+    void remindDueEntries(bool atOpen) override;
     QWidget *dialogParent() override { return this; }
 
 protected:

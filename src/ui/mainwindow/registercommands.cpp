@@ -14,6 +14,7 @@
 #include "ui/mainwindow/registermodel.h"
 #include "ui/mainwindow/registerpage.h"
 #include "ui/tools/recurringwindow.h"
+#include "ui/tools/reminderwindow.h"
 #include "ui/mainwindow/repeatdialog.h"
 #include "ui/mainwindow/sortdialog.h"
 
@@ -275,6 +276,26 @@ void RegisterCommands::recurring(RegisterKind kind)
     RegisterPage *p = page(window->kind());
     p->refresh();
     p->showNewLastRow();
+}
+
+Tterminplan *RegisterCommands::reminderWindow()
+{
+    if (!m_reminderWindow)
+        m_reminderWindow = new Tterminplan(m_db, m_view.dialogParent());
+    return m_reminderWindow;
+}
+
+void RegisterCommands::remindDueEntries(Booking booking)
+{
+    Tterminplan *window = reminderWindow();
+    RunReminderWalk(
+        m_db, m_desktop.today(), booking,
+        [this, window] {
+            m_desktop.execDialog(*window);
+            return window->answer();
+        },
+        [this] { m_desktop.execDialog(*entryDialog(RegisterKind::planned, false)); }, m_desktop);
+    m_view.RefreshRegisterGrids();
 }
 
 void RegisterCommands::undo()

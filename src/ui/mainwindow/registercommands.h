@@ -2,6 +2,7 @@
 
 #include "core/registers/find.h"
 #include "core/registers/undo.h"
+#include "core/tools/reminders.h"
 #include "core/store/database.h"
 
 #include <QObject>
@@ -19,6 +20,7 @@ class Tedycjadlugidopisz;
 class EntryDialog;
 class Tsort;
 class RecurringItemsWindow;
+class Tterminplan;
 
 // The commands that change the registers from their pages: add, edit, delete, add many, sort,
 // find, settle, and undo and cut. Each register change takes the undo copy first. The commands
@@ -47,6 +49,9 @@ public:
     // Fills both recurring windows from the current period's rows (a database was opened).
     void loadRecurringWindows();
     RecurringItemsWindow *recurringWindow(RegisterKind kind);
+    // The due planned expenses of the period in memory, each asked about; the grids follow.
+    void remindDueEntries(Booking booking);
+    Tterminplan *reminderWindow();
 
     void undo();
     // Deletes the selected rows and puts them on the clipboard.
@@ -83,6 +88,7 @@ private:
     FindDialog *m_findDialog = nullptr;
     RecurringItemsWindow *m_recurringIncomes = nullptr;
     RecurringItemsWindow *m_recurringExpenses = nullptr;
+    Tterminplan *m_reminderWindow = nullptr;
 };
 
 } // namespace trelfin

@@ -255,7 +255,7 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
         }
     }
     m_db.currentPeriod = 1;
-    checkDueEntries();
+    checkDueEntries(true);
     checkDueNotes();
     m_view.RefreshRegisterGrids();
     fillRecurringWindows();
@@ -380,7 +380,7 @@ void DatabaseCommands::switchPeriod(int period)
     const bool loaded = LoadPeriod(m_db, period - 1, m_desktop);
     m_view.forgetUndo();
     if (loaded) {
-        checkDueEntries();
+        checkDueEntries(false);
     } else {
         // A period that cannot be read is left untouched on disk: the period that was current
         // (saved just now, or left as the user chose) is read back, so that no later save writes
@@ -494,9 +494,9 @@ bool DatabaseCommands::writeDatabaseRecord()
     return WriteDatabaseRecord(m_db, m_desktop);
 }
 
-void DatabaseCommands::checkDueEntries()
+void DatabaseCommands::checkDueEntries(bool atOpen)
 {
-    // Due planned entries are offered here once reminders exist.
+    m_view.remindDueEntries(atOpen);
 }
 
 void DatabaseCommands::checkDueNotes()

@@ -74,7 +74,8 @@ private:
     // Steps of opening a database and changing periods that other features fill in.
     void noticePreviousVersion();
     bool convertImportedPeriods();
-    void checkDueEntries();
+    // The reminder walk: at open a booked entry is settled in place, at a period switch moved.
+    void checkDueEntries(bool atOpen);
     void checkDueNotes();
     void fillRecurringWindows();
 
