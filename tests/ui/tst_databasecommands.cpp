@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -1072,6 +1073,65 @@ private slots:
         QCOMPARE(f.db.currentPeriod, 1);
         QVERIFY(!f.db.reg(RegisterKind::planned).entries.contains(entry("11-05-2004", 5, 2, "e")));
         QVERIFY(f.db.reg(RegisterKind::expenses).entries.contains(entry("11-05-2004", 5, 2, "e")));
+    }
+
+    // The notes: stepping round the 30, storing with today's term when none is typed, and the
+    // reminders of due notes at the next open, in number order, with "Usuń".
+    void notes()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.db.modified = false;
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("1"));
+            click(d, "prev");
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("30"));
+            click(d, "next");
+            click(d, "next");
+            click(d, "next");
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("3"));
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("zapłacić za gaz"));
+            click(d, "next");
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("urodziny"));
+            auto *term = d.findChild<QLineEdit *>(QStringLiteral("termin"));
+            term->selectAll();
+            QTest::keyClicks(term, QStringLiteral("13052004"));
+            click(d, "next");
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("prąd"));
+            click(d, "ok");
+        });
+        f.window.notatki1Click();
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.db.notes[2].term(), QStringLiteral("12-05-2004"));
+        QCOMPARE(f.db.notes[3].term(), QStringLiteral("13-05-2004"));
+        QCOMPARE(f.db.notes[4].text(), QStringLiteral("prąd"));
+        f.window.zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+
+        // Notes 3 and 5 are due, 4 only tomorrow: two reminders, in number order.
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("shownotatka"));
+            QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->toPlainText(), QStringLiteral("zapłacić za gaz"));
+            click(d, "ok");
+        });
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->toPlainText(), QStringLiteral("prąd"));
+            click(d, "usun");
+        });
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 2);
+        QCOMPARE(f.db.notes[2].text(), QStringLiteral("zapłacić za gaz"));
+        QVERIFY(f.db.notes[4].text().isEmpty());
+        QVERIFY(f.db.modified);
+
+        // Saved, the deleted note stays gone; the next day the note of the 13th is due too.
+        f.desktop.answers.enqueue(true);
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        f.desktop.day = QDate(2004, 5, 13);
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 4);
     }
 
     void commandsWithoutADatabase()

@@ -127,6 +127,7 @@ void Tmain::createActions()
     };
     for (qsizetype i = 0; i < tools.size(); ++i)
         m_toolActions.append(action(toolNames.at(i), tools.at(i).first, tools.at(i).second));
+    connect(m_toolActions.at(2), &QAction::triggered, this, &Tmain::notatki1Click);
     connect(m_toolActions.at(3), &QAction::triggered, this, &Tmain::Edycjagrup1Click);
     connect(m_toolActions.at(4), &QAction::triggered, this, &Tmain::Eksportgrup1Click);
     connect(m_toolActions.at(5), &QAction::triggered, this, &Tmain::Importgrup1Click);
@@ -598,6 +599,11 @@ void Tmain::Importgrup1Click()
     // The grids show the new names, also after a cancelled import, as with the editor.
     m_toolCommands->importGroupSet();
     RefreshRegisterGrids();
+}
+
+void Tmain::notatki1Click()
+{
+    m_toolCommands->editNotes();
 }
 
 void Tmain::PrintClick()

@@ -84,6 +84,8 @@ public:
     // section boxes cleared.
     void PrintClick();
     void BitBtn33Click();
+    // "Notatki" of the "&Narzędzia" menu.
+    void notatki1Click();
     // The exports of the "&Narzędzia" menu.
     void EksportujjakoDBF1Click();
     void EksportujdanejakoCSVExcel1Click();

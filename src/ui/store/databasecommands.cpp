@@ -15,6 +15,7 @@
 #include "ui/store/passwordprompt.h"
 #include "ui/store/periodnamewindow.h"
 #include "ui/store/setpasswordwindow.h"
+#include "ui/tools/toolcommands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -501,7 +502,7 @@ void DatabaseCommands::checkDueEntries(bool atOpen)
 
 void DatabaseCommands::checkDueNotes()
 {
-    // Due notes are shown here once notes exist.
+    m_tools.remindDueNotes();
 }
 
 void DatabaseCommands::fillRecurringWindows()

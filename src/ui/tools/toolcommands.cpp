@@ -6,7 +6,9 @@
 #include "ui/mainwindow/mainviews.h"
 #include "ui/store/groupseteditor.h"
 #include "ui/tools/exportwindow.h"
+#include "ui/tools/noteswindows.h"
 #include "ui/tools/printpanel.h"
+#include "core/tools/notes.h"
 
 namespace trelfin {
 
@@ -68,6 +70,42 @@ void ToolCommands::showPrintPanel(bool clearSections)
     if (clearSections)
         panel->clearSectionBoxes();
     m_desktop.execDialog(*panel);
+}
+
+Tnotatnik *ToolCommands::notesWindow()
+{
+    if (!m_notesWindow) {
+        m_notesWindow = new Tnotatnik(m_db, m_desktop, m_view.dialogParent());
+        connect(m_notesWindow, &Tnotatnik::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_notesWindow, &Tnotatnik::printRequested, this, [this] { showPrintPanel(true); });
+    }
+    return m_notesWindow;
+}
+
+Tshownotatka *ToolCommands::noteReminder()
+{
+    if (!m_noteReminder) {
+        m_noteReminder = new Tshownotatka(m_db, m_view.dialogParent());
+        connect(m_noteReminder, &Tshownotatka::helpRequested, this, [this] { m_view.showHelp(); });
+    }
+    return m_noteReminder;
+}
+
+void ToolCommands::editNotes()
+{
+    m_db.modified = true;
+    m_desktop.execDialog(*notesWindow());
+}
+
+void ToolCommands::remindDueNotes()
+{
+    const QDate today = m_desktop.today();
+    for (int n = 1; n <= NoteCount; ++n) {
+        if (!IsNoteDue(m_db.notes[n - 1], today))
+            continue;
+        noteReminder()->setNote(n);
+        m_desktop.execDialog(*noteReminder());
+    }
 }
 
 void ToolCommands::editGroupSet()

@@ -12,6 +12,8 @@ class Desktop;
 class Tedycjagrup;
 class Teksport;
 class Tdrukuj;
+class Tnotatnik;
+class Tshownotatka;
 
 // The household and output tools shared by the "&Narzędzia" menu, the options window and the
 // pages: for now the group set (edit, export, import); printing, export of the registers, the
@@ -36,7 +38,14 @@ public:
     // account's cleared (the "Drukuj" buttons of the pages and tool windows).
     void showPrintPanel(bool clearSections);
 
+    // "Notatki": the notes editor; the database counts as modified.
+    void editNotes();
+    // Shows each due note in number order (a database was opened).
+    void remindDueNotes();
+
     Tedycjagrup *groupSetEditor();
+    Tnotatnik *notesWindow();
+    Tshownotatka *noteReminder();
     Tdrukuj *printPanel();
     Teksport *exportWindow(ExportFormat format);
 
@@ -47,6 +56,8 @@ private:
     Tedycjagrup *m_groupSetEditor = nullptr;
     Teksport *m_textExportWindow = nullptr;
     Tdrukuj *m_printPanel = nullptr;
+    Tnotatnik *m_notesWindow = nullptr;
+    Tshownotatka *m_noteReminder = nullptr;
     Teksport *m_csvExportWindow = nullptr;
 };
 
