@@ -1,8 +1,10 @@
 #include "database2000.h"
 #include "mainwindowfixture.h"
+#include "ui/mainwindow/registercommands.h"
 #include "ui/mainwindow/registermodel.h"
 #include "ui/reports/statementpage.h"
 #include "ui/store/groupseteditor.h"
+#include "ui/tools/shoppingwindows.h"
 #include "ui/tools/toolcommands.h"
 #include "ui/mainwindow/registerpage.h"
 #include "core/store/databasefiles.h"
@@ -1132,6 +1134,72 @@ private slots:
         f.desktop.day = QDate(2004, 5, 13);
         f.window.otworz2Click(f.path("budzet.tf4"));
         QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 4);
+    }
+
+    // The shopping list: stored trimmed at every edit; an item added as an expense through the
+    // expense dialog leaves the list and can be undone; the viewer closes when the editor opens;
+    // "Do listy zakup." copies planned descriptions into it.
+    void shoppingList()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.window.Pokalistzakupw1Click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("showlistazakupow"));
+        QWidget *viewer = f.window.findChild<QDialog *>(QStringLiteral("showlistazakupow"));
+        QVERIFY(viewer->isVisible());
+        f.desktop.dialogScripts.enqueue([&f, viewer](QDialog &d) {
+            QVERIFY(!viewer->isVisible());
+            auto *grid = d.findChild<QTableWidget *>(QStringLiteral("zakupy"));
+            QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1. "));
+            grid->item(0, 1)->setText(QStringLiteral("  mleko  "));
+            grid->item(2, 1)->setText(QStringLiteral("chleb"));
+            QCOMPARE(f.db.shoppingItems[0].text(), QStringLiteral("mleko"));
+            auto &editor = static_cast<Tlistazakupow &>(d);
+            editor.PorzadkujClick();
+            QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("chleb"));
+            grid->setCurrentCell(1, 1);
+            f.desktop.dialogScripts.enqueue([](QDialog &entry) {
+                QCOMPARE(entry.objectName(), QStringLiteral("edycjarozchod"));
+                QCOMPARE(entry.findChild<QLineEdit *>(QStringLiteral("opis"))->text(), QStringLiteral("chleb"));
+                entry.close(); // no cancel: the frame adds it all the same
+            });
+            editor.addAsExpense();
+            QCOMPARE(grid->item(1, 1)->text(), QString());
+            grid->setCurrentCell(0, 1);
+            f.desktop.dialogScripts.enqueue([](QDialog &entry) { click(entry, "ok"); });
+            editor.addAsPlanned();
+            QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("mleko"));
+            editor.copyItems();
+            click(d, "ok");
+        });
+        f.window.Listazakupw1Click();
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("12-05-2004", 0, 1, "chleb")}));
+        QCOMPARE(f.db.reg(RegisterKind::planned).entries.last().description, QStringLiteral("mleko"));
+        QCOMPARE(f.desktop.clipboard, QStringLiteral("mleko\n"));
+        QVERIFY(f.db.shoppingItems[1].isEmpty());
+        // The undo copy is of the register added to: Ctrl+Z takes the planned entry back.
+        const int plannedBefore = f.db.plannedCount();
+        f.window.registerCommands()->undo();
+        QCOMPARE(f.db.plannedCount(), plannedBefore - 1);
+        f.window.registerCommands()->undo();
+
+        // "Do listy zakup." on the planned page, after its question.
+        f.window.showPage(Tmain::PlannedTab);
+        RegisterPage *planned = f.window.registerPage(RegisterKind::planned);
+        planned->selectRow(1);
+        f.desktop.answers.enqueue(true);
+        planned->button(RegisterCommand::toShoppingList)->click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Czy dopisać zaznaczone dane do listy zakupów ?", "Operacja nie będzie mogła być cofnięta",
+                                           "Kopiowanie danych", true}));
+        QCOMPARE(f.db.shoppingItems[1].text(), QStringLiteral("mleko"));
+
+        // The shopping list survives a save and a new open.
+        f.window.zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.zamknij3Click();
+        f.window.otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.db.shoppingItems[0].text(), QStringLiteral("mleko"));
     }
 
     void commandsWithoutADatabase()

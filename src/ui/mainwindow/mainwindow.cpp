@@ -61,7 +61,7 @@ Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
     createStatusBar();
     createPages();
     m_commands = new RegisterCommands(m_db, m_desktop, *this, *m_actUndo, this);
-    m_toolCommands = new ToolCommands(m_db, m_desktop, *this, this);
+    m_toolCommands = new ToolCommands(m_db, m_desktop, *this, *m_commands, this);
     m_databaseCommands = new DatabaseCommands(m_db, m_desktop, *this, *m_toolCommands, this);
     connectEditCommands();
     initialiseState();
@@ -127,6 +127,8 @@ void Tmain::createActions()
     };
     for (qsizetype i = 0; i < tools.size(); ++i)
         m_toolActions.append(action(toolNames.at(i), tools.at(i).first, tools.at(i).second));
+    connect(m_toolActions.at(0), &QAction::triggered, this, &Tmain::Pokalistzakupw1Click);
+    connect(m_toolActions.at(1), &QAction::triggered, this, &Tmain::Listazakupw1Click);
     connect(m_toolActions.at(2), &QAction::triggered, this, &Tmain::notatki1Click);
     connect(m_toolActions.at(3), &QAction::triggered, this, &Tmain::Edycjagrup1Click);
     connect(m_toolActions.at(4), &QAction::triggered, this, &Tmain::Eksportgrup1Click);
@@ -275,8 +277,11 @@ void Tmain::createPages()
             case RegisterCommand::help: showHelp(); break;
             case RegisterCommand::print: BitBtn33Click(); break;
             case RegisterCommand::recurring: m_commands->recurring(kind); break;
-            case RegisterCommand::toShoppingList:
-                break; // this arrives with the shopping list
+            case RegisterCommand::toShoppingList: {
+                const auto [top, bottom] = registerPage(kind)->selectedRows();
+                m_toolCommands->copyPlannedToShoppingList(top, bottom);
+                break;
+            }
             }
         });
         addPage(page, kPageCaptions[pageForRegister(kind)]);
@@ -599,6 +604,16 @@ void Tmain::Importgrup1Click()
     // The grids show the new names, also after a cancelled import, as with the editor.
     m_toolCommands->importGroupSet();
     RefreshRegisterGrids();
+}
+
+void Tmain::Listazakupw1Click()
+{
+    m_toolCommands->editShoppingList();
+}
+
+void Tmain::Pokalistzakupw1Click()
+{
+    m_toolCommands->showShoppingList();
 }
 
 void Tmain::notatki1Click()

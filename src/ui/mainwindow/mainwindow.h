@@ -84,6 +84,9 @@ public:
     // section boxes cleared.
     void PrintClick();
     void BitBtn33Click();
+    // The shopping list's editor and viewer of the "&Narzędzia" menu.
+    void Listazakupw1Click();
+    void Pokalistzakupw1Click();
     // "Notatki" of the "&Narzędzia" menu.
     void notatki1Click();
     // The exports of the "&Narzędzia" menu.

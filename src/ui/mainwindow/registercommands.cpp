@@ -93,13 +93,15 @@ void RegisterCommands::clearUndo()
     m_undoAction.setEnabled(false);
 }
 
-void RegisterCommands::add(RegisterKind kind)
+bool RegisterCommands::add(RegisterKind kind, const QString &description)
 {
     takeUndoSnapshot(kind);
     const QDate today = m_desktop.today();
     const std::optional<int> row = appendNewEntry(m_db, kind, today, m_desktop);
     if (!row)
-        return;
+        return false;
+    if (!description.isEmpty())
+        m_db.edit.editDescription = description.left(Width::description);
     RegisterPage *p = page(kind);
     p->refresh();
     p->showNewLastRow();
@@ -110,7 +112,7 @@ void RegisterCommands::add(RegisterKind kind)
     p->showNewLastRow();
 
     if (kind != RegisterKind::debts)
-        return;
+        return true;
     auto *debtDialog = static_cast<Tedycjadlugidopisz *>(dialog);
     const Entry &debt = m_db.reg(kind).entries.at(*row - 1);
     if (const auto back = debtReturnEntry(debt, debtDialog->returnWanted(), debtDialog->returnDate(),
@@ -120,6 +122,7 @@ void RegisterCommands::add(RegisterKind kind)
             p->showNewLastRow();
         }
     }
+    return true;
 }
 
 void RegisterCommands::edit(RegisterKind kind)

@@ -33,7 +33,9 @@ public:
                      QObject *parent = nullptr);
     ~RegisterCommands() override;
 
-    void add(RegisterKind kind);
+    // Adds an entry through the register's entry dialog, its description `description` when one
+    // is given. False when the register was full.
+    bool add(RegisterKind kind, const QString &description = QString());
     void edit(RegisterKind kind);
     // Deletes the selected rows, after the question when the database asks before deleting.
     // False when nothing was deleted.

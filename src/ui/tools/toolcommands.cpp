@@ -8,6 +8,8 @@
 #include "ui/tools/exportwindow.h"
 #include "ui/tools/noteswindows.h"
 #include "ui/tools/printpanel.h"
+#include "ui/tools/shoppingwindows.h"
+#include "core/tools/shopping.h"
 #include "core/tools/notes.h"
 
 namespace trelfin {
@@ -18,11 +20,13 @@ const QString kGroupSetFilter = QStringLiteral("Zbiory grup programu Trelfin  (*
 
 } // namespace
 
-ToolCommands::ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent)
+ToolCommands::ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, RegisterCommands &registers,
+                           QObject *parent)
     : QObject(parent)
     , m_db(db)
     , m_desktop(desktop)
     , m_view(view)
+    , m_registers(registers)
 {
 }
 
@@ -89,6 +93,53 @@ Tshownotatka *ToolCommands::noteReminder()
         connect(m_noteReminder, &Tshownotatka::helpRequested, this, [this] { m_view.showHelp(); });
     }
     return m_noteReminder;
+}
+
+Tlistazakupow *ToolCommands::shoppingListEditor()
+{
+    if (!m_shoppingListEditor) {
+        m_shoppingListEditor = new Tlistazakupow(m_db, m_desktop, m_registers, m_view.dialogParent());
+        connect(m_shoppingListEditor, &Tlistazakupow::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_shoppingListEditor, &Tlistazakupow::printRequested, this, [this] { showPrintPanel(true); });
+        // The viewer closes whenever the editor opens.
+        connect(m_shoppingListEditor, &Tlistazakupow::shown, this, [this] {
+            if (m_shoppingListViewer && m_shoppingListViewer->isVisible())
+                m_desktop.closeWindow(*m_shoppingListViewer);
+        });
+    }
+    return m_shoppingListEditor;
+}
+
+Tshowlistazakupow *ToolCommands::shoppingListViewer()
+{
+    if (!m_shoppingListViewer)
+        m_shoppingListViewer = new Tshowlistazakupow(m_db, m_desktop, m_view.dialogParent());
+    return m_shoppingListViewer;
+}
+
+void ToolCommands::editShoppingList()
+{
+    m_db.modified = true;
+    m_desktop.execDialog(*shoppingListEditor());
+}
+
+void ToolCommands::showShoppingList()
+{
+    Tshowlistazakupow *viewer = shoppingListViewer();
+    if (viewer->isVisible())
+        viewer->hide(); // shown afresh, with the items as they are now
+    m_desktop.showWindow(*viewer);
+}
+
+void ToolCommands::copyPlannedToShoppingList(int top, int bottom)
+{
+    if (m_db.plannedCount() == 0)
+        return;
+    if (!m_desktop.AskQuestion(QStringLiteral("Czy dopisać zaznaczone dane do listy zakupów ?"),
+                               QStringLiteral("Operacja nie będzie mogła być cofnięta"), QStringLiteral("Kopiowanie danych")))
+        return;
+    if (CopyPlannedToShoppingList(m_db, top, bottom).full)
+        m_desktop.ShowInformation(QStringLiteral("Nie ma już miejsca w liście zakupów"), QString(), QStringLiteral("UWAGA !"));
 }
 
 void ToolCommands::editNotes()

@@ -13,6 +13,9 @@ class Tedycjagrup;
 class Teksport;
 class Tdrukuj;
 class Tnotatnik;
+class RegisterCommands;
+class Tlistazakupow;
+class Tshowlistazakupow;
 class Tshownotatka;
 
 // The household and output tools shared by the "&Narzędzia" menu, the options window and the
@@ -22,7 +25,8 @@ class ToolCommands : public QObject
 {
     Q_OBJECT
 public:
-    ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent = nullptr);
+    ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, RegisterCommands &registers,
+                 QObject *parent = nullptr);
 
     // The group-set editor, storing the names whichever way it closes.
     void editGroupSet();
@@ -38,6 +42,13 @@ public:
     // account's cleared (the "Drukuj" buttons of the pages and tool windows).
     void showPrintPanel(bool clearSections);
 
+    // "Lista zakupów": the editor (closing the viewer); the database counts as modified.
+    void editShoppingList();
+    // "Pokaż listę zakupów": the viewer, without blocking.
+    void showShoppingList();
+    // "Do listy zakup.": the descriptions of planned rows top..bottom into the list, after asking.
+    void copyPlannedToShoppingList(int top, int bottom);
+
     // "Notatki": the notes editor; the database counts as modified.
     void editNotes();
     // Shows each due note in number order (a database was opened).
@@ -45,6 +56,8 @@ public:
 
     Tedycjagrup *groupSetEditor();
     Tnotatnik *notesWindow();
+    Tlistazakupow *shoppingListEditor();
+    Tshowlistazakupow *shoppingListViewer();
     Tshownotatka *noteReminder();
     Tdrukuj *printPanel();
     Teksport *exportWindow(ExportFormat format);
@@ -53,10 +66,13 @@ private:
     Database &m_db;
     Desktop &m_desktop;
     DatabaseView &m_view;
+    RegisterCommands &m_registers;
     Tedycjagrup *m_groupSetEditor = nullptr;
     Teksport *m_textExportWindow = nullptr;
     Tdrukuj *m_printPanel = nullptr;
     Tnotatnik *m_notesWindow = nullptr;
+    Tlistazakupow *m_shoppingListEditor = nullptr;
+    Tshowlistazakupow *m_shoppingListViewer = nullptr;
     Tshownotatka *m_noteReminder = nullptr;
     Teksport *m_csvExportWindow = nullptr;
 };
