@@ -183,6 +183,7 @@ Tshowlistazakupow::Tshowlistazakupow(Database &db, Desktop &desktop, QWidget *pa
     setStyleSheet(QStringLiteral("QDialog { background-color: rgb(192, 192, 192); }"));
     m_grid->setObjectName(QStringLiteral("lista"));
     m_grid->horizontalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true); // the one column fills the window
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     QFont large = m_grid->font();
@@ -210,12 +211,6 @@ void Tshowlistazakupow::showEvent(QShowEvent *event)
     for (; row < ShoppingItemCount; ++row)
         m_grid->setItem(row, 0, new QTableWidgetItem);
     QDialog::showEvent(event);
-}
-
-void Tshowlistazakupow::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    m_grid->setColumnWidth(0, std::max(20, m_grid->viewport()->width() - 20));
 }
 
 void Tshowlistazakupow::copyItems()
