@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QImage;
 class QPrinter;
 class QWidget;
 
@@ -52,6 +53,7 @@ public:
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() const = 0;
+    virtual void setClipboardImage(const QImage &image) = 0;
 
     // Shows one of the program's own windows modally and returns its result code. Tests answer
     // the window from a script instead.

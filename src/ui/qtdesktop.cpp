@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -97,6 +98,11 @@ QString QtDesktop::chooseDirectory(const QString &title, const QString &startDir
 void QtDesktop::setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
+}
+
+void QtDesktop::setClipboardImage(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image);
 }
 
 QString QtDesktop::clipboardText() const

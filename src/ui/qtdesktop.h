@@ -28,6 +28,7 @@ public:
     QString chooseDirectory(const QString &title, const QString &startDirectory) override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() const override;
+    void setClipboardImage(const QImage &image) override;
     int execDialog(QDialog &dialog) override;
     void showWindow(QWidget &window) override;
     void closeWindow(QWidget &window) override;

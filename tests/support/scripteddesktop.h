@@ -3,6 +3,7 @@
 #include "ui/desktop.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QList>
@@ -46,6 +47,7 @@ public:
     QStringList plainMessages;
     QStringList openedDocuments;
     QString clipboard;
+    QImage clipboardImage;
 
     // Windows shown without blocking, by object name, in order.
     QStringList shownWindows;
@@ -85,6 +87,7 @@ public:
     }
     void setClipboardText(const QString &text) override { clipboard = text; }
     QString clipboardText() const override { return clipboard; }
+    void setClipboardImage(const QImage &image) override { clipboardImage = image; }
     int execDialog(QDialog &dialog) override
     {
         shownDialogs.append(dialog.objectName());

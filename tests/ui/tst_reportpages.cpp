@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace trelfin;
@@ -282,6 +283,13 @@ private slots:
         QCOMPARE(page->lineChart()->findChild<QLabel *>(QStringLiteral("opis"))->text(),
                  QStringLiteral("Zestawienie roczne danych za rok: 2004"));
         QCOMPARE(page->lineChart()->findChild<QLabel *>(QStringLiteral("L10"))->text(), QStringLiteral("1250,50"));
+        // Ctrl+C copies the chart as an image; "Zapisz jako PNG..." writes it.
+        page->lineChart()->findChild<QAction *>(QStringLiteral("kopiujwykres"))->trigger();
+        QCOMPARE(f.desktop.clipboardImage.size(), page->lineChart()->size());
+        QTemporaryDir dir;
+        f.desktop.fileChoices.enqueue(dir.filePath(QStringLiteral("wykres.png")));
+        page->lineChart()->findChild<QAction *>(QStringLiteral("zapiszpng"))->trigger();
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("wykres.png"))).size(), page->lineChart()->size());
         page->lineChart()->close();
         QVERIFY(draw->isEnabled());
         QVERIFY(f.widget<QCheckBox>("drozchod")->isEnabled());

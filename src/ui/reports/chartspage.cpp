@@ -151,9 +151,9 @@ ChartsPage::ChartsPage(Database &db, Desktop &desktop, QWidget *parent)
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    m_balanceChart = new GroupChartWindow(SummaryReport::balance, m_db, this);
-    m_forecastChart = new GroupChartWindow(SummaryReport::forecast, m_db, this);
-    m_lineChart = new Twykrespaint(m_db, this);
+    m_balanceChart = new GroupChartWindow(SummaryReport::balance, m_db, m_desktop, this);
+    m_forecastChart = new GroupChartWindow(SummaryReport::forecast, m_db, m_desktop, this);
+    m_lineChart = new Twykrespaint(m_db, m_desktop, this);
     for (GroupChartWindow *w : {m_balanceChart, m_forecastChart}) {
         connect(w, &GroupChartWindow::closed, this, &ChartsPage::updateChartOptions);
         connect(w, &GroupChartWindow::helpRequested, this, &ChartsPage::helpRequested);

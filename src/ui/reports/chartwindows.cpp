@@ -1,8 +1,10 @@
 #include "ui/reports/chartwindows.h"
 
 #include "core/store/database.h"
+#include "ui/desktop.h"
 #include "ui/hints.h"
 
+#include <QAction>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
@@ -73,6 +75,31 @@ QFrame *bottomPanel(QWidget *parent)
 
 } // namespace
 
+void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop)
+{
+    auto *copy = new QAction(QStringLiteral("Kopiuj"), &window);
+    copy->setObjectName(QStringLiteral("kopiujwykres"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QObject::connect(copy, &QAction::triggered, &window, [&window, &desktop] { desktop.setClipboardImage(window.grab().toImage()); });
+    auto *save = new QAction(QStringLiteral("Zapisz jako PNG..."), &window);
+    save->setObjectName(QStringLiteral("zapiszpng"));
+    QObject::connect(save, &QAction::triggered, &window, [&window, &desktop] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Zapisz wykres jako PNG");
+        request.filter = QStringLiteral("Obrazy PNG (*.png)|*.png");
+        request.defaultExtension = QStringLiteral(".png");
+        request.defaultFileName = QStringLiteral("wykres");
+        request.confirmOverwrite = true;
+        const QString path = desktop.chooseSaveFile(request);
+        if (!path.isEmpty() && !window.grab().toImage().save(path, "PNG"))
+            desktop.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(path), QString(), QStringLiteral("Uwaga"));
+    });
+    window.addAction(copy);
+    chart.addAction(copy);
+    chart.addAction(save);
+    chart.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 ChartCanvas::ChartCanvas(QWidget *parent)
     : QWidget(parent)
 {
@@ -87,7 +114,7 @@ void ChartCanvas::paintEvent(QPaintEvent *)
         paint(painter);
 }
 
-GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, QWidget *parent)
+GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, Desktop &desktop, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_report(report)
     , m_db(db)
@@ -102,6 +129,7 @@ GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, QWidget *
         const GroupChartTexts &texts = textsOf(m_report);
         renderGroupChart(painter, m_chart, m_gridLines, texts.slot, texts.bar);
     };
+    offerChartImage(*this, *m_canvas, desktop);
     m_opis = describingPanel(this);
     if (report == SummaryReport::forecast)
         m_opis->setStyleSheet(QStringLiteral("background-color: palette(tooltip-base); color: red;"));
@@ -170,7 +198,7 @@ void GroupChartWindow::done(int result)
     emit closed();
 }
 
-Twykrespaint::Twykrespaint(Database &db, QWidget *parent)
+Twykrespaint::Twykrespaint(Database &db, Desktop &desktop, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_db(db)
     , m_canvas(new ChartCanvas(this))
@@ -180,6 +208,7 @@ Twykrespaint::Twykrespaint(Database &db, QWidget *parent)
     setFixedSize(632, 435);
     m_canvas->setGeometry(0, 0, 632, 351);
     m_canvas->paint = [this](QPainter &painter) { renderLineChart(painter, m_chart, m_gridLines, m_shown, m_colours); };
+    offerChartImage(*this, *m_canvas, desktop);
     m_opis = describingPanel(this);
     const int ys[11] = {323, 293, 263, 233, 203, 174, 144, 114, 84, 54, 24};
     for (int k = 0; k <= 10; ++k) {

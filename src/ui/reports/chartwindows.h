@@ -15,6 +15,11 @@ class QTableWidget;
 namespace trelfin {
 
 class Database;
+class Desktop;
+
+// Ctrl+C and the context menu's "Kopiuj" copy a chart window as an image; "Zapisz jako PNG..."
+// writes it into a file the user chooses.
+void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop);
 
 // The area a chart is drawn on: the client area of its window, painted by `paint`.
 class ChartCanvas : public QWidget
@@ -35,7 +40,7 @@ class GroupChartWindow : public QDialog
 {
     Q_OBJECT
 public:
-    GroupChartWindow(SummaryReport report, Database &db, QWidget *parent = nullptr);
+    GroupChartWindow(SummaryReport report, Database &db, Desktop &desktop, QWidget *parent = nullptr);
 
     // Computes the chart of the span and fills the grid; `gridLines` as "Linie siatki" is now.
     void showSpan(const QString &from, const QString &to, bool gridLines);
@@ -63,7 +68,7 @@ class Twykrespaint : public QDialog
 {
     Q_OBJECT
 public:
-    Twykrespaint(Database &db, QWidget *parent = nullptr);
+    Twykrespaint(Database &db, Desktop &desktop, QWidget *parent = nullptr);
 
     // Computes the chart of the month (or year) of `from` and shows it with the series, colours
     // and grid lines chosen now.
