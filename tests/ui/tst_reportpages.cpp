@@ -294,9 +294,29 @@ private slots:
         QVERIFY(draw->isEnabled());
         QVERIFY(f.widget<QCheckBox>("drozchod")->isEnabled());
 
-        // The dated balance now shows the chart's span.
+        // The forecast's groups, and a click into a date field choosing its chart.
+        QTest::mouseClick(f.widget<QLineEdit>("pwod"), Qt::LeftButton);
+        QVERIFY(f.widget<QRadioButton>("prognozaw")->isChecked());
+        QVERIFY(!f.widget<QComboBox>("kolor1")->isEnabled());
+        draw->click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("wykres3"));
+        QCOMPARE(page->forecastChart()->windowTitle(), QStringLiteral("Graficzna prezentacja prognozy na podany okres"));
+        page->forecastChart()->close();
+        QTest::mouseClick(f.widget<QLineEdit>("mc"), Qt::LeftButton);
+        QVERIFY(f.widget<QRadioButton>("miesiac")->isChecked());
+        QVERIFY(f.widget<QComboBox>("kolor1")->isEnabled());
+        f.widget<QComboBox>("kolor2")->setCurrentIndex(4); // "Szary"
+        QCOMPARE(page->seriesColour(incomeSeries), QColor(128, 128, 128));
+        f.widget<QComboBox>("kolor2")->setCurrentIndex(0);
+        QCOMPARE(page->seriesColour(incomeSeries), QColor(0, 0, 255));
+        f.widget<QLineEdit>("mc")->setText(QStringLiteral("04-2004"));
+        draw->click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("wykrespaint"));
+        page->lineChart()->close();
+
+        // The dated balance now shows the last chart's span.
         f.clickTab(Tmain::BalanceTab);
-        QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-01-2004 do 31-12-2004"));
+        QCOMPARE(f.field("bdata"), QStringLiteral("Od 01-04-2004 do 31-04-2004"));
         QCOMPARE(f.caption("typbilansu"), QStringLiteral("Miesięczny"));
     }
 
