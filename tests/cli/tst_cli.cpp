@@ -1,0 +1,177 @@
+#include "filetestsupport.h"
+#include "core/reports/groupsummary.h"
+#include "core/reports/statement.h"
+#include "core/store/clock.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
+#include "core/store/helpers.h"
+#include "core/tools/export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trelfin;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+// The command-line companion, run as a user runs it, on databases the tests write.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    Database m_db;
+
+    QString path(const QString &file) const { return m_dir.filePath(file); }
+
+    Run cli(const QStringList &arguments, const QByteArray &input = QByteArray())
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TRELFIN_CLI), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        FixedClock clock(QDate(2004, 5, 12));
+        test::LineSink sink;
+        InitialiseNewDatabase(m_db, path(QStringLiteral("budzet.tf4")), clock);
+        m_db.header.ownerName = QStringLiteral("Anna Nowak");
+        m_db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("03-05-2004"), 100, 1, QStringLiteral("chleb")});
+        m_db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("20-05-2004"), 300, 2, QStringLiteral("kurtka")});
+        m_db.reg(RegisterKind::incomes).append(Entry{QStringLiteral("01-05-2004"), 1250.5, 0, QStringLiteral("pensja")});
+        m_db.reg(RegisterKind::planned).append(Entry{QStringLiteral("10-05-2004"), 50, 3, QStringLiteral("krem")});
+        QVERIFY(SavePeriodFiles(m_db, 0, clock, sink));
+    }
+
+    void info()
+    {
+        const Run run = cli({QStringLiteral("info"), path(QStringLiteral("budzet.tf4"))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("Użytkownik:\tAnna Nowak")));
+        QVERIFY(run.out.contains(QStringLiteral("rozchód 2\tprzychód 1\tdługi 0\tplanowanie 1\tkonto 0")));
+    }
+
+    // The figures are those the pages compute for the same data.
+    void figuresAsThePagesShowThem()
+    {
+        Run run = cli({QStringLiteral("statement"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--day"), QStringLiteral("31-05-2004")});
+        QCOMPARE(run.exitCode, 0);
+        QStringList expected;
+        for (QStringList row : statementRowTexts(computeStatement(m_db, QStringLiteral("31-05-2004")))) {
+            row[0] = row[0].trimmed();
+            expected.append(row.join(u'\t'));
+        }
+        QCOMPARE(run.out.split(u'\n', Qt::SkipEmptyParts), expected);
+
+        run = cli({QStringLiteral("balance"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--from"), QStringLiteral("01-05-2004"),
+                   QStringLiteral("--to"), QStringLiteral("10-05-2004")});
+        QCOMPARE(run.exitCode, 0);
+        const GroupSummary balance = computeDatedBalance(m_db, explicitSpan(QStringLiteral("01-05-2004"), QStringLiteral("10-05-2004"), QDate()),
+                                                         SummaryOrder::byGroup);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.at(0), QStringLiteral("Od 01-05-2004 do 10-05-2004"));
+        QCOMPARE(lines.at(1), QStringLiteral("Przychód\t") + FormatAmount(balance.incomeTotal));
+        QCOMPARE(lines.at(2), QStringLiteral("Rozchód\t100,00"));
+        QCOMPARE(lines.at(3), QStringLiteral("ŻYWNOŚĆ   \t1\t100,00\t100,0000"));
+
+        run = cli({QStringLiteral("forecast"), path(QStringLiteral("budzet.tf4"))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("KOSMETYKI \t1\t50,00\t100,0000")));
+    }
+
+    // The export files are byte for byte the program's.
+    void exportFiles()
+    {
+        QTemporaryDir out;
+        const Run run = cli({QStringLiteral("export"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--format"), QStringLiteral("csv"),
+                             QStringLiteral("--dir"), out.path(), QStringLiteral("--registers"), QStringLiteral("rozchod,przychod")});
+        QCOMPARE(run.exitCode, 0);
+        QFile expenses(QDir(out.path()).filePath(QStringLiteral("rozchod.csv")));
+        QVERIFY(expenses.open(QIODevice::ReadOnly));
+        QCOMPARE(expenses.readAll(), ExportFileBytes(m_db, RegisterKind::expenses, ExportFormat::csv));
+        QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("przychod.csv"))));
+        QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("Konto.csv"))));
+    }
+
+    void printToPdf()
+    {
+        QTemporaryDir out;
+        const QString pdf = QDir(out.path()).filePath(QStringLiteral("wydruk.pdf"));
+        const Run run = cli({QStringLiteral("print"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--sections"),
+                             QStringLiteral("rozchod,bilans,stankonta"), QStringLiteral("--pdf"), pdf, QStringLiteral("--from"),
+                             QStringLiteral("01-05-2004"), QStringLiteral("--to"), QStringLiteral("31-05-2004")});
+        QCOMPARE(run.exitCode, 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 3);
+    }
+
+    void badUsageAndProblems_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        const QString db = m_dir.filePath(QStringLiteral("budzet.tf4"));
+        QTest::newRow("no command") << QStringList() << 2;
+        QTest::newRow("unknown command") << QStringList({"sing", db}) << 2;
+        QTest::newRow("statement without a day") << QStringList({"statement", db}) << 2;
+        QTest::newRow("export without a format") << QStringList({"export", db, "--dir", "/tmp"}) << 2;
+        QTest::newRow("unknown register") << QStringList({"export", db, "--format", "txt", "--dir", "/tmp", "--registers", "x"}) << 2;
+        QTest::newRow("no such period") << QStringList({"info", db, "--period", "7"}) << 2;
+        QTest::newRow("no such database") << QStringList({"info", m_dir.filePath(QStringLiteral("brak.tf4"))}) << 1;
+    }
+    void badUsageAndProblems()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(!run.err.isEmpty());
+    }
+
+    // A protected database needs its password, given or typed.
+    void password()
+    {
+        QTemporaryDir dir;
+        FixedClock clock(QDate(2004, 5, 12));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, dir.filePath(QStringLiteral("tajna.tf4")), clock);
+        db.header.password = QStringLiteral("sekret");
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        const QString file = dir.filePath(QStringLiteral("tajna.tf4"));
+        QCOMPARE(cli({QStringLiteral("info"), file, QStringLiteral("--password"), QStringLiteral("sekret")}).exitCode, 0);
+        const Run wrong = cli({QStringLiteral("info"), file, QStringLiteral("--password"), QStringLiteral("zle")});
+        QCOMPARE(wrong.exitCode, 1);
+        QVERIFY(wrong.err.contains(QStringLiteral("Podano złe hasło dostępu")));
+        QCOMPARE(cli({QStringLiteral("info"), file}, "sekret\n").exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
