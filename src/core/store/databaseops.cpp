@@ -114,15 +114,22 @@ bool RemovePeriod(Database &db, int period, MessageSink &sink)
 
 bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
 {
-    // Every file goes, the backups of earlier saves too.
+    // The record goes first: a deletion stopped half-way leaves no record that names periods
+    // already gone. Every file goes, the backups of earlier saves too, those of periods removed
+    // before and of an imported older database included.
     FileTransaction files(db.databaseDir, db.databaseName);
-    QStringList paths;
+    QStringList paths = {RecordFilePath(db), FoundFilePath(db, QStringLiteral(".tf3")), FoundFilePath(db, QStringLiteral(".tfc"))};
     for (int k = 0; k < db.header.periodCount; ++k)
         paths.append(PeriodFilePath(db, k));
-    paths << RecordFilePath(db) << FoundFilePath(db, QStringLiteral(".tf3")) << ShoppingListPath(db) << NotesPath(db);
-    for (const QString &path : std::as_const(paths)) {
+    paths << ShoppingListPath(db) << NotesPath(db);
+    for (const QString &path : std::as_const(paths))
         files.remove(path, false);
+    for (const QString &path : std::as_const(paths))
         files.remove(FileTransaction::backupPath(path), false);
+    for (int k = db.header.periodCount; k < MaxPeriods; ++k) {
+        const QString backup = FileTransaction::backupPath(PeriodFilePath(db, k));
+        if (QFileInfo::exists(backup))
+            files.remove(backup, false);
     }
     return files.commit(sink);
 }

@@ -111,7 +111,7 @@ std::optional<QList<IntentStep>> decodeIntent(const QByteArray &bytes)
 // Runs the steps in order. Each can run again after a stop: a temporary file that is gone was
 // put in place already, and removing a file that is gone changes nothing. An optional step that
 // fails is reported and skipped.
-bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink &sink)
+bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink &sink, bool firstRun = false)
 {
     FileOperations &files = FileOperations::current();
     QString reason;
@@ -120,8 +120,13 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
         bool done = true;
         if (step.put) {
             const QString temporary = folder + step.temporary;
-            if (!QFile::exists(temporary))
-                continue;
+            if (!QFile::exists(temporary)) {
+                // Gone on a replay: put in place before the stop. On the first run it is a fault.
+                if (!firstRun)
+                    continue;
+                report(sink, target, QString::fromLocal8Bit(std::strerror(ENOENT)));
+                return false;
+            }
             if (step.keepBackup)
                 keepBackup(files, target);
             done = files.rename(temporary, target, reason);
@@ -211,6 +216,12 @@ void FileTransaction::remove(const QString &path, bool keepBackup)
     m_steps.append({QString(), path, keepBackup, false});
 }
 
+QString FileTransaction::relativeName(const QString &path) const
+{
+    // The name inside the database's folder, whatever characters the folder's own name holds.
+    return !m_folder.isEmpty() && path.startsWith(m_folder) ? path.mid(m_folder.size()) : fileName(path);
+}
+
 void FileTransaction::discard()
 {
     QString ignored;
@@ -231,7 +242,7 @@ bool FileTransaction::commit(MessageSink &sink)
     QList<IntentStep> steps;
     for (const Step &step : std::as_const(m_steps)) {
         const bool put = !step.temporary.isEmpty();
-        steps.append({put, put ? fileName(step.temporary) : QString(), fileName(step.target), step.keepBackup,
+        steps.append({put, put ? relativeName(step.temporary) : QString(), relativeName(step.target), step.keepBackup,
                       step.optional});
     }
 
@@ -247,6 +258,8 @@ bool FileTransaction::commit(MessageSink &sink)
     const QString intentFile = intentPath(m_folder, m_name);
     const QString intentTemporary = temporaryPath(m_folder, m_name);
     QString reason;
+    // The temporary files' names reach the disk before the intent that names them.
+    files.syncFolder(folderOf(m_folder), reason);
     if (!files.writeNew(intentTemporary, encodeIntent(steps), reason)
         || !files.rename(intentTemporary, intentFile, reason)) {
         QString ignored;
@@ -257,12 +270,10 @@ bool FileTransaction::commit(MessageSink &sink)
     }
     files.syncFolder(folderOf(m_folder), reason);
 
-    if (!runSteps(m_folder, steps, sink))
-        return false; // the intent file stays: the next open completes the steps
-    if (!files.remove(intentFile, reason)) {
+    // Past the commit point the new state is the database's: a step that fails now is reported and
+    // completed by the next write or open of the database, which runs the intent first.
+    if (runSteps(m_folder, steps, sink, true) && !files.remove(intentFile, reason))
         ReportRemoveFailure(intentFile, reason, sink);
-        return false;
-    }
     files.syncFolder(folderOf(m_folder), reason);
     return true;
 }
@@ -271,6 +282,12 @@ bool FileTransaction::commitSingle(MessageSink &sink)
 {
     m_committed = true;
     if (m_failed || m_steps.size() != 1 || m_steps.first().temporary.isEmpty()) {
+        discard();
+        return false;
+    }
+    // An earlier commit of this database that did not finish goes first, so that its older files
+    // are never put over this newer one later.
+    if (!finishIntent(m_folder, m_name, sink)) {
         discard();
         return false;
     }
@@ -295,8 +312,11 @@ bool FileTransaction::finishIntent(const QString &folder, const QString &name, M
         return true;
     QFile file(intentFile);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(1 << 20);
+    if (!file.open(QIODevice::ReadOnly) || (bytes = file.read(1 << 20), file.error() != QFileDevice::NoError)) {
+        // Unread, it may hold a commit half done: the database must not be opened as it is.
+        ReportReadFailure(intentFile, file.errorString(), sink);
+        return false;
+    }
     // A damaged intent file never took effect: a commit renames only whole ones into place.
     if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
         return false;

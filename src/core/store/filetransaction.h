@@ -40,8 +40,9 @@ public:
     void remove(const QString &path, bool keepBackup = true);
 
     // Puts every change in place. False (after a message) when the changes could not be
-    // committed: the old files are then untouched and the temporary files gone, or, when a step
-    // after the commit failed, the next open of the database completes it.
+    // committed: the old files are then untouched and the temporary files gone. True once the
+    // commit point is passed: the new files are the database's, and a step that failed after it
+    // (reported) is completed by the next write or open of the database.
     bool commit(MessageSink &sink);
     // The commit of a transaction of one file written: its temporary file is renamed into place,
     // which is all or nothing by itself and needs no intent file.
@@ -77,6 +78,7 @@ private:
     bool prepare(const QString &path, bool written, const QString &temporary, const QString &reason,
                  MessageSink &sink, Need need);
     void discard();
+    QString relativeName(const QString &path) const;
 
     QString m_folder;
     QString m_name;

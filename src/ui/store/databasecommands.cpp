@@ -189,10 +189,9 @@ void DatabaseCommands::removeAbandonedDatabase()
     QStringList files = {RecordFilePath(m_db), ShoppingListPath(m_db), NotesPath(m_db)};
     for (int k = 0; k < m_db.header.periodCount; ++k) // periods added in the options window too
         files.append(PeriodFilePath(m_db, k));
-    for (const QString &file : std::as_const(files)) {
+    // The backups stay: when the name was an existing database's, they hold what it was.
+    for (const QString &file : std::as_const(files))
         QFile::remove(file);
-        QFile::remove(FileTransaction::backupPath(file));
-    }
 }
 
 void DatabaseCommands::openDatabase(const QString &givenPath)
@@ -303,7 +302,9 @@ void DatabaseCommands::saveAs()
     m_db.saveWithoutAsking = false;
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();
-    if (copied && !sameDatabase)
+    // The lock follows the database in memory: the copy's name once the copy took effect, even when
+    // its current period could not be read back.
+    if (!sameDatabase && m_db.databaseDir == place.databaseDir && m_db.databaseName == place.databaseName)
         m_lock = std::move(newLock);
     if (copied)
         m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(), kTrelfin);
@@ -390,6 +391,7 @@ void DatabaseCommands::switchPeriod(int period)
         if (!LoadPeriod(m_db, previous - 1, m_desktop)) {
             // Neither can be read: nothing in memory is worth a save over either file.
             leaveDatabase();
+            m_lock.release();
             return;
         }
     }
@@ -453,7 +455,12 @@ void DatabaseCommands::deletePeriod()
         return;
     m_db.currentPeriod = 1;
     m_db.selectedPeriod = 1;
-    LoadPeriod(m_db, 0, m_desktop);
+    if (!LoadPeriod(m_db, 0, m_desktop)) {
+        // Nothing in memory is worth a save over period 1's file: the database is left as it is.
+        leaveDatabase();
+        m_lock.release();
+        return;
+    }
     m_view.forgetUndo();
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();

@@ -298,6 +298,63 @@ private slots:
         checkEveryStop(import, {QStringLiteral("budzet"), QStringLiteral("stara")}, oldDatabase);
     }
 
+    // Whatever step a removal of a period fails at, the record in memory is the one the next open
+    // reads: past the commit point the new state holds, before it the old one.
+    void memoryFollowsTheDisk()
+    {
+        int steps = 0;
+        {
+            Database db;
+            Sink sink;
+            createDatabase(db, sink);
+            StoppingFileOperations counter;
+            FileOperations::Override use(counter);
+            RemovePeriod(db, 1, sink);
+            steps = counter.steps;
+        }
+        for (int stopAt = 1; stopAt <= steps; ++stopAt) {
+            Database db;
+            Sink sink;
+            createDatabase(db, sink);
+            StoppingFileOperations files;
+            files.stopAt = stopAt;
+            {
+                FileOperations::Override use(files);
+                RemovePeriod(db, 1, sink);
+            }
+            QVERIFY(FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
+            Database reopened;
+            SplitDatabasePath(reopened, folder() + QStringLiteral("budzet.tf4"));
+            QVERIFY(ReadDatabaseRecord(reopened, sink));
+            QVERIFY2(reopened.header == db.header, qPrintable(QStringLiteral("stopped at step %1").arg(stopAt)));
+        }
+    }
+
+    // A name holding a backslash (an ordinary character here) saves like any other.
+    void backslashInTheName()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        InitialiseNewDatabase(db, folder() + QStringLiteral("a\\b.tf4"), m_clock);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(SavePeriodFiles(db, 0, m_clock, sink), qPrintable(sink.messages.join(u'\n')));
+        QVERIFY(QFile::exists(folder() + QStringLiteral("a\\b.tf4")));
+        QVERIFY(QFile::exists(folder() + QStringLiteral("a\\b.0")));
+    }
+
+    // An intent file that cannot be read may hold a commit half done: the open refuses.
+    void unreadableIntent()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        QVERIFY(QDir().mkdir(FileTransaction::intentPath(folder(), QStringLiteral("budzet"))));
+        QVERIFY(!FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
+        QVERIFY(!sink.messages.isEmpty());
+        QVERIFY(QDir().rmdir(FileTransaction::intentPath(folder(), QStringLiteral("budzet"))));
+    }
+
     // A replaced file keeps its previous content as "<file>~"; a long name saves again and again.
     void backupsAndLongNames()
     {
