@@ -7,6 +7,7 @@
 #include "ui/reports/summarypage.h"
 #include "ui/store/databasecommands.h"
 #include "ui/store/optionswindow.h"
+#include "ui/tools/reminderwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -205,6 +206,20 @@ private slots:
         });
         f.window.balancePage()->findChild<QPushButton *>(QStringLiteral("miesieczny"))->click();
         QCOMPARE(f.widget<QLineEdit>("bdata")->text(), QStringLiteral("Od 12-05-2004 do 12-05-2004"));
+    }
+
+    // Enter in the reminder of a due planned expense leaves it: nothing changes by chance.
+    void reminderEnterLeaves()
+    {
+        test::MainWindowFixture f;
+        SetDefaultGroups(f.db.header);
+        f.db.edit = EditBuffer{QStringLiteral("10-05-2004"), 10.0, 4, QStringLiteral("czynsz")};
+        Tterminplan reminder(f.db);
+        showActive(reminder);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!reminder.isVisible());
+        QCOMPARE(reminder.answer(), ReminderAnswer::leave);
     }
 
     // Two or more rows selected: their count and sum in the status line; one row: the page's text.

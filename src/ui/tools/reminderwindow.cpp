@@ -53,6 +53,11 @@ Tterminplan::Tterminplan(Database &db, QWidget *parent)
         QPushButton *button = createButton(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption), QString::fromUtf8(b.hint));
         const ReminderAnswer answer = b.answer;
         connect(button, &QPushButton::clicked, this, [this, answer] { answerWith(answer); });
+        // Enter leaves the entry as it is: no answer that changes the registers is given by chance.
+        if (answer == ReminderAnswer::leave) {
+            button->setDefault(true);
+            m_leave = button;
+        }
         row->addWidget(button);
     }
     auto *layout = new QVBoxLayout(this);
@@ -68,6 +73,7 @@ void Tterminplan::showEvent(QShowEvent *event)
         const QStringList cells = {e.editDate, FormatAmount(e.editAmount), m_db.groupName(e.editGroup), e.editDescription};
         for (int c = 0; c < 4; ++c)
             m_tab->setItem(1, c, new QTableWidgetItem(cells.at(c)));
+        m_leave->setFocus();
     }
     QDialog::showEvent(event);
 }

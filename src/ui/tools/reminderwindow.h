@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTableWidget;
 
 namespace trelfin {
@@ -28,6 +29,7 @@ private:
 
     Database &m_db;
     QTableWidget *m_tab;
+    QPushButton *m_leave = nullptr;
     ReminderAnswer m_answer = ReminderAnswer::leave;
 };
 
