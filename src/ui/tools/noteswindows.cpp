@@ -187,7 +187,9 @@ void Tshownotatka::showEvent(QShowEvent *event)
         const Note &note = m_db.notes[m_number - 1];
         m_data->setText(note.term());
         m_notatka->setPlainText(NoteEditorText(note));
-        move(pos() - QPoint(0, 50)); // above where it would stand, clear of a reminder before it
+        // 50 pixels above the middle of the main window, every time it shows.
+        if (const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr)
+            move(owner->geometry().center() - rect().center() - QPoint(0, 50));
     }
     QDialog::showEvent(event);
 }
