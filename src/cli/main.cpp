@@ -11,12 +11,14 @@
 #include "core/tools/printdocument.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -88,6 +90,7 @@ Polecenia:
   forecast [--from D --to D]   prognoza: niezapłacone wydatki planowane według grup
   export --format txt|csv --dir KATALOG [--registers rozchod,konto,przychod,dlugi,planowanie]
                                pliki eksportu, takie same jak w programie
+  check                        sprawdza każdy plik bazy; kod wyjścia 1, gdy coś znaleziono
   print --sections LISTA --pdf PLIK [--from D --to D] [--day D]
                                wydruk do pliku PDF; LISTA z: rozchod, przychod, dlugi,
                                planowanie, konto, bilans, prognoza, stankonta, listazakupow, notatnik
@@ -121,6 +124,74 @@ std::optional<int> openDatabase(Database &db, const QString &path, int period, c
     if (!LoadPeriod(db, period - 1, sink))
         return problem;
     return std::nullopt;
+}
+
+// Collects what the readers say, to report it as a problem found.
+class CollectingSink : public MessageSink
+{
+public:
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        said.append(line2.isEmpty() ? line1 : line1 + QStringLiteral(" ") + line2);
+    }
+    QStringList said;
+};
+
+// Reads every file of the database and says what is wrong with each: the record, every period
+// file and its entries (amounts that are not numbers, groups outside their range, dates that are
+// no calendar day), and side files that are there but short.
+int checkDatabase(const QString &path)
+{
+    Database db;
+    SplitDatabasePath(db, path);
+    int problems = 0;
+    const auto report = [&problems](const QString &file, const QString &what) {
+        out() << file << ": " << what << Qt::endl;
+        ++problems;
+    };
+    CollectingSink sink;
+    if (!ReadDatabaseRecord(db, sink)) {
+        report(DatabaseFilePath(db, db.databaseExt), sink.said.join(QStringLiteral("; ")));
+        return problem;
+    }
+    const QList<std::pair<QString, qint64>> sideFiles = {{ShoppingListPath(db), ShoppingListFileSize}, {NotesPath(db), NotesFileSize}};
+    for (const auto &[file, size] : sideFiles) {
+        const QFileInfo info(file);
+        if (info.exists() && info.size() < size)
+            report(file, QStringLiteral("plik ma %1 bajtów zamiast %2").arg(info.size()).arg(size));
+    }
+    const QStringList registerNames = {QStringLiteral("rozchód"), QStringLiteral("przychód"), QStringLiteral("długi"),
+                                       QStringLiteral("planowanie"), QStringLiteral("konto")};
+    for (int k = 0; k < db.header.periodCount; ++k) {
+        Database period = db;
+        sink.said.clear();
+        const QString file = PeriodFilePath(db, k);
+        if (!LoadPeriod(period, k, sink)) {
+            report(file, QStringLiteral("nie można odczytać okresu %1 (plik uszkodzony lub za krótki, %2 bajtów)")
+                             .arg(k + 1)
+                             .arg(QFileInfo(file).size()));
+            continue;
+        }
+        for (int r = 0; r < RegisterCount; ++r) {
+            const auto kind = static_cast<RegisterKind>(r);
+            const QVector<Entry> &entries = period.reg(kind).entries;
+            for (int i = 0; i < entries.size(); ++i) {
+                const Entry &e = entries.at(i);
+                const QString where = QStringLiteral("%1, pozycja %2: ").arg(registerNames.at(r)).arg(i + 1);
+                if (!std::isfinite(e.amount))
+                    report(file, where + QStringLiteral("kwota nie jest liczbą"));
+                const int highest = kind == RegisterKind::debts ? 4 : kind == RegisterKind::bankAccount ? 6
+                                  : kind == RegisterKind::planned ? SettledGroup : GroupCount;
+                if (kind != RegisterKind::incomes && (e.group < 1 || e.group > highest))
+                    report(file, where + QStringLiteral("grupa %1 poza zakresem 1..%2").arg(e.group).arg(highest));
+                if (!ParseDate(e.date) || IsImpossibleDate(e.date))
+                    report(file, where + QStringLiteral("data \"%1\" nie jest dniem kalendarza").arg(e.date));
+            }
+        }
+    }
+    if (problems == 0)
+        out() << "Nie znaleziono problemów." << Qt::endl;
+    return problems == 0 ? ok : problem;
 }
 
 void printSummary(const GroupSummary &summary, const Database &db, bool balance)
@@ -173,7 +244,8 @@ int main(int argc, char *argv[])
         return usage(QStringLiteral("podaj polecenie i plik bazy"));
     const QString command = args.at(0);
     const QStringList commands = {QStringLiteral("info"), QStringLiteral("statement"), QStringLiteral("balance"),
-                                  QStringLiteral("forecast"), QStringLiteral("export"), QStringLiteral("print")};
+                                  QStringLiteral("forecast"), QStringLiteral("export"), QStringLiteral("print"),
+                                  QStringLiteral("check")};
     if (!commands.contains(command))
         return usage(QStringLiteral("nieznane polecenie: ") + command);
     bool periodOk = false;
@@ -198,6 +270,10 @@ int main(int argc, char *argv[])
     }
     if (command == QStringLiteral("print") && (!parser.isSet(sectionsOption) || !parser.isSet(pdfOption)))
         return usage(QStringLiteral("print wymaga --sections LISTA i --pdf PLIK"));
+
+    // The check reads every file as it is, password or not.
+    if (command == QStringLiteral("check"))
+        return checkDatabase(args.at(1));
 
     Database db;
     if (const auto failed = openDatabase(db, args.at(1), period, password))

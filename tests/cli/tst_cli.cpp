@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace trelfin;
 
 namespace {
@@ -130,6 +132,53 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 3);
+    }
+
+    // The check: a sound database passes; a truncated period file, a short side file, an amount
+    // that is not a number and a period count of 0 are each found.
+    void check()
+    {
+        QTemporaryDir dir;
+        FixedClock clock(QDate(2004, 5, 12));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, dir.filePath(QStringLiteral("b.tf4")), clock);
+        AppendPeriod(db, clock);
+        QVERIFY(SavePeriodFiles(db, 1, clock, sink));
+        db.currentPeriod = 1;
+        db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("01-05-2004"), std::nan(""), 1, QStringLiteral("zle")});
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        const QString file = dir.filePath(QStringLiteral("b.tf4"));
+
+        Run run = cli({QStringLiteral("check"), file});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("rozchód, pozycja 1: kwota nie jest liczbą")), qPrintable(run.out));
+
+        db.reg(RegisterKind::expenses).entries.clear();
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        QCOMPARE(cli({QStringLiteral("check"), file}).exitCode, 0);
+
+        const auto cut = [&dir](const QString &name, int bytes) {
+            QFile f(dir.filePath(name));
+            f.open(QIODevice::ReadWrite);
+            f.resize(f.size() - bytes);
+        };
+        cut(QStringLiteral("b.1"), 30);
+        cut(QStringLiteral("b.tnt"), 1);
+        run = cli({QStringLiteral("check"), file});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("b.1: nie można odczytać okresu 2")), qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("b.tnt: plik ma 8339 bajtów zamiast 8340")), qPrintable(run.out));
+
+        // A record whose period count is 0 is found at once.
+        db.header.periodCount = 0;
+        QFile record(file);
+        QVERIFY(record.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        record.write(DatabaseRecordBytes(db.header));
+        record.close();
+        run = cli({QStringLiteral("check"), file});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.contains(QStringLiteral("b.tf4: ")));
     }
 
     void badUsageAndProblems_data()
