@@ -12,6 +12,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPdfWriter>
@@ -91,6 +94,7 @@ Polecenia:
   export --format txt|csv --dir KATALOG [--registers rozchod,konto,przychod,dlugi,planowanie]
                                pliki eksportu, takie same jak w programie
   check                        sprawdza każdy plik bazy; kod wyjścia 1, gdy coś znaleziono
+  dump --json                  rekord bazy i okres w formacie JSON (bez hasła)
   print --sections LISTA --pdf PLIK [--from D --to D] [--day D]
                                wydruk do pliku PDF; LISTA z: rozchod, przychod, dlugi,
                                planowanie, konto, bilans, prognoza, stankonta, listazakupow, notatnik
@@ -194,6 +198,50 @@ int checkDatabase(const QString &path)
     return problems == 0 ? ok : problem;
 }
 
+QJsonArray entriesJson(const Register &reg)
+{
+    QJsonArray entries;
+    for (const Entry &e : reg.entries)
+        entries.append(QJsonObject{{QStringLiteral("date"), e.date}, {QStringLiteral("amount"), e.amount},
+                                   {QStringLiteral("group"), e.group}, {QStringLiteral("description"), e.description}});
+    return entries;
+}
+
+// The record (the password only as whether there is one) and the period in memory.
+QJsonObject dumpJson(const Database &db)
+{
+    const DatabaseHeader &h = db.header;
+    QJsonArray groups;
+    for (int g = 1; g <= GroupCount; ++g)
+        groups.append(h.groupNames[g]);
+    QJsonArray periods;
+    for (int p = 1; p <= h.periodCount; ++p)
+        periods.append(QJsonObject{{QStringLiteral("name"), h.periods[p].periodName},
+                                   {QStringLiteral("created"), h.periods[p].firstWriteDate()},
+                                   {QStringLiteral("lastSaved"), h.periods[p].lastWriteDate()}});
+    const QJsonObject record{{QStringLiteral("owner"), h.ownerName}, {QStringLiteral("otherData"), h.otherData},
+                             {QStringLiteral("created"), h.createdDate}, {QStringLiteral("lastSaved"), h.lastSaveDate},
+                             {QStringLiteral("confirmDeletes"), h.confirmDeletes != 0},
+                             {QStringLiteral("passwordSet"), !h.password.isEmpty()},
+                             {QStringLiteral("groups"), groups}, {QStringLiteral("periods"), periods}};
+    QJsonArray incomes, expenses;
+    for (const RecurringIncome &r : db.recurringIncomes)
+        incomes.append(QJsonObject{{QStringLiteral("active"), r.active}, {QStringLiteral("day"), r.day},
+                                   {QStringLiteral("amount"), r.amount.toDouble()}, {QStringLiteral("description"), r.description}});
+    for (const RecurringExpense &r : db.recurringExpenses)
+        expenses.append(QJsonObject{{QStringLiteral("active"), r.active}, {QStringLiteral("group"), r.group + 1},
+                                    {QStringLiteral("amount"), r.amount.toDouble()}, {QStringLiteral("description"), r.description}});
+    const QJsonObject period{{QStringLiteral("number"), db.currentPeriod},
+                             {QStringLiteral("expenses"), entriesJson(db.reg(RegisterKind::expenses))},
+                             {QStringLiteral("incomes"), entriesJson(db.reg(RegisterKind::incomes))},
+                             {QStringLiteral("debts"), entriesJson(db.reg(RegisterKind::debts))},
+                             {QStringLiteral("planned"), entriesJson(db.reg(RegisterKind::planned))},
+                             {QStringLiteral("bankAccount"), entriesJson(db.reg(RegisterKind::bankAccount))},
+                             {QStringLiteral("recurringIncomes"), incomes},
+                             {QStringLiteral("recurringExpenses"), expenses}};
+    return QJsonObject{{QStringLiteral("database"), record}, {QStringLiteral("period"), period}};
+}
+
 void printSummary(const GroupSummary &summary, const Database &db, bool balance)
 {
     if (summary.spanText)
@@ -231,8 +279,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption registersOption(QStringLiteral("registers"), QString(), QStringLiteral("LISTA"));
     const QCommandLineOption sectionsOption(QStringLiteral("sections"), QString(), QStringLiteral("LISTA"));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
     parser.addOptions({help, periodOption, passwordOption, dayOption, fromOption, toOption, formatOption, dirOption,
-                       registersOption, sectionsOption, pdfOption});
+                       registersOption, sectionsOption, pdfOption, jsonOption});
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
@@ -245,7 +294,7 @@ int main(int argc, char *argv[])
     const QString command = args.at(0);
     const QStringList commands = {QStringLiteral("info"), QStringLiteral("statement"), QStringLiteral("balance"),
                                   QStringLiteral("forecast"), QStringLiteral("export"), QStringLiteral("print"),
-                                  QStringLiteral("check")};
+                                  QStringLiteral("check"), QStringLiteral("dump")};
     if (!commands.contains(command))
         return usage(QStringLiteral("nieznane polecenie: ") + command);
     bool periodOk = false;
@@ -268,6 +317,8 @@ int main(int argc, char *argv[])
         if (!parser.isSet(dirOption))
             return usage(QStringLiteral("export wymaga --dir KATALOG"));
     }
+    if (command == QStringLiteral("dump") && !parser.isSet(jsonOption))
+        return usage(QStringLiteral("dump wymaga --json"));
     if (command == QStringLiteral("print") && (!parser.isSet(sectionsOption) || !parser.isSet(pdfOption)))
         return usage(QStringLiteral("print wymaga --sections LISTA i --pdf PLIK"));
 
@@ -279,6 +330,10 @@ int main(int argc, char *argv[])
     if (const auto failed = openDatabase(db, args.at(1), period, password))
         return *failed;
 
+    if (command == QStringLiteral("dump")) {
+        out() << QString::fromUtf8(QJsonDocument(dumpJson(db)).toJson(QJsonDocument::Indented));
+        return ok;
+    }
     if (command == QStringLiteral("info")) {
         const DatabaseHeader &h = db.header;
         out() << "Użytkownik:\t" << h.ownerName << Qt::endl;

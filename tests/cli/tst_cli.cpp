@@ -10,6 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -179,6 +182,20 @@ private slots:
         run = cli({QStringLiteral("check"), file});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.contains(QStringLiteral("b.tf4: ")));
+    }
+
+    void dumpJson()
+    {
+        const Run run = cli({QStringLiteral("dump"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--json")});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(root.value(QStringLiteral("database")).toObject().value(QStringLiteral("owner")).toString(), QStringLiteral("Anna Nowak"));
+        QVERIFY(!root.value(QStringLiteral("database")).toObject().contains(QStringLiteral("password")));
+        const QJsonArray expenses = root.value(QStringLiteral("period")).toObject().value(QStringLiteral("expenses")).toArray();
+        QCOMPARE(expenses.size(), 2);
+        QCOMPARE(expenses.at(1).toObject().value(QStringLiteral("amount")).toDouble(), 300.0);
+        QCOMPARE(expenses.at(1).toObject().value(QStringLiteral("description")).toString(), QStringLiteral("kurtka"));
+        QCOMPARE(cli({QStringLiteral("dump"), path(QStringLiteral("budzet.tf4"))}).exitCode, 2);
     }
 
     void badUsageAndProblems_data()
