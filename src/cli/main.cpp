@@ -102,6 +102,7 @@ Polecenia:
 Opcje wspólne:
   --period N                   okres (domyślnie 1)
   --password TEKST             hasło bazy (bez niego program zapyta)
+  --json                       info, statement, balance i forecast w formacie JSON
 
 Kod wyjścia: 0 gdy się udało, 1 gdy wystąpił problem, 2 przy błędnym użyciu.
 )";
@@ -334,6 +335,27 @@ int main(int argc, char *argv[])
         out() << QString::fromUtf8(QJsonDocument(dumpJson(db)).toJson(QJsonDocument::Indented));
         return ok;
     }
+    const bool json = parser.isSet(jsonOption);
+    if (command == QStringLiteral("info") && json) {
+        QJsonObject info = dumpJson(db).value(QStringLiteral("database")).toObject();
+        QJsonArray periods = info.value(QStringLiteral("periods")).toArray();
+        ErrorSink sink;
+        for (int p = 1; p <= db.header.periodCount; ++p) {
+            Database period = db;
+            QJsonObject entry = periods.at(p - 1).toObject();
+            if (LoadPeriod(period, p - 1, sink)) {
+                entry.insert(QStringLiteral("counts"), QJsonObject{{QStringLiteral("expenses"), period.expenseCount()},
+                                                                   {QStringLiteral("incomes"), period.incomeCount()},
+                                                                   {QStringLiteral("debts"), period.debtCount()},
+                                                                   {QStringLiteral("planned"), period.plannedCount()},
+                                                                   {QStringLiteral("bankAccount"), period.bankCount()}});
+            }
+            periods.replace(p - 1, entry);
+        }
+        info.insert(QStringLiteral("periods"), periods);
+        out() << QString::fromUtf8(QJsonDocument(info).toJson(QJsonDocument::Indented));
+        return ok;
+    }
     if (command == QStringLiteral("info")) {
         const DatabaseHeader &h = db.header;
         out() << "Użytkownik:\t" << h.ownerName << Qt::endl;
@@ -358,10 +380,16 @@ int main(int argc, char *argv[])
         return ok;
     }
     if (command == QStringLiteral("statement")) {
+        QJsonArray lines;
         for (QStringList row : statementRowTexts(computeStatement(db, dateOf(dayOption)))) {
             row[0] = row[0].trimmed();
-            out() << row.join(u'\t') << Qt::endl;
+            if (json)
+                lines.append(QJsonObject{{QStringLiteral("line"), row[0]}, {QStringLiteral("value"), row[1]}, {QStringLiteral("count"), row[2]}});
+            else
+                out() << row.join(u'\t') << Qt::endl;
         }
+        if (json)
+            out() << QString::fromUtf8(QJsonDocument(lines).toJson(QJsonDocument::Indented));
         return ok;
     }
     if (command == QStringLiteral("balance") || command == QStringLiteral("forecast")) {
@@ -372,6 +400,22 @@ int main(int argc, char *argv[])
             summary = balance ? computeDatedBalance(db, span, SummaryOrder::byGroup) : computeDatedForecast(db, span, SummaryOrder::byGroup);
         } else {
             summary = balance ? computeTotalBalance(db, SummaryOrder::byGroup) : computeTotalForecast(db, SummaryOrder::byGroup);
+        }
+        if (json) {
+            QJsonArray groups;
+            QStringList names;
+            for (int g = 1; g <= GroupCount; ++g)
+                names.append(db.header.groupNames[g]);
+            for (const QStringList &row : groupSummaryRowTexts(summary, names))
+                groups.append(QJsonObject{{QStringLiteral("group"), row[0]}, {QStringLiteral("count"), row[1]},
+                                          {QStringLiteral("value"), row[2]}, {QStringLiteral("percent"), row[3]}});
+            QJsonObject result{{QStringLiteral("total"), summary.total}, {QStringLiteral("groups"), groups}};
+            if (balance)
+                result.insert(QStringLiteral("incomes"), summary.incomeTotal);
+            if (summary.spanText)
+                result.insert(QStringLiteral("span"), *summary.spanText);
+            out() << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
+            return ok;
         }
         printSummary(summary, db, balance);
         return ok;

@@ -196,6 +196,21 @@ private slots:
         QCOMPARE(expenses.at(1).toObject().value(QStringLiteral("amount")).toDouble(), 300.0);
         QCOMPARE(expenses.at(1).toObject().value(QStringLiteral("description")).toString(), QStringLiteral("kurtka"));
         QCOMPARE(cli({QStringLiteral("dump"), path(QStringLiteral("budzet.tf4"))}).exitCode, 2);
+
+        // The figures in JSON too.
+        const Run balance = cli({QStringLiteral("balance"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--json")});
+        QCOMPARE(balance.exitCode, 0);
+        const QJsonObject figures = QJsonDocument::fromJson(balance.out.toUtf8()).object();
+        QCOMPARE(figures.value(QStringLiteral("total")).toDouble(), 400.0);
+        QCOMPARE(figures.value(QStringLiteral("incomes")).toDouble(), 1250.5);
+        QCOMPARE(figures.value(QStringLiteral("groups")).toArray().at(1).toObject().value(QStringLiteral("value")).toString(),
+                 QStringLiteral("300,00"));
+        const Run info = cli({QStringLiteral("info"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--json")});
+        const QJsonArray periods = QJsonDocument::fromJson(info.out.toUtf8()).object().value(QStringLiteral("periods")).toArray();
+        QCOMPARE(periods.at(0).toObject().value(QStringLiteral("counts")).toObject().value(QStringLiteral("expenses")).toInt(), 2);
+        const Run statement = cli({QStringLiteral("statement"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--day"),
+                                   QStringLiteral("31-05-2004"), QStringLiteral("--json")});
+        QCOMPARE(QJsonDocument::fromJson(statement.out.toUtf8()).array().size(), 18);
     }
 
     void badUsageAndProblems_data()
