@@ -463,19 +463,28 @@ bool WriteDatabaseRecord(Database &db, MessageSink &sink)
 
 // ---- Periods ----------------------------------------------------------------------------------
 
-bool LoadPeriod(Database &db, int k, MessageSink &sink)
+std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize)
 {
     QFile file(PeriodFilePath(db, k));
-    bool ok = file.open(QIODevice::ReadOnly);
-    QByteArray bytes;
-    if (ok) {
-        bytes = file.read(MaxPeriodFileSize);
-        ok = file.error() == QFileDevice::NoError;
-        file.close();
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(maxSize);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
 
+void ReportPeriodReadFailure(Database &db, const QString &hint, MessageSink &sink)
+{
+    sink.ShowInformation(QStringLiteral("Niepoprawny format pliku. Pamiętaj:"), hint, QStringLiteral("Błąd podczas odczytu pliku"));
+    db.pendingAction = PendingAction::readFailed;
+}
+
+bool LoadPeriod(Database &db, int k, MessageSink &sink)
+{
+    const std::optional<QByteArray> bytes = ReadPeriodFileBytes(db, k, MaxPeriodFileSize);
     PeriodData data;
-    ok = ok && decodePeriod(bytes, data, db.recurringExpenses);
+    const bool ok = bytes && decodePeriod(*bytes, data, db.recurringExpenses);
 
     // Also after a failure the period data is replaced, so that the registers never mix what was
     // read of this period with the rest of the previous one.
@@ -484,10 +493,7 @@ bool LoadPeriod(Database &db, int k, MessageSink &sink)
     db.recurringExpenses = data.recurringExpenses;
 
     if (!ok) {
-        sink.ShowInformation(QStringLiteral("Niepoprawny format pliku. Pamiętaj:"),
-                             QStringLiteral("dane z wersji TrelFIN 2000 należy importować"),
-                             QStringLiteral("Błąd podczas odczytu pliku"));
-        db.pendingAction = PendingAction::readFailed;
+        ReportPeriodReadFailure(db, QStringLiteral("dane z wersji TrelFIN 2000 należy importować"), sink);
         return false;
     }
     db.modified = false;

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace trelfin {
 
 class Clock;
@@ -55,6 +57,13 @@ bool WriteDatabaseRecord(Database &db, MessageSink &sink);
 // "Błąd podczas odczytu pliku", sets pendingAction to 14 and returns false; the registers then
 // hold what was read before the damage and are empty beyond it.
 bool LoadPeriod(Database &db, int k, MessageSink &sink);
+
+// The first `maxSize` bytes of period file k (0-based); nothing when it cannot be opened or read.
+std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize);
+
+// What the period readers say of a file they could not read, `hint` naming the command that reads
+// it instead, and the code 14 they leave in pendingAction.
+void ReportPeriodReadFailure(Database &db, const QString &hint, MessageSink &sink);
 
 // The saving half of closing a period: writes the shopping list and the notes, sets the database's
 // last save date and the last write date of the current period to today, writes the database

@@ -76,24 +76,16 @@ bool readSection(const QByteArray &file, qsizetype &pos, Register &reg, bool wit
 
 bool LoadPeriod2000(Database &db, int k, MessageSink &sink)
 {
-    QFile file(PeriodFilePath(db, k));
-    bool ok = file.open(QIODevice::ReadOnly);
-    QByteArray bytes;
-    if (ok) {
-        bytes = file.read(MaxPeriodFileSize2000);
-        ok = file.error() == QFileDevice::NoError;
-    }
+    const std::optional<QByteArray> read = ReadPeriodFileBytes(db, k, MaxPeriodFileSize2000);
+    const QByteArray bytes = read.value_or(QByteArray());
     db.clearPeriodData();
     qsizetype pos = 0;
-    ok = ok && readSection(bytes, pos, db.reg(RegisterKind::expenses), true)
+    const bool ok = read && readSection(bytes, pos, db.reg(RegisterKind::expenses), true)
         && readSection(bytes, pos, db.reg(RegisterKind::incomes), false)
         && readSection(bytes, pos, db.reg(RegisterKind::debts), true)
         && (pos >= bytes.size() || readSection(bytes, pos, db.reg(RegisterKind::planned), true));
     if (!ok) {
-        sink.ShowInformation(QStringLiteral("Niepoprawny format pliku. Pamiętaj:"),
-                             QStringLiteral("dane z poprzedniej wersji programu należy importować"),
-                             QStringLiteral("Błąd podczas odczytu pliku"));
-        db.pendingAction = PendingAction::readFailed;
+        ReportPeriodReadFailure(db, QStringLiteral("dane z poprzedniej wersji programu należy importować"), sink);
         return false;
     }
     db.modified = false;
