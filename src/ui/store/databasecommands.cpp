@@ -255,6 +255,9 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
         }
     }
     m_db.currentPeriod = 1;
+    // The reminders stand over the main menu page: it names the database they belong to
+    // already, instead of the "b.d." of no database.
+    m_view.ShowDatabaseInfo();
     checkDueEntries(true);
     checkDueNotes();
     m_view.RefreshRegisterGrids();
