@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPalette>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -105,7 +106,11 @@ RegisterPage::RegisterPage(Database &db, RegisterKind kind, QWidget *parent)
     fit(1, 60, QStringLiteral("9999999,99"));
     fit(2, 80, QStringLiteral("OBCIĄŻENIE"));
     m_grid->setColumnWidth(3, 265);
-    m_grid->setStyleSheet(QStringLiteral("QTableView { background-color: palette(tooltip-base); }"));
+    // The grid's pale yellow background, set through the palette: a style sheet would make every
+    // cell paint through the slower style-sheet style.
+    QPalette background = m_grid->palette();
+    background.setColor(QPalette::Base, background.color(QPalette::ToolTipBase));
+    m_grid->setPalette(background);
     m_grid->installEventFilter(this);
     // A double click on a row edits it; the view reports none in the empty area below the rows.
     connect(m_grid, &QTableView::doubleClicked, this, [this] { emit commandRequested(RegisterCommand::edit); });

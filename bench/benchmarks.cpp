@@ -1,0 +1,220 @@
+// The benchmarks of the program on a full database: 100 periods with 3999 entries in every
+// register. Prints one table line per measure, "name<TAB>median ms<TAB>target ms", each the median
+// of several runs. Not a test: it asserts nothing and never fails a build.
+//
+//   trelfin-bench write-full DIR   writes the full database DIR/pelna.tf4 (used by bench-start too)
+//   trelfin-bench DIR              times the work on DIR/pelna.tf4, writing it first when missing
+#include "core/registers/sort.h"
+#include "core/reports/charts.h"
+#include "core/reports/groupsummary.h"
+#include "core/reports/statement.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/filewriter.h"
+#include "core/store/helpers.h"
+#include "core/store/messagesink.h"
+#include "core/tools/printdocument.h"
+#include "ui/mainwindow/mainwindow.h"
+#include "ui/mainwindow/registerpage.h"
+
+#include "scripteddesktop.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace trelfin;
+
+namespace {
+
+constexpr int Periods = MaxPeriods;
+
+struct PrintingSink : MessageSink
+{
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        std::fprintf(stderr, "message: %s %s\n", qPrintable(line1), qPrintable(line2));
+    }
+};
+
+// 3999 entries with scattered dates, amounts and groups; the planned ones settled, so that
+// opening the database raises no reminder.
+Register fullRegister(RegisterKind kind, QRandomGenerator &random)
+{
+    Register r;
+    for (int i = 0; i < MaxEntries; ++i) {
+        std::uint8_t group = static_cast<std::uint8_t>(1 + random.bounded(30));
+        if (kind == RegisterKind::debts)
+            group = static_cast<std::uint8_t>(1 + random.bounded(4));
+        else if (kind == RegisterKind::bankAccount)
+            group = static_cast<std::uint8_t>(1 + random.bounded(6));
+        else if (kind == RegisterKind::incomes)
+            group = 0;
+        else if (kind == RegisterKind::planned)
+            group = SettledGroup;
+        r.append(Entry{FormatDate(1 + random.bounded(28), 1 + random.bounded(12), 2004),
+                       random.bounded(100000) / 100.0, group, QStringLiteral("zakupy spożywcze nr %1").arg(i)});
+    }
+    return r;
+}
+
+bool writeFullDatabase(const QString &folder)
+{
+    PrintingSink sink;
+    Database db;
+    QDir().mkpath(folder);
+    SplitDatabasePath(db, QDir(folder).filePath(QStringLiteral("pelna.tf4")));
+    SetDefaultGroups(db.header);
+    db.header.ownerName = QStringLiteral("Pełna baza");
+    db.header.otherData = QStringLiteral("100 okresów po 3999 wpisów w każdym rejestrze");
+    db.header.createdDate = db.header.lastSaveDate = QStringLiteral("12.05.2004");
+    db.header.periodCount = Periods;
+    QRandomGenerator random(3999);
+    for (int k = 0; k < Periods; ++k) {
+        db.header.periods[k + 1] = {QStringLiteral("12.05.200412.05.2004"), QStringLiteral("okres %1").arg(k + 1)};
+        for (int r = 0; r < RegisterCount; ++r)
+            db.registers[r] = fullRegister(static_cast<RegisterKind>(r), random);
+        if (!WriteWholeFile(PeriodFilePath(db, k), PeriodFileBytes(db), sink, false))
+            return false;
+    }
+    return WriteWholeFile(RecordFilePath(db), DatabaseRecordBytes(db.header), sink, false);
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// The median in milliseconds of `runs` runs of `work`, each after `prepare` (not timed).
+double timeIt(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {})
+{
+    QVector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.append(timer.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+void row(const char *name, double ms, double target)
+{
+    std::printf("%s\t%.1f\t%.0f\n", name, ms, target);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("write-full"))
+        return writeFullDatabase(args.at(2)) ? 0 : 1;
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: trelfin-bench write-full DIR | trelfin-bench DIR\n");
+        return 2;
+    }
+    const QString path = QDir(args.at(1)).filePath(QStringLiteral("pelna.tf4"));
+    if (!QFileInfo::exists(path) && !writeFullDatabase(args.at(1)))
+        return 1;
+
+    Database db;
+    test::ScriptedDesktop desktop;
+    Tmain window(db, desktop);
+    window.resize(1280, 800);
+    window.show();
+    QApplication::processEvents();
+
+    row("open", timeIt(9, [&] { window.otworz2Click(path); }, [&] { window.zamknij3Click(); }), 20);
+    if (!db.databaseLoaded) {
+        std::fprintf(stderr, "the database did not open\n");
+        return 1;
+    }
+    int period = 1;
+    row("switch period", timeIt(9, [&] { window.biezacyokresChange(period++ % Periods); }), 20);
+
+    const QVector<Entry> entries = db.reg(RegisterKind::expenses).entries;
+    QVector<Entry> sorting;
+    row("sort 3999 entries", timeIt(9, [&] { exchangeSort(sorting, SortKey::date, SortOrder::ascending); },
+                                    [&] { sorting = entries; }), 50);
+
+    window.showPage(Tmain::ExpensesTab);
+    QApplication::processEvents();
+    // The grids rebuilt from the registers, their pending layouts done and the grid shown
+    // painted anew, as the user sees it after a change in bulk.
+    QWidget *shownGrid = window.registerPage(RegisterKind::expenses)->findChild<QTableView *>();
+    row("refresh all grids", timeIt(15, [&] {
+            window.RefreshRegisterGrids();
+            QApplication::processEvents();
+            shownGrid->repaint();
+        }), 5);
+    if (qEnvironmentVariableIsSet("TRELFIN_BENCH_DETAIL")) {
+        row("  models and selection only", timeIt(15, [&] { window.RefreshRegisterGrids(); }), 5);
+        row("  paint of the shown grid only", timeIt(15, [&] { shownGrid->repaint(); }), 5);
+        row("  paint of the whole window", timeIt(15, [&] { window.repaint(); }), 5);
+    }
+
+    const struct { const char *name; int page; } reports[] = {
+        {"page Bilans", 1}, {"page Statystyka", 2}, {"page Prognoza", 8}, {"page Wykresy", 9},
+    };
+    for (const auto &report : reports)
+        row(report.name, timeIt(9, [&] {
+                window.showPage(report.page);
+                window.repaint();
+            }, [&] { window.showPage(Tmain::MainMenuTab); }), 10);
+
+    // The reports over a span of the whole year of the entries, as the pages compute them on
+    // their buttons.
+    const QDate today(2004, 12, 31);
+    const ReportSpan year = explicitSpan(QStringLiteral("01-01-2004"), QStringLiteral("31-12-2004"), today);
+    row("report balance, dated", timeIt(9, [&] { computeDatedBalance(db, year, SummaryOrder{}); }), 10);
+    row("report balance, total", timeIt(9, [&] { computeTotalBalance(db, SummaryOrder{}); }), 10);
+    row("report forecast, dated", timeIt(9, [&] { computeDatedForecast(db, year, SummaryOrder{}); }), 10);
+    row("report statement", timeIt(9, [&] { computeStatement(db, QStringLiteral("31-12-2004")); }), 10);
+    QImage canvas(1000, 400, QImage::Format_RGB32);
+    row("report group chart, drawn", timeIt(9, [&] {
+            const GroupChart chart = computeGroupChart(db, RegisterKind::expenses, QStringLiteral("01-01-2004"),
+                                                       QStringLiteral("31-12-2004"));
+            QPainter painter(&canvas);
+            renderGroupChart(painter, chart, true, Qt::lightGray, Qt::blue);
+        }), 10);
+    const std::array<bool, ChartSeriesCount> allSeries{true, true, true};
+    row("report yearly line chart, drawn", timeIt(9, [&] {
+            const LineChart chart = computeLineChart(db, false, QStringLiteral("01-01-2004"), allSeries);
+            QPainter painter(&canvas);
+            renderLineChart(painter, chart, true, allSeries, {Qt::red, Qt::green, Qt::blue});
+        }), 10);
+
+    PrintOptions options;
+    options.sections[static_cast<int>(PrintSectionKind::expenses)] = true;
+    options.from.fill(QStringLiteral("01-01-2004"));
+    options.to.fill(QStringLiteral("31-12-2004"));
+    QFont font;
+    font.setPointSize(8);
+    QTemporaryDir dir;
+    row("print 3999 rows to PDF", timeIt(3, [&] {
+            const QList<PrintSection> sections = BuildPrintSections(db, options, QDate(2004, 5, 12), [&](const QString &t) {
+                return WrapText(t, font, 249);
+            });
+            QPdfWriter pdf(dir.filePath(QStringLiteral("bench.pdf")));
+            pdf.setResolution(1200);
+            PaintPrintJob(pdf, QStringLiteral("TrelFIN 4LX   "), sections, font, 1200.0 / 96.0);
+        }), 1000);
+    return 0;
+}
