@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -27,22 +28,27 @@ int main(int argc, char *argv[])
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
-    QSplashScreen *splash = trelfin::showSplash();
-
     trelfin::Database database;
     trelfin::QtDesktop desktop;
-    trelfin::Tmain window(database, desktop);
+    trelfin::Tmain window(database, desktop, nullptr, trelfin::Tmain::Contents::afterShow);
     // Without a window manager "maximised" means nothing; start at the size of the screen then.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
-    splash->finish(&window);
-    delete splash;
+    // The splash stands over the window while its contents are built.
+    QSplashScreen *splash = trelfin::showSplash();
 
-    // A database named on the command line (or by a file manager) opens as through "Otwórz...".
+    // The window's contents are built in the first turn of the event loop, right after the empty
+    // window has gone to the screen; the splash stays until they are. A database named on the
+    // command line (or by a file manager) then opens as through "Otwórz...".
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.otworz2Click(QFileInfo(arguments.at(1)).absoluteFilePath());
-
+    const QString path = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+    QTimer::singleShot(0, &window, [&window, splash, path] {
+        window.buildContents();
+        splash->finish(&window);
+        delete splash;
+        if (!path.isEmpty())
+            window.otworz2Click(path);
+    });
     return app.exec();
 }

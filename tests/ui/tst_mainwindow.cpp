@@ -1,7 +1,14 @@
 #include "mainwindowfixture.h"
+#include "ui/mainwindow/mainmenupage.h"
+#include "ui/mainwindow/registercommands.h"
+#include "ui/mainwindow/registerpage.h"
+#include "ui/reports/chartspage.h"
+#include "ui/reports/statementpage.h"
+#include "ui/reports/summarypage.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -372,6 +379,75 @@ private slots:
                      (ScriptedDesktop::Message{"Czy zapisać zmiany w edytowanym okresie ?", "", "Zamknięcie okresu",
                                                true}));
         }
+    }
+
+    // The quick start: the window goes to the screen empty, its contents are built after, with
+    // "Główne menu" alone at first; the other pages follow in the first idle moment, each once,
+    // also when one was asked for before.
+    void quickStartBuildsTheFirstPageFirst()
+    {
+        Database db;
+        ScriptedDesktop desktop;
+        Tmain window(db, desktop, nullptr, Tmain::Contents::afterShow);
+        QVERIFY(!window.findChild<QTabWidget *>());
+        window.show();
+        window.buildContents();
+        QCOMPARE(window.findChildren<MainMenuPage *>().size(), 1);
+        QVERIFY(window.findChildren<RegisterPage *>().isEmpty());
+        QVERIFY(window.findChildren<GroupSummaryPage *>().isEmpty());
+        QVERIFY(window.findChildren<QDialog *>().isEmpty());
+        QCOMPARE(window.statusText(1), kStartStatus);
+
+        RegisterPage *asked = window.registerPage(RegisterKind::planned);
+        QCOMPARE(window.findChildren<RegisterPage *>().size(), 1);
+        QTRY_COMPARE(window.findChildren<RegisterPage *>().size(), RegisterCount);
+        QCOMPARE(window.registerPage(RegisterKind::planned), asked);
+        QCOMPARE(window.findChildren<GroupSummaryPage *>().size(), 2);
+        QCOMPARE(window.findChildren<StatementPage *>().size(), 1);
+        QCOMPARE(window.findChildren<ChartsPage *>().size(), 1);
+        QCOMPARE(window.findChildren<MainMenuPage *>().size(), 1);
+        QVERIFY(window.findChildren<QDialog *>().isEmpty());
+    }
+
+    // Each window exists once for the whole run: none before it is first used, the same one
+    // every later time.
+    void windowsAreMadeOnFirstUseAndReused()
+    {
+        Fixture f;
+        f.openDatabase();
+        QVERIFY(f.window.findChildren<QDialog *>().isEmpty());
+        RegisterCommands *registers = f.window.registerCommands();
+        QList<std::function<void()>> uses = {
+            [&] { f.window.opcje4Click(); },
+            [&] { f.window.notatki1Click(); },
+            [&] { f.window.Listazakupw1Click(); },
+            [&] { f.window.Pokalistzakupw1Click(); },
+            [&] { f.window.PrintClick(); },
+            [&] { f.window.EksportujjakoDBF1Click(); },
+            [&] { f.window.EksportujdanejakoCSVExcel1Click(); },
+            [&] { f.window.Edycjagrup1Click(); },
+            [&] { f.window.chartsPage()->balanceChart(); },
+            [&] { f.window.chartsPage()->forecastChart(); },
+            [&] { f.window.chartsPage()->lineChart(); },
+        };
+        for (int k = 0; k < RegisterCount; ++k) {
+            const auto kind = static_cast<RegisterKind>(k);
+            uses.append([=] { registers->add(kind); });
+            uses.append([=] { registers->addMany(kind); });
+            uses.append([=] { registers->sort(kind); });
+            uses.append([=] { registers->find(kind); });
+        }
+        for (GroupSummaryPage *page : {f.window.balancePage(), f.window.forecastPage()}) {
+            for (SpanKind kind : {SpanKind::year, SpanKind::month, SpanKind::span})
+                uses.append([=] { page->spanDialog(kind); });
+        }
+        for (const auto &use : uses)
+            use();
+        const QList<QDialog *> made = f.window.findChildren<QDialog *>();
+        QVERIFY2(made.size() >= 25, qPrintable(QString::number(made.size())));
+        for (const auto &use : uses)
+            use();
+        QCOMPARE(f.window.findChildren<QDialog *>(), made);
     }
 
     void helpOpensTheDocumentBesideTheProgram()

@@ -23,7 +23,7 @@ constexpr int PeriodCount = 3;
 // Spending groups of the default group set, by number.
 enum Group : std::uint8_t {
     food = 1, clothes, cosmetics, rent, electricity, phone, tv, school, culture, fun,
-    transport, car, press, recreation, cleaning, pharmacy,
+    transport, car, press, recreation, cleaning, pharmacy, gas,
 };
 enum Debt : std::uint8_t { borrowed = 1, lent, repaid, returned };
 enum Bank : std::uint8_t { deposit = 1, charge, fee, commission, interestOwed, interestEarned };
@@ -94,7 +94,7 @@ Register expensesOf(const QDate &month, Variation &v)
         r.add(d, v.around(d % 6 == 1 ? 240.0 : 62.0), food, QString::fromUtf8(shops[v.pick(8)]));
     r.add(10, 780.00, rent, QStringLiteral("Czynsz za mieszkanie"));
     r.add(15, v.around(185.0), electricity, QStringLiteral("Prąd - rachunek"));
-    r.add(18, v.around(96.0), transport, QStringLiteral("Gaz - rachunek"));
+    r.add(18, v.around(96.0), gas, QStringLiteral("Gaz - rachunek"));
     r.add(20, 59.99, phone, QStringLiteral("Abonament telefoniczny"));
     r.add(20, 65.00, tv, QStringLiteral("Internet i telewizja"));
     r.add(2, 2 * 110.00, transport, QStringLiteral("Bilety miesięczne MPK"));
@@ -203,7 +203,7 @@ Register plannedOf(const QDate &month, int period, const QDate &today, Variation
         plan(d, d % 6 == 1 ? 250.00 : 60.00, food, QStringLiteral("Zakupy spożywcze"));
     plan(10, 780.00, rent, QStringLiteral("Czynsz za mieszkanie"));
     plan(15, 190.00, electricity, QStringLiteral("Prąd - rachunek"));
-    plan(18, 100.00, transport, QStringLiteral("Gaz - rachunek"));
+    plan(18, 100.00, gas, QStringLiteral("Gaz - rachunek"));
     plan(20, 59.99, phone, QStringLiteral("Abonament telefoniczny"));
     plan(20, 65.00, tv, QStringLiteral("Internet i telewizja"));
     plan(2, 220.00, transport, QStringLiteral("Bilety miesięczne MPK"));

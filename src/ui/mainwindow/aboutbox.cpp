@@ -36,29 +36,11 @@ AboutBox::AboutBox(QWidget *parent)
 
 QSplashScreen *showSplash()
 {
-    QPixmap picture(360, 160);
-    QPainter painter(&picture);
-    QLinearGradient background(0, 0, 0, picture.height());
-    background.setColorAt(0, QColor(0, 70, 140));
-    background.setColorAt(1, QColor(0, 30, 70));
-    painter.fillRect(picture.rect(), background);
-    painter.setPen(Qt::white);
-    QFont title = painter.font();
-    title.setPointSize(24);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(picture.rect().adjusted(0, 20, 0, -60), Qt::AlignCenter, QStringLiteral("Trelfin 4 LX"));
-    QFont line = painter.font();
-    line.setPointSize(10);
-    line.setBold(false);
-    painter.setFont(line);
-    painter.drawText(picture.rect().adjusted(0, 80, 0, -20), Qt::AlignCenter,
-                     QStringLiteral("Domowy rejestr wydatków i przychodów"));
-    painter.end();
-
-    auto *splash = new QSplashScreen(picture);
+    // A picture drawn beforehand, shown at its own size: no fonts to load and nothing to scale.
+    // It paints in the first turn of the event loop, together with the main window, and stays
+    // on top of it while the window's contents are built.
+    auto *splash = new QSplashScreen(QPixmap(QStringLiteral(":/splash.png")));
     splash->show();
-    QApplication::processEvents();
     return splash;
 }
 

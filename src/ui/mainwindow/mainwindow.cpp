@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -50,22 +52,36 @@ const std::array<QString, Tmain::PageCount> kPageCaptions = {
 
 } // namespace
 
-Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent)
+Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent, Contents contents)
     : QMainWindow(parent)
     , m_db(database)
     , m_desktop(desktop)
 {
     setObjectName(QStringLiteral("main"));
+    setWindowTitle(kProgramTitle);
     createActions();
-    createMenus();
-    createStatusBar();
-    createPages();
     m_commands = new RegisterCommands(m_db, m_desktop, *this, *m_actUndo, this);
     m_toolCommands = new ToolCommands(m_db, m_desktop, *this, *m_commands, this);
     m_databaseCommands = new DatabaseCommands(m_db, m_desktop, *this, *m_toolCommands, this);
     connectEditCommands();
-    initialiseState();
     resize(1000, 700);
+    if (contents == Contents::now)
+        buildContents();
+}
+
+void Tmain::buildContents()
+{
+    if (m_contentsBuilt)
+        return;
+    m_contentsBuilt = true;
+    // Menus, status line and the pages are what needs the fonts and the style: with the window
+    // already on the screen, they cost the start nothing the user waits for.
+    createMenus();
+    createStatusBar();
+    createPages();
+    initialiseState();
+    if (isVisible())
+        scheduleRemainingPages();
 }
 
 Tmain::~Tmain() = default;
@@ -213,88 +229,155 @@ void Tmain::createStatusBar()
     bar->addWidget(m_statusText, 1);
 }
 
-void Tmain::addPage(NotebookPage *page, const QString &caption)
-{
-    m_pages.append(page);
-    m_karta->addTab(page->pageWidget(), caption);
-}
-
 void Tmain::createPages()
 {
     m_karta = new QTabWidget(this);
     m_karta->setObjectName(QStringLiteral("karta"));
-
-    m_mainMenuPage = new MainMenuPage;
-    connect(m_mainMenuPage, &MainMenuPage::newRequested, this, &Tmain::nowa1Click);
-    connect(m_mainMenuPage, &MainMenuPage::openRequested, this, [this] { otworz2Click(); });
-    connect(m_mainMenuPage, &MainMenuPage::saveRequested, this, &Tmain::zapisz6Click);
-    connect(m_mainMenuPage, &MainMenuPage::closeRequested, this, &Tmain::zamknij3Click);
-    connect(m_mainMenuPage, &MainMenuPage::lockRequested, this, &Tmain::blokuj8Click);
-    connect(m_mainMenuPage, &MainMenuPage::optionsRequested, this, &Tmain::opcje4Click);
-    connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, &Tmain::showHelp);
-    connect(m_mainMenuPage, &MainMenuPage::quitRequested, this, &QWidget::close);
-    connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
-
-    m_balancePage = new GroupSummaryPage(GroupSummaryPage::Kind::balance, m_db, m_desktop);
-    m_statementPage = new StatementPage(m_db, m_desktop);
-    m_forecastPage = new GroupSummaryPage(GroupSummaryPage::Kind::forecast, m_db, m_desktop);
-    for (GroupSummaryPage *page : {m_balancePage, m_forecastPage}) {
-        connect(page, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);
-        connect(page, &GroupSummaryPage::printRequested, this, &Tmain::BitBtn33Click);
-        attachPopupMenu(page->grid());
+    // Every page has its place in the notebook from the start; what it shows is built when the
+    // page is first needed, or in the first idle moment after the window is shown, so that
+    // starting the program builds only "Główne menu".
+    for (int index = 0; index < PageCount; ++index) {
+        auto *holder = new QWidget;
+        auto *layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_pageHolders[index] = holder;
+        m_karta->addTab(holder, kPageCaptions[index]);
     }
-    connect(m_statementPage, &StatementPage::helpRequested, this, &Tmain::showHelp);
-    connect(m_statementPage, &StatementPage::printRequested, this, &Tmain::BitBtn33Click);
-    connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
-    attachPopupMenu(m_statementPage->grid());
-    m_chartsPage = new ChartsPage(m_db, m_desktop);
-    connect(m_chartsPage, &ChartsPage::helpRequested, this, &Tmain::showHelp);
-
-    addPage(m_mainMenuPage, kPageCaptions[MainMenuTab]);
-    addPage(m_balancePage, kPageCaptions[BalanceTab]);
-    addPage(m_statementPage, kPageCaptions[StatementTab]);
-    for (int i = 0; i < RegisterCount; ++i) {
-        const auto kind = static_cast<RegisterKind>(i);
-        auto *page = new RegisterPage(m_db, kind);
-        m_registerPages[i] = page;
-        // Two or more rows selected: their count and sum in the status line, until the
-        // selection is one row again.
-        connect(page, &RegisterPage::selectionSummaryChanged, this, [this, page](const QString &summary) {
-            if (!m_db.databaseLoaded || currentNotebookPage() != page)
-                return;
-            setStatusText(summary.isEmpty() ? page->statusText() : summary);
-        });
-        attachPopupMenu(page->grid());
-        connect(page, &RegisterPage::commandRequested, this, [this, kind](RegisterCommand command) {
-            switch (command) {
-            case RegisterCommand::edit: m_commands->edit(kind); break;
-            case RegisterCommand::add: m_commands->add(kind); break;
-            case RegisterCommand::addMany: m_commands->addMany(kind); break;
-            case RegisterCommand::remove: m_commands->remove(kind); break;
-            case RegisterCommand::find: m_commands->find(kind); break;
-            case RegisterCommand::sort: m_commands->sort(kind); break;
-            case RegisterCommand::settle: m_commands->settle(); break;
-            case RegisterCommand::help: showHelp(); break;
-            case RegisterCommand::print: BitBtn33Click(); break;
-            case RegisterCommand::recurring: m_commands->recurring(kind); break;
-            case RegisterCommand::toShoppingList: {
-                const auto [top, bottom] = registerPage(kind)->selectedRows();
-                m_toolCommands->copyPlannedToShoppingList(top, bottom);
-                break;
-            }
-            }
-        });
-        addPage(page, kPageCaptions[pageForRegister(kind)]);
-    }
-    addPage(m_forecastPage, kPageCaptions[ForecastTab]);
-    addPage(m_chartsPage, kPageCaptions[ChartsTab]);
+    page(MainMenuTab);
     setCentralWidget(m_karta);
-    connect(m_karta, &QTabWidget::currentChanged, this, &Tmain::onPageChanged);
+    connect(m_karta, &QTabWidget::currentChanged, this, [this](int index) {
+        page(index);
+        onPageChanged();
+    });
     // A click on the page already shown runs the page change too (it recomputes a report page).
     connect(m_karta->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index == m_karta->currentIndex())
             onPageChanged();
     });
+}
+
+NotebookPage *Tmain::page(int index) const
+{
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    if (!m_pages[index])
+        const_cast<Tmain *>(this)->buildPage(index);
+    return m_pages[index];
+}
+
+void Tmain::buildRemainingPages()
+{
+    for (int index = 0; index < PageCount; ++index)
+        page(index);
+}
+
+void Tmain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_contentsBuilt)
+        scheduleRemainingPages();
+}
+
+void Tmain::scheduleRemainingPages()
+{
+    if (m_remainingPagesScheduled)
+        return;
+    m_remainingPagesScheduled = true;
+    QTimer::singleShot(0, this, &Tmain::buildRemainingPages);
+}
+
+void Tmain::buildPage(int index)
+{
+    NotebookPage *built = nullptr;
+    switch (index) {
+    case MainMenuTab:
+        m_mainMenuPage = new MainMenuPage;
+        connect(m_mainMenuPage, &MainMenuPage::newRequested, this, &Tmain::nowa1Click);
+        connect(m_mainMenuPage, &MainMenuPage::openRequested, this, [this] { otworz2Click(); });
+        connect(m_mainMenuPage, &MainMenuPage::saveRequested, this, &Tmain::zapisz6Click);
+        connect(m_mainMenuPage, &MainMenuPage::closeRequested, this, &Tmain::zamknij3Click);
+        connect(m_mainMenuPage, &MainMenuPage::lockRequested, this, &Tmain::blokuj8Click);
+        connect(m_mainMenuPage, &MainMenuPage::optionsRequested, this, &Tmain::opcje4Click);
+        connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, &Tmain::showHelp);
+        connect(m_mainMenuPage, &MainMenuPage::quitRequested, this, &QWidget::close);
+        connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
+        built = m_mainMenuPage;
+        break;
+    case BalanceTab:
+    case ForecastTab: {
+        auto *summary = new GroupSummaryPage(index == BalanceTab ? GroupSummaryPage::Kind::balance
+                                                                 : GroupSummaryPage::Kind::forecast,
+                                             m_db, m_desktop);
+        connect(summary, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);
+        connect(summary, &GroupSummaryPage::printRequested, this, &Tmain::BitBtn33Click);
+        attachPopupMenu(summary->grid());
+        (index == BalanceTab ? m_balancePage : m_forecastPage) = summary;
+        built = summary;
+        break;
+    }
+    case StatementTab:
+        m_statementPage = new StatementPage(m_db, m_desktop);
+        connect(m_statementPage, &StatementPage::helpRequested, this, &Tmain::showHelp);
+        connect(m_statementPage, &StatementPage::printRequested, this, &Tmain::BitBtn33Click);
+        connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
+        attachPopupMenu(m_statementPage->grid());
+        m_statementPage->setDay(FormatDashDate(m_desktop.today()) + u' ');
+        built = m_statementPage;
+        break;
+    case ChartsTab:
+        m_chartsPage = new ChartsPage(m_db, m_desktop);
+        connect(m_chartsPage, &ChartsPage::helpRequested, this, &Tmain::showHelp);
+        m_chartsPage->reset();
+        built = m_chartsPage;
+        break;
+    default:
+        built = buildRegisterPage(*registerForPage(index));
+        break;
+    }
+    m_pages[index] = built;
+    QWidget *holder = m_pageHolders[index];
+    holder->layout()->addWidget(built->pageWidget());
+    // A page added to a notebook page already on screen shows at once, not in a later turn.
+    if (holder->isVisible())
+        built->pageWidget()->show();
+}
+
+RegisterPage *Tmain::buildRegisterPage(RegisterKind kind)
+{
+    auto *page = new RegisterPage(m_db, kind);
+    m_registerPages[static_cast<int>(kind)] = page;
+    // Two or more rows selected: their count and sum in the status line, until the
+    // selection is one row again.
+    connect(page, &RegisterPage::selectionSummaryChanged, this, [this, page](const QString &summary) {
+        if (currentNotebookPage() == page)
+            setStatusText(summary.isEmpty() ? page->statusText() : summary);
+    });
+    attachPopupMenu(page->grid());
+    connect(page, &RegisterPage::commandRequested, this, [this, kind](RegisterCommand command) {
+        switch (command) {
+        case RegisterCommand::edit: m_commands->edit(kind); break;
+        case RegisterCommand::add: m_commands->add(kind); break;
+        case RegisterCommand::addMany: m_commands->addMany(kind); break;
+        case RegisterCommand::remove: m_commands->remove(kind); break;
+        case RegisterCommand::find: m_commands->find(kind); break;
+        case RegisterCommand::sort: m_commands->sort(kind); break;
+        case RegisterCommand::settle: m_commands->settle(); break;
+        case RegisterCommand::help: showHelp(); break;
+        case RegisterCommand::print: BitBtn33Click(); break;
+        case RegisterCommand::recurring: m_commands->recurring(kind); break;
+        case RegisterCommand::toShoppingList: {
+            const auto [top, bottom] = registerPage(kind)->selectedRows();
+            m_toolCommands->copyPlannedToShoppingList(top, bottom);
+            break;
+        }
+        }
+    });
+    // A page built while a database is open shows its register at once.
+    if (m_db.databaseLoaded)
+        page->refresh();
+    else
+        page->clear();
+    return page;
 }
 
 void Tmain::attachPopupMenu(QWidget *grid)
@@ -310,10 +393,8 @@ void Tmain::attachPopupMenu(QWidget *grid)
 void Tmain::initialiseState()
 {
     const QDate today = m_desktop.today();
-    m_chartsPage->reset();
     m_db.balanceMode = ReportMode{};
     m_db.forecastMode = ReportMode{};
-    m_statementPage->setDay(FormatDashDate(today) + u' ');
     setWindowTitle(kProgramTitle);
     m_db.databaseLoaded = false;
     m_statusText->setText(kStartStatus);
@@ -389,20 +470,26 @@ void Tmain::ShowDatabaseInfo()
 {
     m_mainMenuPage->showDatabaseInfo(m_db);
     // The bank account's count is written by the grid refresh.
+    // Register pages not built yet take their counts when they are.
     for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned,
-                              RegisterKind::debts})
-        registerPage(kind)->countField()->setText(QString::number(m_db.reg(kind).count()));
+                              RegisterKind::debts}) {
+        if (RegisterPage *page = m_registerPages[static_cast<int>(kind)])
+            page->countField()->setText(QString::number(m_db.reg(kind).count()));
+    }
 }
 
 void Tmain::ClearDatabaseInfo()
 {
     m_mainMenuPage->clearDatabaseInfo();
-    for (RegisterPage *page : m_registerPages)
-        page->clear();
+    for (RegisterPage *page : m_registerPages) {
+        if (page)
+            page->clear();
+    }
 }
 
 void Tmain::selectPage(int index)
 {
+    page(index);
     const QSignalBlocker block(m_karta);
     m_karta->setCurrentIndex(index);
 }
@@ -424,13 +511,14 @@ void Tmain::setStatusText(const QString &text)
 
 NotebookPage *Tmain::currentNotebookPage() const
 {
-    return m_pages.value(m_karta->currentIndex());
+    return page(m_karta->currentIndex());
 }
 
 std::optional<RegisterKind> Tmain::shownRegister() const
 {
+    const NotebookPage *shown = currentNotebookPage();
     for (RegisterPage *page : m_registerPages) {
-        if (page == currentNotebookPage())
+        if (page && page == shown)
             return page->kind();
     }
     return std::nullopt;
@@ -438,7 +526,7 @@ std::optional<RegisterKind> Tmain::shownRegister() const
 
 void Tmain::showRegisterPage(RegisterKind kind)
 {
-    showPage(m_karta->indexOf(registerPage(kind)));
+    showPage(pageForRegister(kind));
 }
 
 void Tmain::setEditItems(EditItems items)
@@ -519,8 +607,11 @@ void Tmain::closeEvent(QCloseEvent *event)
 
 void Tmain::RefreshRegisterGrids()
 {
-    for (RegisterPage *page : m_registerPages)
-        page->refresh();
+    // A register page not built yet shows the registers when it is.
+    for (RegisterPage *page : m_registerPages) {
+        if (page)
+            page->refresh();
+    }
 }
 
 void Tmain::forgetUndo()
@@ -545,7 +636,8 @@ void Tmain::showMainMenuPage()
 
 bool Tmain::chartDatesPending() const
 {
-    return m_chartsPage->chartDatesPending();
+    // A charts page not built yet will ask for its dates when it is first shown.
+    return !m_chartsPage || m_chartsPage->chartDatesPending();
 }
 
 void Tmain::nowa1Click()

@@ -50,7 +50,13 @@ public:
         PageCount = 10,
     };
 
-    Tmain(Database &database, Desktop &desktop, QWidget *parent = nullptr);
+    // When the window's contents are built: in the constructor, or by buildContents() once the
+    // empty window has been shown (the quickest start: the window is on the screen as soon as a
+    // bare window would be). Nothing but show() may be asked of a window whose contents are not
+    // built yet.
+    enum class Contents { now, afterShow };
+
+    Tmain(Database &database, Desktop &desktop, QWidget *parent = nullptr, Contents contents = Contents::now);
     ~Tmain() override;
 
     // Entering and leaving the "database open" state.
@@ -98,7 +104,12 @@ public:
     // "Zaznacz wszystko" on the page shown.
     void selectAllOnPage();
 
-    RegisterPage *registerPage(RegisterKind kind) const override { return m_registerPages[static_cast<int>(kind)]; }
+    // The pages, each built when first asked for.
+    RegisterPage *registerPage(RegisterKind kind) const override
+    {
+        page(pageForRegister(kind));
+        return m_registerPages[static_cast<int>(kind)];
+    }
     std::optional<RegisterKind> shownRegister() const override;
     void showRegisterPage(RegisterKind kind) override;
 
@@ -120,10 +131,32 @@ public:
     ToolCommands *toolCommands() const { return m_toolCommands; }
     bool chartDatesPending() const;
 
-    GroupSummaryPage *balancePage() const { return m_balancePage; }
-    GroupSummaryPage *forecastPage() const { return m_forecastPage; }
-    StatementPage *statementPage() const { return m_statementPage; }
-    ChartsPage *chartsPage() const { return m_chartsPage; }
+    GroupSummaryPage *balancePage() const
+    {
+        page(BalanceTab);
+        return m_balancePage;
+    }
+    GroupSummaryPage *forecastPage() const
+    {
+        page(ForecastTab);
+        return m_forecastPage;
+    }
+    StatementPage *statementPage() const
+    {
+        page(StatementTab);
+        return m_statementPage;
+    }
+    ChartsPage *chartsPage() const
+    {
+        page(ChartsTab);
+        return m_chartsPage;
+    }
+    // Builds the menus, the status line and "Główne menu" (once).
+    void buildContents();
+    // Page `index`, built now when it was not yet.
+    NotebookPage *page(int index) const;
+    // Builds every page not built yet; runs in the first idle moment after the window is shown.
+    void buildRemainingPages();
 
     // Sets the enabled state of the popup menu's items for the page shown; when no database is
     // open, first returns to "Główne menu" with "Brak bazy danych". Runs each time the popup opens.
@@ -141,13 +174,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createActions();
     void createMenus();
     void createStatusBar();
     void createPages();
-    void addPage(NotebookPage *page, const QString &caption);
+    void buildPage(int index);
+    void scheduleRemainingPages();
+    RegisterPage *buildRegisterPage(RegisterKind kind);
     void connectEditCommands();
     void attachPopupMenu(QWidget *grid);
     void initialiseState();
@@ -201,8 +237,12 @@ private:
     QAction *m_popupDelete = nullptr;
     QAction *m_popupSelectAll = nullptr;
 
-    // The notebook's pages in page order: the page registry.
-    QList<NotebookPage *> m_pages;
+    // The notebook's pages in page order: the page registry (null until a page is built), and
+    // the notebook pages that hold them.
+    std::array<NotebookPage *, PageCount> m_pages{};
+    std::array<QWidget *, PageCount> m_pageHolders{};
+    bool m_contentsBuilt = false;
+    bool m_remainingPagesScheduled = false;
     MainMenuPage *m_mainMenuPage = nullptr;
     std::array<RegisterPage *, RegisterCount> m_registerPages{};
     GroupSummaryPage *m_balancePage = nullptr;

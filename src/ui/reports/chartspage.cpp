@@ -151,15 +151,39 @@ ChartsPage::ChartsPage(Database &db, Desktop &desktop, QWidget *parent)
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    m_balanceChart = new GroupChartWindow(SummaryReport::balance, m_db, m_desktop, this);
-    m_forecastChart = new GroupChartWindow(SummaryReport::forecast, m_db, m_desktop, this);
-    m_lineChart = new Twykrespaint(m_db, m_desktop, this);
-    for (GroupChartWindow *w : {m_balanceChart, m_forecastChart}) {
-        connect(w, &GroupChartWindow::closed, this, &ChartsPage::updateChartOptions);
-        connect(w, &GroupChartWindow::helpRequested, this, &ChartsPage::helpRequested);
+}
+
+// The chart windows are made when first asked for and kept for the rest of the run.
+GroupChartWindow *ChartsPage::balanceChart()
+{
+    if (!m_balanceChart)
+        m_balanceChart = makeGroupChart(SummaryReport::balance);
+    return m_balanceChart;
+}
+
+GroupChartWindow *ChartsPage::forecastChart()
+{
+    if (!m_forecastChart)
+        m_forecastChart = makeGroupChart(SummaryReport::forecast);
+    return m_forecastChart;
+}
+
+GroupChartWindow *ChartsPage::makeGroupChart(SummaryReport report)
+{
+    auto *window = new GroupChartWindow(report, m_db, m_desktop, this);
+    connect(window, &GroupChartWindow::closed, this, &ChartsPage::updateChartOptions);
+    connect(window, &GroupChartWindow::helpRequested, this, &ChartsPage::helpRequested);
+    return window;
+}
+
+Twykrespaint *ChartsPage::lineChart()
+{
+    if (!m_lineChart) {
+        m_lineChart = new Twykrespaint(m_db, m_desktop, this);
+        connect(m_lineChart, &Twykrespaint::closed, this, &ChartsPage::updateChartOptions);
+        connect(m_lineChart, &Twykrespaint::helpRequested, this, &ChartsPage::helpRequested);
     }
-    connect(m_lineChart, &Twykrespaint::closed, this, &ChartsPage::updateChartOptions);
-    connect(m_lineChart, &Twykrespaint::helpRequested, this, &ChartsPage::helpRequested);
+    return m_lineChart;
 }
 
 QString ChartsPage::statusText() const
@@ -239,11 +263,12 @@ void ChartsPage::seriesControlsEnabled(bool enabled)
 void ChartsPage::updateChartOptions()
 {
     // While a chart window is open its options stay as they were drawn with.
-    const bool open = m_balanceChart->isVisible() || m_forecastChart->isVisible() || m_lineChart->isVisible();
+    const auto shown = [](const QWidget *window) { return window && window->isVisible(); };
+    const bool open = shown(m_balanceChart) || shown(m_forecastChart) || shown(m_lineChart);
     for (QWidget *w : {static_cast<QWidget *>(m_pushtopaint), static_cast<QWidget *>(m_miesiac),
                        static_cast<QWidget *>(m_rok), static_cast<QWidget *>(m_bilansw), static_cast<QWidget *>(m_siatka)})
         w->setEnabled(!open);
-    seriesControlsEnabled(!m_lineChart->isVisible() && (m_miesiac->isChecked() || m_rok->isChecked()));
+    seriesControlsEnabled(!shown(m_lineChart) && (m_miesiac->isChecked() || m_rok->isChecked()));
 }
 
 void ChartsPage::pushtopaintClick()
@@ -267,15 +292,15 @@ void ChartsPage::pushtopaintClick()
             shown[s] = m_seriesBoxes[s]->isChecked();
             colours[s] = m_colours[s];
         }
-        m_lineChart->showChart(monthly, span.from, shown, colours, m_siatka->isChecked());
-        m_desktop.showWindow(*m_lineChart);
+        lineChart()->showChart(monthly, span.from, shown, colours, m_siatka->isChecked());
+        m_desktop.showWindow(*lineChart());
         updateChartOptions();
         return;
     }
     if (m_bilansw->isChecked())
-        showGroups(m_balanceChart, m_wod, m_wdo);
+        showGroups(balanceChart(), m_wod, m_wdo);
     if (m_prognozaw->isChecked())
-        showGroups(m_forecastChart, m_pwod, m_pwdo);
+        showGroups(forecastChart(), m_pwod, m_pwdo);
 }
 
 } // namespace trelfin

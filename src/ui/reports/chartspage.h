@@ -2,6 +2,7 @@
 
 #include "core/reports/charts.h"
 #include "ui/mainwindow/notebookpage.h"
+#include "ui/reports/spandialogs.h"
 
 #include <QWidget>
 
@@ -45,9 +46,10 @@ public:
     // The colour a series is drawn in: its list's colour.
     QColor seriesColour(int series) const;
 
-    GroupChartWindow *balanceChart() const { return m_balanceChart; }
-    GroupChartWindow *forecastChart() const { return m_forecastChart; }
-    Twykrespaint *lineChart() const { return m_lineChart; }
+    // The chart windows, each made when first asked for.
+    GroupChartWindow *balanceChart();
+    GroupChartWindow *forecastChart();
+    Twykrespaint *lineChart();
 
 signals:
     void helpRequested();
@@ -56,6 +58,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    GroupChartWindow *makeGroupChart(SummaryReport report);
     void kolorChange(int list);
     void miesiacClick();
     void seriesControlsEnabled(bool enabled);

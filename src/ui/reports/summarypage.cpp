@@ -153,9 +153,6 @@ GroupSummaryPage::GroupSummaryPage(Kind kind, Database &db, Desktop &desktop, QW
     buttons->addStretch();
 
     connect(spanButtons[0], &QPushButton::clicked, this, &GroupSummaryPage::showTotal);
-    m_yearDialog = new SpanDialog(kind, SpanKind::year, m_desktop, this);
-    m_monthDialog = new SpanDialog(kind, SpanKind::month, m_desktop, this);
-    m_spanDialog = new SpanDialog(kind, SpanKind::span, m_desktop, this);
     connect(spanButtons[1], &QPushButton::clicked, this, [this] { askSpan(SpanKind::month); });
     connect(spanButtons[2], &QPushButton::clicked, this, [this] { askSpan(SpanKind::year); });
     connect(spanButtons[3], &QPushButton::clicked, this, [this] { askSpan(SpanKind::span); });
@@ -262,11 +259,11 @@ void GroupSummaryPage::showTotal()
 
 SpanDialog *GroupSummaryPage::spanDialog(SpanKind kind) const
 {
-    switch (kind) {
-    case SpanKind::year: return m_yearDialog;
-    case SpanKind::month: return m_monthDialog;
-    default: return m_spanDialog;
-    }
+    // Each span dialog is made when first asked for and kept for the rest of the run.
+    SpanDialog *&dialog = m_spanDialogs[static_cast<int>(kind)];
+    if (!dialog)
+        dialog = new SpanDialog(m_kind, kind, m_desktop, const_cast<GroupSummaryPage *>(this));
+    return dialog;
 }
 
 void GroupSummaryPage::askSpan(SpanKind kind)

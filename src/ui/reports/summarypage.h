@@ -4,6 +4,7 @@
 #include "ui/mainwindow/notebookpage.h"
 #include "ui/reports/spandialogs.h"
 
+#include <array>
 #include <QWidget>
 
 class QLabel;
@@ -78,9 +79,7 @@ private:
     QRadioButton *m_largestFirst = nullptr;    // "Malejąco"
     QTableWidget *m_grid = nullptr;
     // Children of the page, so that each exists once and keeps what was typed.
-    SpanDialog *m_yearDialog = nullptr;
-    SpanDialog *m_monthDialog = nullptr;
-    SpanDialog *m_spanDialog = nullptr;
+    mutable std::array<SpanDialog *, 4> m_spanDialogs{};  // by SpanKind
 };
 
 } // namespace trelfin
