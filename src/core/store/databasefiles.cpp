@@ -468,7 +468,9 @@ std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizety
     QFile file(PeriodFilePath(db, k));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.read(maxSize);
+    // Asking for no more than the file holds: read() sets aside all it is asked for.
+    const qint64 wanted = file.isSequential() ? maxSize : std::min<qint64>(maxSize, file.size());
+    QByteArray bytes = file.read(wanted);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
