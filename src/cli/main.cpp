@@ -182,15 +182,21 @@ int checkDatabase(const QString &path)
             const QVector<Entry> &entries = period.reg(kind).entries;
             for (int i = 0; i < entries.size(); ++i) {
                 const Entry &e = entries.at(i);
-                const QString where = QStringLiteral("%1, pozycja %2: ").arg(registerNames.at(r)).arg(i + 1);
+                // Where the field lies in the file, and which entry it belongs to.
+                const auto where = [&](EntryField field) {
+                    return QStringLiteral("bajt %1 (%2, pozycja %3): ")
+                        .arg(PeriodEntryOffset(period, kind, i, field))
+                        .arg(registerNames.at(r))
+                        .arg(i + 1);
+                };
                 if (!std::isfinite(e.amount))
-                    report(file, where + QStringLiteral("kwota nie jest liczbą"));
+                    report(file, where(EntryField::amount) + QStringLiteral("kwota nie jest liczbą"));
                 const int highest = kind == RegisterKind::debts ? 4 : kind == RegisterKind::bankAccount ? 6
                                   : kind == RegisterKind::planned ? SettledGroup : GroupCount;
                 if (kind != RegisterKind::incomes && (e.group < 1 || e.group > highest))
-                    report(file, where + QStringLiteral("grupa %1 poza zakresem 1..%2").arg(e.group).arg(highest));
+                    report(file, where(EntryField::group) + QStringLiteral("grupa %1 poza zakresem 1..%2").arg(e.group).arg(highest));
                 if (!ParseDate(e.date) || IsImpossibleDate(e.date))
-                    report(file, where + QStringLiteral("data \"%1\" nie jest dniem kalendarza").arg(e.date));
+                    report(file, where(EntryField::date) + QStringLiteral("data \"%1\" nie jest dniem kalendarza").arg(e.date));
             }
         }
     }

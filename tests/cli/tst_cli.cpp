@@ -150,14 +150,25 @@ private slots:
         QVERIFY(SavePeriodFiles(db, 1, clock, sink));
         db.currentPeriod = 1;
         db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("01-05-2004"), std::nan(""), 1, QStringLiteral("zle")});
+        db.reg(RegisterKind::bankAccount).append(Entry{QStringLiteral("02-05-2004"), 5, 1, QStringLiteral("opłata")});
+        db.reg(RegisterKind::bankAccount).append(Entry{QStringLiteral("03-05-2004"), 7, 9, QStringLiteral("zła grupa")});
         QVERIFY(SavePeriodFiles(db, 0, clock, sink));
         const QString file = dir.filePath(QStringLiteral("b.tf4"));
 
+        // Each problem names the byte of the file where it lies.
         Run run = cli({QStringLiteral("check"), file});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains(QStringLiteral("rozchód, pozycja 1: kwota nie jest liczbą")), qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("b.0: bajt 16 (rozchód, pozycja 1): kwota nie jest liczbą")), qPrintable(run.out));
+        // Before the bank account's second entry: 2 + 1 + 1 + 1 records, 5 recurring incomes, 1 entry.
+        const qsizetype groupByte = 11 * 72 + 24;
+        QVERIFY2(run.out.contains(QStringLiteral("b.0: bajt %1 (konto, pozycja 2): grupa 9 poza zakresem 1..6").arg(groupByte)),
+                 qPrintable(run.out));
+        QFile period(dir.filePath(QStringLiteral("b.0")));
+        QVERIFY(period.open(QIODevice::ReadOnly));
+        QCOMPARE(int(period.readAll().at(groupByte)), 9);
 
         db.reg(RegisterKind::expenses).entries.clear();
+        db.reg(RegisterKind::bankAccount).entries.clear();
         QVERIFY(SavePeriodFiles(db, 0, clock, sink));
         QCOMPARE(cli({QStringLiteral("check"), file}).exitCode, 0);
 

@@ -46,10 +46,10 @@ static_assert(RecordOffset::periods + MaxPeriods * RecordOffset::periodSize == D
 // ---- Period record layout ---------------------------------------------------------------------
 
 namespace EntryOffset {
-constexpr int date = 0;
-constexpr int amount = 16;
-constexpr int group = 24;
-constexpr int description = 25;
+constexpr int date = int(EntryField::date);
+constexpr int amount = int(EntryField::amount);
+constexpr int group = int(EntryField::group);
+constexpr int description = int(EntryField::description);
 } // namespace EntryOffset
 
 // A register section of a period file holds at most this many entries before its end record.
@@ -462,6 +462,22 @@ bool WriteDatabaseRecord(Database &db, MessageSink &sink)
 }
 
 // ---- Periods ----------------------------------------------------------------------------------
+
+qsizetype PeriodEntryOffset(const Database &db, RegisterKind kind, int index, EntryField field)
+{
+    // The sections in file order, each register's entries closed by an end record; the recurring
+    // incomes stand between the planned register and the bank account.
+    qsizetype records = 0;
+    for (RegisterKind before : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::debts,
+                                RegisterKind::planned, RegisterKind::bankAccount}) {
+        if (before == RegisterKind::bankAccount)
+            records += RecurringRows;
+        if (before == kind)
+            break;
+        records += db.reg(before).count() + 1;
+    }
+    return (records + index) * PeriodRecordSize + int(field);
+}
 
 std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/database.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -57,6 +59,13 @@ bool WriteDatabaseRecord(Database &db, MessageSink &sink);
 // "Błąd podczas odczytu pliku", sets pendingAction to 14 and returns false; the registers then
 // hold what was read before the damage and are empty beyond it.
 bool LoadPeriod(Database &db, int k, MessageSink &sink);
+
+// Where the fields of an entry's record begin, from the record's start.
+enum class EntryField { date = 0, amount = 16, group = 24, description = 25 };
+
+// The byte offset in a period file, as the registers in `db` were read from it, of `field` of
+// entry `index` (0-based) of register `kind`.
+qsizetype PeriodEntryOffset(const Database &db, RegisterKind kind, int index, EntryField field);
 
 // The first `maxSize` bytes of period file k (0-based); nothing when it cannot be opened or read.
 std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize);
