@@ -75,8 +75,9 @@ public:
     // Prints `job` into the PDF file `path`. False when the file could not be written.
     virtual bool printToPdf(const QString &path, const QString &title, const PrintJob &job) = 0;
 
-    // Asks the desktop to open a document with its default viewer; the program relies on no result.
-    virtual void openDocument(const QString &path) = 0;
+    // Shows the help document `path` at its section `section` (an anchor of the document; the
+    // beginning when empty). The program relies on no result.
+    virtual void openDocument(const QString &path, const QString &section = QString()) = 0;
 };
 
 } // namespace trelfin

@@ -15,6 +15,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QWidget>
 #include <QUrl>
 
@@ -178,9 +180,27 @@ bool QtDesktop::printToPdf(const QString &path, const QString &title, const Prin
     return job(pdf) && pdf.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
 }
 
-void QtDesktop::openDocument(const QString &path)
+void QtDesktop::openDocument(const QString &path, const QString &section)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The program's own help window shows the document at the section asked for, which a
+    // browser started through the desktop does not promise for a local file.
+    if (!m_help) {
+        m_help = std::make_unique<QTextBrowser>();
+        m_help->setObjectName(QStringLiteral("helpWindow"));
+        m_help->setWindowTitle(QStringLiteral("Pomoc programu TrelFIN"));
+        m_help->setOpenExternalLinks(true);
+        m_help->resize(760, 640);
+    }
+    const QUrl document = QUrl::fromLocalFile(path);
+    if (m_help->source().adjusted(QUrl::RemoveFragment) != document)
+        m_help->setSource(document);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    if (section.isEmpty())
+        m_help->verticalScrollBar()->setValue(0);
+    else
+        m_help->scrollToAnchor(section);
 }
 
 QDate QtDesktop::today() const

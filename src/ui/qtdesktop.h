@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QTextBrowser;
+
 namespace trelfin {
 
 class Tdinformacja;
@@ -37,7 +39,7 @@ public:
     bool print(const QString &title, const PrintJob &job) override;
     void previewPrint(const QString &title, const PrintJob &job) override;
     bool printToPdf(const QString &path, const QString &title, const PrintJob &job) override;
-    void openDocument(const QString &path) override;
+    void openDocument(const QString &path, const QString &section = QString()) override;
     QDate today() const override;
 
     // "desc|pattern|desc|pattern" as Qt's name filters: "desc (pattern)", the pattern added only
@@ -52,6 +54,7 @@ private:
     // The printer the program prints on, made on first use: the desktop's default printer, with
     // what the printer setup dialog changed.
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QTextBrowser> m_help;
     QPrinter &printer();
 };
 

@@ -129,7 +129,11 @@ public:
         return paint(PrintedJob::Kind::pdf, title, path, job);
     }
 
-    void openDocument(const QString &path) override { openedDocuments.append(path); }
+    // Each document as "<path>" or "<path>#<section>".
+    void openDocument(const QString &path, const QString &section = QString()) override
+    {
+        openedDocuments.append(section.isEmpty() ? path : path + u'#' + section);
+    }
     QDate today() const override { return day; }
 
 private:

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -135,6 +137,30 @@ private slots:
         scripted.printerSetupAccepted = false;
         QVERIFY(!scripted.setUpPrinter());
         QCOMPARE(scripted.printerSetups, 1);
+    }
+
+    // The help window shows the document at the section asked for, and from its beginning
+    // when none is; it is one window, shown again for every request.
+    void helpAtItsSection()
+    {
+        const QString document = QCoreApplication::applicationDirPath() + QStringLiteral("/help.htm");
+        QtDesktop qt;
+        qt.openDocument(document, QStringLiteral("cli"));
+        QTextBrowser *help = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("helpWindow"))
+                help = qobject_cast<QTextBrowser *>(w);
+        }
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->source().toLocalFile(), document);
+        QVERIFY(help->toPlainText().contains(QStringLiteral("trelfin-cli")));
+        const int atSection = help->verticalScrollBar()->value();
+        QVERIFY(atSection > 0);
+        qt.openDocument(document, QStringLiteral("pierwsze-kroki"));
+        QVERIFY(help->verticalScrollBar()->value() < atSection);
+        qt.openDocument(document);
+        QCOMPARE(help->verticalScrollBar()->value(), 0);
     }
 };
 

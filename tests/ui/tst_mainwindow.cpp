@@ -3,6 +3,7 @@
 #include "ui/mainwindow/registercommands.h"
 #include "ui/mainwindow/registerpage.h"
 #include "ui/reports/chartspage.h"
+#include "ui/reports/chartwindows.h"
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
 
@@ -21,6 +22,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <functional>
 
 using namespace trelfin;
 using test::ScriptedDesktop;
@@ -454,11 +457,56 @@ private slots:
     {
         Fixture f;
         f.action("actionHelp")->trigger();
-        QTest::mouseClick(f.widget<QPushButton>("pomoc"), Qt::LeftButton);
         const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/help.htm");
-        QCOMPARE(f.desktop.openedDocuments, QStringList({expected, expected}));
+        QCOMPARE(f.desktop.openedDocuments, QStringList({expected}));
         // The build puts the document there.
         QVERIFY(QFileInfo(expected).size() > 1000);
+    }
+
+    // Every "Pomoc" button opens the document at the section of its page or window, and the
+    // document has that section.
+    void helpButtonsOpenTheirSection()
+    {
+        Fixture f;
+        f.openDatabase();
+        const auto press = [](QWidget *inside) {
+            QPushButton *button = inside->findChild<QPushButton *>(QStringLiteral("pomoc"));
+            QVERIFY2(button, qPrintable(inside->objectName()));
+            button->click();
+        };
+        QStringList expected;
+        const QStringList pageSections = {"glowne-menu", "bilans", "statystyka", "rejestry", "rejestry", "rejestry",
+                                          "rejestry", "rejestry", "prognoza", "wykresy"};
+        for (int index = 0; index < Tmain::PageCount; ++index) {
+            press(f.window.page(index)->pageWidget());
+            expected.append(pageSections.at(index));
+        }
+        press(f.window.chartsPage()->balanceChart());
+        press(f.window.chartsPage()->lineChart());
+        expected << "wykresy" << "wykresy";
+        const QList<std::pair<std::function<void()>, QString>> windows = {
+            {[&] { f.window.opcje4Click(); }, "opcje"},
+            {[&] { f.window.Edycjagrup1Click(); }, "grupy"},
+            {[&] { f.window.notatki1Click(); }, "notatki"},
+            {[&] { f.window.Listazakupw1Click(); }, "lista-zakupow"},
+        };
+        for (const auto &[open, section] : windows) {
+            f.desktop.dialogScripts.enqueue([&](QDialog &dialog) { press(&dialog); });
+            open();
+            QVERIFY(f.desktop.dialogScripts.isEmpty());
+            expected.append(section);
+        }
+
+        const QString document = QCoreApplication::applicationDirPath() + QStringLiteral("/help.htm");
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        QStringList opened;
+        for (const QString &section : expected) {
+            opened.append(document + u'#' + section);
+            QVERIFY2(html.contains(QStringLiteral("id=\"%1\"").arg(section)), qPrintable(section));
+        }
+        QCOMPARE(f.desktop.openedDocuments, opened);
     }
 };
 

@@ -51,7 +51,8 @@ public:
     virtual void fillRecurringWindows() = 0;
     // Asks about each due planned expense of the period in memory.
     virtual void remindDueEntries(bool atOpen) = 0;
-    virtual void showHelp() = 0;
+    // Opens the help document at `section` (one of its anchors; the beginning when empty).
+    virtual void showHelp(const QString &section = QString()) = 0;
     virtual QWidget *dialogParent() = 0;
 };
 

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -166,7 +167,7 @@ void Tmain::createActions()
     connect(m_actOptions, &QAction::triggered, this, &Tmain::opcje4Click);
     connect(m_actSelectAll, &QAction::triggered, this, &Tmain::selectAllOnPage);
     connect(m_actQuit, &QAction::triggered, this, &QWidget::close);
-    connect(m_actHelp, &QAction::triggered, this, &Tmain::showHelp);
+    connect(m_actHelp, &QAction::triggered, this, [this] { showHelp(); });
     connect(m_actAbout, &QAction::triggered, this, &Tmain::showAbout);
 }
 
@@ -298,7 +299,7 @@ void Tmain::buildPage(int index)
         connect(m_mainMenuPage, &MainMenuPage::closeRequested, this, &Tmain::zamknij3Click);
         connect(m_mainMenuPage, &MainMenuPage::lockRequested, this, &Tmain::blokuj8Click);
         connect(m_mainMenuPage, &MainMenuPage::optionsRequested, this, &Tmain::opcje4Click);
-        connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, &Tmain::showHelp);
+        connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, [this] { showHelp(QStringLiteral("glowne-menu")); });
         connect(m_mainMenuPage, &MainMenuPage::quitRequested, this, &QWidget::close);
         connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
         built = m_mainMenuPage;
@@ -308,7 +309,8 @@ void Tmain::buildPage(int index)
         auto *summary = new GroupSummaryPage(index == BalanceTab ? GroupSummaryPage::Kind::balance
                                                                  : GroupSummaryPage::Kind::forecast,
                                              m_db, m_desktop);
-        connect(summary, &GroupSummaryPage::helpRequested, this, &Tmain::showHelp);
+        const QString section = index == BalanceTab ? QStringLiteral("bilans") : QStringLiteral("prognoza");
+        connect(summary, &GroupSummaryPage::helpRequested, this, [this, section] { showHelp(section); });
         connect(summary, &GroupSummaryPage::printRequested, this, &Tmain::BitBtn33Click);
         attachPopupMenu(summary->grid());
         (index == BalanceTab ? m_balancePage : m_forecastPage) = summary;
@@ -317,7 +319,7 @@ void Tmain::buildPage(int index)
     }
     case StatementTab:
         m_statementPage = new StatementPage(m_db, m_desktop);
-        connect(m_statementPage, &StatementPage::helpRequested, this, &Tmain::showHelp);
+        connect(m_statementPage, &StatementPage::helpRequested, this, [this] { showHelp(QStringLiteral("statystyka")); });
         connect(m_statementPage, &StatementPage::printRequested, this, &Tmain::BitBtn33Click);
         connect(m_statementPage, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
         attachPopupMenu(m_statementPage->grid());
@@ -326,7 +328,7 @@ void Tmain::buildPage(int index)
         break;
     case ChartsTab:
         m_chartsPage = new ChartsPage(m_db, m_desktop);
-        connect(m_chartsPage, &ChartsPage::helpRequested, this, &Tmain::showHelp);
+        connect(m_chartsPage, &ChartsPage::helpRequested, this, [this] { showHelp(QStringLiteral("wykresy")); });
         m_chartsPage->reset();
         built = m_chartsPage;
         break;
@@ -362,7 +364,7 @@ RegisterPage *Tmain::buildRegisterPage(RegisterKind kind)
         case RegisterCommand::find: m_commands->find(kind); break;
         case RegisterCommand::sort: m_commands->sort(kind); break;
         case RegisterCommand::settle: m_commands->settle(); break;
-        case RegisterCommand::help: showHelp(); break;
+        case RegisterCommand::help: showHelp(QStringLiteral("rejestry")); break;
         case RegisterCommand::print: BitBtn33Click(); break;
         case RegisterCommand::recurring: m_commands->recurring(kind); break;
         case RegisterCommand::toShoppingList: {
@@ -743,9 +745,15 @@ void Tmain::selectAllOnPage()
     currentNotebookPage()->selectAll();
 }
 
-void Tmain::showHelp()
+void Tmain::showHelp(const QString &section)
 {
-    m_desktop.openDocument(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.htm")));
+    // Beside the program in the build folder; in "share/trelfin" of the installation.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QString document = programDir.filePath(QStringLiteral("help.htm"));
+    const QString installed = programDir.filePath(QStringLiteral("../share/trelfin/help.htm"));
+    if (!QFileInfo::exists(document) && QFileInfo::exists(installed))
+        document = QDir::cleanPath(installed);
+    m_desktop.openDocument(document, section);
 }
 
 void Tmain::showAbout()

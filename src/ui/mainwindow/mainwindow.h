@@ -164,7 +164,7 @@ public:
     QMenu *popupMenu() const { return m_popup; }
 
     // Opens the help document from the program's folder.
-    void showHelp() override;
+    void showHelp(const QString &section = QString()) override;
 
     void showMainMenuPage() override;
     void forgetUndo() override;

@@ -96,7 +96,7 @@ Topcjebazy *DatabaseCommands::optionsWindow()
 {
     if (!m_options) {
         m_options = new Topcjebazy(m_db, *this, m_tools, m_view.dialogParent());
-        connect(m_options, &Topcjebazy::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_options, &Topcjebazy::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("opcje")); });
     }
     return m_options;
 }

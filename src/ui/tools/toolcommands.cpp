@@ -34,7 +34,7 @@ Tedycjagrup *ToolCommands::groupSetEditor()
 {
     if (!m_groupSetEditor) {
         m_groupSetEditor = new Tedycjagrup(m_db, m_desktop, m_view.dialogParent());
-        connect(m_groupSetEditor, &Tedycjagrup::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_groupSetEditor, &Tedycjagrup::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("grupy")); });
     }
     return m_groupSetEditor;
 }
@@ -80,7 +80,7 @@ Tnotatnik *ToolCommands::notesWindow()
 {
     if (!m_notesWindow) {
         m_notesWindow = new Tnotatnik(m_db, m_desktop, m_view.dialogParent());
-        connect(m_notesWindow, &Tnotatnik::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_notesWindow, &Tnotatnik::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("notatki")); });
         connect(m_notesWindow, &Tnotatnik::printRequested, this, [this] { showPrintPanel(true); });
     }
     return m_notesWindow;
@@ -90,7 +90,7 @@ Tshownotatka *ToolCommands::noteReminder()
 {
     if (!m_noteReminder) {
         m_noteReminder = new Tshownotatka(m_db, m_view.dialogParent());
-        connect(m_noteReminder, &Tshownotatka::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_noteReminder, &Tshownotatka::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("notatki")); });
     }
     return m_noteReminder;
 }
@@ -99,7 +99,7 @@ Tlistazakupow *ToolCommands::shoppingListEditor()
 {
     if (!m_shoppingListEditor) {
         m_shoppingListEditor = new Tlistazakupow(m_db, m_desktop, m_registers, m_view.dialogParent());
-        connect(m_shoppingListEditor, &Tlistazakupow::helpRequested, this, [this] { m_view.showHelp(); });
+        connect(m_shoppingListEditor, &Tlistazakupow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("lista-zakupow")); });
         connect(m_shoppingListEditor, &Tlistazakupow::printRequested, this, [this] { showPrintPanel(true); });
         // The viewer closes whenever the editor opens.
         connect(m_shoppingListEditor, &Tlistazakupow::shown, this, [this] {
