@@ -22,11 +22,17 @@ int main(int argc, char *argv[])
 
     // The toolkit's own dialogs and buttons (file choosers, printer dialogs, standard boxes) speak
     // the desktop's language when it is Polish, as the program's own windows do.
+    // The installation's own copy first, then the toolkit's.
     QTranslator toolkitTexts;
-    if (QLocale().language() == QLocale::Polish
-        && toolkitTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    if (QLocale().language() == QLocale::Polish) {
+        const QString installed = QApplication::applicationDirPath() + QStringLiteral("/../share/trelfin/translations");
+        for (const QString &folder : {installed, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+            if (toolkitTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+                QApplication::installTranslator(&toolkitTexts);
+                break;
+            }
+        }
+    }
 
     trelfin::Database database;
     trelfin::QtDesktop desktop;
