@@ -11,6 +11,7 @@
 #include "core/tools/printdocument.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -447,7 +448,13 @@ int main(int argc, char *argv[])
         }
         ErrorSink sink;
         const ExportFormat format = parser.value(formatOption) == QStringLiteral("txt") ? ExportFormat::text : ExportFormat::csv;
-        return ExportRegisters(db, parser.value(dirOption), requests, format, sink) ? ok : problem;
+        // The folder asked for is made when it is not there yet, as a script expects.
+        const QString folder = parser.value(dirOption);
+        if (!QDir().mkpath(folder)) {
+            err() << "Nie można utworzyć katalogu " << folder << Qt::endl;
+            return problem;
+        }
+        return ExportRegisters(db, folder, requests, format, sink) ? ok : problem;
     }
     // print
     const QStringList sectionNames = {QStringLiteral("rozchod"), QStringLiteral("przychod"), QStringLiteral("dlugi"),

@@ -120,6 +120,14 @@ private slots:
         QCOMPARE(expenses.readAll(), ExportFileBytes(m_db, RegisterKind::expenses, ExportFormat::csv));
         QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("przychod.csv"))));
         QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("Konto.csv"))));
+
+        // A folder that is not there yet is made.
+        const QString deeper = QDir(out.path()).filePath(QStringLiteral("arkusze/maj"));
+        QCOMPARE(cli({QStringLiteral("export"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--format"), QStringLiteral("txt"),
+                      QStringLiteral("--dir"), deeper, QStringLiteral("--registers"), QStringLiteral("konto")})
+                     .exitCode,
+                 0);
+        QVERIFY(QFile::exists(QDir(deeper).filePath(QStringLiteral("Konto.txt"))));
     }
 
     void printToPdf()
