@@ -3,10 +3,18 @@
 #include "core/store/fileoperations.h"
 #include "core/store/messagesink.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 namespace trelfin::test {
+
+// The whole content of a file; nothing when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Records every message as "line 1|line 2".
 class LineSink : public MessageSink

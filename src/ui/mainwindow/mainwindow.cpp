@@ -266,6 +266,31 @@ NotebookPage *Tmain::page(int index) const
     return m_pages[index];
 }
 
+RegisterPage *Tmain::registerPage(RegisterKind kind) const
+{
+    return static_cast<RegisterPage *>(page(pageForRegister(kind)));
+}
+
+GroupSummaryPage *Tmain::balancePage() const
+{
+    return static_cast<GroupSummaryPage *>(page(BalanceTab));
+}
+
+GroupSummaryPage *Tmain::forecastPage() const
+{
+    return static_cast<GroupSummaryPage *>(page(ForecastTab));
+}
+
+StatementPage *Tmain::statementPage() const
+{
+    return static_cast<StatementPage *>(page(StatementTab));
+}
+
+ChartsPage *Tmain::chartsPage() const
+{
+    return static_cast<ChartsPage *>(page(ChartsTab));
+}
+
 void Tmain::buildRemainingPages()
 {
     for (int index = 0; index < PageCount; ++index)

@@ -105,11 +105,7 @@ public:
     void selectAllOnPage();
 
     // The pages, each built when first asked for.
-    RegisterPage *registerPage(RegisterKind kind) const override
-    {
-        page(pageForRegister(kind));
-        return m_registerPages[static_cast<int>(kind)];
-    }
+    RegisterPage *registerPage(RegisterKind kind) const override;
     std::optional<RegisterKind> shownRegister() const override;
     void showRegisterPage(RegisterKind kind) override;
 
@@ -131,26 +127,10 @@ public:
     ToolCommands *toolCommands() const { return m_toolCommands; }
     bool chartDatesPending() const;
 
-    GroupSummaryPage *balancePage() const
-    {
-        page(BalanceTab);
-        return m_balancePage;
-    }
-    GroupSummaryPage *forecastPage() const
-    {
-        page(ForecastTab);
-        return m_forecastPage;
-    }
-    StatementPage *statementPage() const
-    {
-        page(StatementTab);
-        return m_statementPage;
-    }
-    ChartsPage *chartsPage() const
-    {
-        page(ChartsTab);
-        return m_chartsPage;
-    }
+    GroupSummaryPage *balancePage() const;
+    GroupSummaryPage *forecastPage() const;
+    StatementPage *statementPage() const;
+    ChartsPage *chartsPage() const;
     // Builds the menus, the status line and "Główne menu" (once).
     void buildContents();
     // Page `index`, built now when it was not yet.

@@ -18,16 +18,6 @@
 
 using namespace trelfin;
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestFuzzSeeds : public QObject
 {
     Q_OBJECT
@@ -59,13 +49,13 @@ void TestFuzzSeeds::writeAndCheckSeeds()
     Database db;
     SplitDatabasePath(db, dir.filePath("przyklad.tf4"));
     QVERIFY(ReadDatabaseRecord(db, sink));
-    seed("database_record", "example.tf4", readAll(dir.filePath("przyklad.tf4")));
+    seed("database_record", "example.tf4", test::fileBytes(dir.filePath("przyklad.tf4")));
     QVERIFY(LoadPeriod(db, 0, sink));
-    seed("period", "example.0", readAll(dir.filePath("przyklad.0")));
+    seed("period", "example.0", test::fileBytes(dir.filePath("przyklad.0")));
     QVERIFY(ReadShoppingList(db));
-    seed("shopping_list", "example.tlz", readAll(ShoppingListPath(db)));
+    seed("shopping_list", "example.tlz", test::fileBytes(ShoppingListPath(db)));
     QVERIFY(ReadNotes(db));
-    seed("notes", "example.tnt", readAll(NotesPath(db)));
+    seed("notes", "example.tnt", test::fileBytes(NotesPath(db)));
 
     Database small;
     SplitDatabasePath(small, dir.filePath("small.tf4"));
@@ -87,10 +77,10 @@ void TestFuzzSeeds::writeAndCheckSeeds()
     Database old;
     SplitDatabasePath(old, dir.filePath("stara.tfc"));
     QVERIFY(ReadDatabaseRecord(old, sink));
-    seed("database_record", "old.tfc", readAll(dir.filePath("stara.tfc")));
+    seed("database_record", "old.tfc", test::fileBytes(dir.filePath("stara.tfc")));
     for (int k = 0; k < 3; ++k) {
         QVERIFY(LoadPeriod2000(old, k, sink));
-        seed("period_2000", QStringLiteral("old.%1").arg(k), readAll(dir.filePath(QStringLiteral("stara.%1").arg(k))));
+        seed("period_2000", QStringLiteral("old.%1").arg(k), test::fileBytes(dir.filePath(QStringLiteral("stara.%1").arg(k))));
     }
     QVERIFY2(sink.messages.isEmpty(), qPrintable(sink.messages.join('\n')));
 

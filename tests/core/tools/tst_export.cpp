@@ -28,11 +28,6 @@ Database sampleDatabase()
     return db;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -77,7 +72,7 @@ private slots:
             QVERIFY(ExportRegisters(db, dir.path(), requests, ExportFormat::text, sink));
         }
         QCOMPARE(renames.targets, QStringList({"rozchod.txt", "Konto.txt", "przychod.txt", "dlugi.txt", "planowanie.txt"}));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("przychod.txt"))), QByteArray("10-02-2002\t1000,00\tpensja\r\n"));
+        QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("przychod.txt"))), QByteArray("10-02-2002\t1000,00\tpensja\r\n"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("dlugi.txt"))));
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("dlugi.txt"))).size(), 0);
         // An export replaces the file and keeps no backup of it.
