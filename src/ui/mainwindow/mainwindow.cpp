@@ -626,6 +626,9 @@ void Tmain::preparePopupMenu()
 
 void Tmain::closeEvent(QCloseEvent *event)
 {
+    // Closed in the moment between showing the window and building its contents: the quit
+    // question needs them.
+    buildContents();
     if (m_databaseCommands->confirmQuit())
         event->accept();
     else
