@@ -172,7 +172,8 @@ int main(int argc, char *argv[])
     }
 
     const struct { const char *name; int page; } reports[] = {
-        {"page Bilans", 1}, {"page Statystyka", 2}, {"page Prognoza", 8}, {"page Wykresy", 9},
+        {"page Bilans", Tmain::BalanceTab}, {"page Statystyka", Tmain::StatementTab},
+        {"page Prognoza", Tmain::ForecastTab}, {"page Wykresy", Tmain::ChartsTab},
     };
     for (const auto &report : reports)
         row(report.name, timeIt(9, [&] {

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplashScreen>
 #include <QVBoxLayout>

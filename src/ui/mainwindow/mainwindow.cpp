@@ -422,7 +422,6 @@ void Tmain::initialiseState()
     const QDate today = m_desktop.today();
     m_db.balanceMode = ReportMode{};
     m_db.forecastMode = ReportMode{};
-    setWindowTitle(kProgramTitle);
     m_db.databaseLoaded = false;
     m_statusText->setText(kStartStatus);
     m_statusDate->setText(FormatDotDate(today) + u' ');
