@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QWidget>
 #include <QUrl>
@@ -190,6 +191,9 @@ void QtDesktop::openDocument(const QString &path, const QString &section)
         m_help->setWindowTitle(QStringLiteral("Pomoc programu TrelFIN"));
         m_help->setOpenExternalLinks(true);
         m_help->resize(760, 640);
+        // Escape closes it, as it closes the program's other windows.
+        auto *close = new QShortcut(QKeySequence::Cancel, m_help.get());
+        QObject::connect(close, &QShortcut::activated, m_help.get(), &QWidget::close);
     }
     const QUrl document = QUrl::fromLocalFile(path);
     if (m_help->source().adjusted(QUrl::RemoveFragment) != document)

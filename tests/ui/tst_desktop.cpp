@@ -161,6 +161,10 @@ private slots:
         QVERIFY(help->verticalScrollBar()->value() < atSection);
         qt.openDocument(document);
         QCOMPARE(help->verticalScrollBar()->value(), 0);
+
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 };
 
