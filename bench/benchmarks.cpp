@@ -15,7 +15,8 @@
 #include "core/store/messagesink.h"
 #include "core/tools/printdocument.h"
 #include "ui/mainwindow/mainwindow.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/store/databasecommands.h"
+#include "ui/registers/registerpage.h"
 
 #include "scripteddesktop.h"
 
@@ -142,7 +143,7 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
 
-    row("open", timeIt(9, [&] { window.otworz2Click(path); }, [&] { window.zamknij3Click(); }), 20);
+    row("open", timeIt(9, [&] { window.databaseCommands()->otworz2Click(path); }, [&] { window.databaseCommands()->zamknij3Click(); }), 20);
     if (!db.databaseLoaded) {
         std::fprintf(stderr, "the database did not open\n");
         return 1;

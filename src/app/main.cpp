@@ -1,6 +1,7 @@
 #include "ui/mainwindow/aboutbox.h"
 #include "ui/mainwindow/mainwindow.h"
-#include "ui/qtdesktop.h"
+#include "ui/store/databasecommands.h"
+#include "ui/common/qtdesktop.h"
 #include "core/store/database.h"
 #include "core/store/filewriter.h"
 
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
         splash->finish(&window);
         delete splash;
         if (!path.isEmpty())
-            window.otworz2Click(path);
+            window.databaseCommands()->otworz2Click(path);
     });
     return app.exec();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ui/mainwindow/mainwindow.h"
+#include "ui/store/databasecommands.h"
+#include "ui/store/groupsetcommands.h"
+#include "ui/tools/toolcommands.h"
 #include "scripteddesktop.h"
 #include "core/store/database.h"
 

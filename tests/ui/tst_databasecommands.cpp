@@ -1,12 +1,12 @@
 #include "database2000.h"
 #include "mainwindowfixture.h"
-#include "ui/mainwindow/registercommands.h"
-#include "ui/mainwindow/registermodel.h"
+#include "ui/registers/registercommands.h"
+#include "ui/registers/registermodel.h"
 #include "ui/reports/statementpage.h"
 #include "ui/store/groupseteditor.h"
 #include "ui/tools/shoppingwindows.h"
 #include "ui/tools/toolcommands.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/registerpage.h"
 #include "core/store/databasefiles.h"
 #include "ui/store/optionswindow.h"
 
@@ -88,7 +88,7 @@ struct Fixture : test::MainWindowFixture
     {
         desktop.fileChoices.enqueue(path(name + QStringLiteral(".tf4")));
         desktop.dialogScripts.enqueue(press("ok"));
-        window.nowa1Click();
+        window.databaseCommands()->nowa1Click();
     }
 
     // Runs the options window with `script` and then OK.
@@ -99,7 +99,7 @@ struct Fixture : test::MainWindowFixture
             if (d.isVisible())
                 click(d, "ok");
         });
-        window.opcje4Click();
+        window.databaseCommands()->opcje4Click();
     }
 
     void addEntry(RegisterKind kind, const Entry &e)
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(f.desktop.messages.isEmpty());
 
         // A second "Nowy" refuses while a database is open.
-        f.window.nowa1Click();
+        f.window.databaseCommands()->nowa1Click();
         QCOMPARE(f.desktop.messages.last(),
                  (ScriptedDesktop::Message{"Baza już istnieje", "Zamknij istniejącą bazę", "Trelfin", false}));
     }
@@ -173,7 +173,7 @@ private slots:
             if (!button.isEmpty())
                 click(d, button.toLatin1().constData());
         });
-        f.window.nowa1Click();
+        f.window.databaseCommands()->nowa1Click();
         QVERIFY(!f.db.databaseLoaded);
         QCOMPARE(f.messages(), QStringList({"Operację anulowano"}));
         for (const char *file : {"budzet.tf4", "budzet.0", "budzet.tlz", "budzet.tnt"})
@@ -186,7 +186,7 @@ private slots:
     void cancelledFileDialog()
     {
         Fixture f;
-        f.window.nowa1Click();
+        f.window.databaseCommands()->nowa1Click();
         QCOMPARE(f.messages(), QStringList({"Operację anulowano"}));
         QVERIFY(!f.db.databaseLoaded);
         QVERIFY(QDir(f.dir.path()).isEmpty());
@@ -203,7 +203,7 @@ private slots:
         f.db.notes[0].setText(QStringLiteral("notatka"));
         f.desktop.answers.enqueue(true);  // close the database
         f.desktop.answers.enqueue(true);  // and save it
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
         QVERIFY(!f.db.databaseLoaded);
         f.createDatabase(QStringLiteral("druga"));
         QCOMPARE(f.db.expenseCount(), 0);
@@ -217,17 +217,17 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.addEntry(RegisterKind::expenses, entry("01-05-2004", 12.5, 1, "Zażółć gęślą jaźń"));
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         QVERIFY(!f.db.modified);
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
         QVERIFY(!f.db.databaseLoaded);
         QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("b.d."));
         QCOMPARE(f.window.statusText(1), QStringLiteral(
             "Brak załadowanej bazy danych. Wczytaj lub stwórz nową bazę danych wybierając odpowiedną opcję"));
 
         f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
-        f.window.otworz2Click();
+        f.window.databaseCommands()->otworz2Click();
         QVERIFY(f.db.databaseLoaded);
         QCOMPARE(f.db.currentPeriod, 1);
         QCOMPARE(f.db.expenseCount(), 1);
@@ -245,7 +245,7 @@ private slots:
 
         // Saving right after opening writes nothing.
         QFile::remove(f.path("budzet.0"));
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         QVERIFY(!f.exists("budzet.0"));
     }
 
@@ -254,19 +254,19 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
         QFile period(f.path("budzet.0"));
         QVERIFY(period.open(QIODevice::WriteOnly | QIODevice::Truncate));
         period.write(QByteArray(100, 'x'));
         period.close();
         f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
-        f.window.otworz2Click();
+        f.window.databaseCommands()->otworz2Click();
         QVERIFY(!f.db.databaseLoaded);
         QCOMPARE(f.messages().last(), QStringLiteral("Niepoprawny format pliku. Pamiętaj:"));
         QVERIFY(!f.action("actionSave")->isEnabled());
 
         // A missing database file stops with a message naming it.
-        f.window.otworz2Click(f.path("brak.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("brak.tf4"));
         QVERIFY(!f.db.databaseLoaded);
         QVERIFY(f.desktop.messages.last().line1.contains(QStringLiteral("brak.tf4")));
     }
@@ -279,7 +279,7 @@ private slots:
         f.createDatabase();
         f.addEntry(RegisterKind::incomes, entry("01-05-2004", 100, 0, "pensja"));
         f.desktop.answers.enqueue(false);
-        f.window.otworz2Click();
+        f.window.databaseCommands()->otworz2Click();
         QCOMPARE(f.desktop.messages.last(),
                  (ScriptedDesktop::Message{"Czy zapisać zmiany w edytowanym okresie ?", "", "Zamknięcie okresu", true}));
         QVERIFY(f.db.databaseLoaded);
@@ -346,7 +346,7 @@ private slots:
         QVERIFY(!f.db.modified);
 
         f.addEntry(RegisterKind::expenses, entry("03-05-2004", 5, 1, "mleko"));
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         QCOMPARE(f.bytes("budzet.1"), damaged);
         QVERIFY(f.db.databaseLoaded);
     }
@@ -393,7 +393,7 @@ private slots:
             f.window.biezacyokresChange(p - 1);
             f.addEntry(RegisterKind::incomes, entry("01-05-2004", p, 0, ""));
             f.db.header.periods[p].periodName = QStringLiteral("okres %1").arg(p);
-            f.window.zapisz6Click();
+            f.window.databaseCommands()->zapisz6Click();
         }
         f.window.biezacyokresChange(1);
         const QByteArray third = f.bytes("budzet.2");
@@ -448,7 +448,7 @@ private slots:
             d.findChild<QCheckBox *>(QStringLiteral("czypytac"))->setChecked(false);
             click(d, "ok");
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QCOMPARE(f.db.header.periods[1].periodName, QStringLiteral("Wakacje"));
         QCOMPARE(f.db.header.ownerName, QStringLiteral("Jan Kowalski"));
         QCOMPARE(f.db.header.confirmDeletes, 0);
@@ -486,7 +486,7 @@ private slots:
             o.nazwaClick();
             click(d, "ok");
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QCOMPARE(f.db.header.periods[2].periodName, QStringLiteral("drugi"));
         QCOMPARE(f.db.header.periods[1].periodName, first);
 
@@ -511,13 +511,13 @@ private slots:
         for (int p = 1; p <= 3; ++p) {
             f.window.biezacyokresChange(p - 1);
             f.addEntry(RegisterKind::planned, entry("01-06-2004", 10 * p, 2, "plan"));
-            f.window.zapisz6Click();
+            f.window.databaseCommands()->zapisz6Click();
         }
         f.window.biezacyokresChange(1);
         f.addEntry(RegisterKind::planned, entry("02-06-2004", 5, 2, "niezapisany"));
         QDir(f.dir.path()).mkdir(QStringLiteral("kopia"));
         f.desktop.fileChoices.enqueue(f.path("kopia/nowa.tf4"));
-        f.window.Zapiszjako1Click();
+        f.window.databaseCommands()->Zapiszjako1Click();
         QCOMPARE(f.messages().last(), QStringLiteral("Dane zostały zapisane pod nową nazwą"));
         const FileDialogRequest &request = f.desktop.fileRequests.last();
         QCOMPARE(request.title, QStringLiteral("Zapisz bazę:"));
@@ -552,14 +552,14 @@ private slots:
             o.dodajClick();
         });
         f.addEntry(RegisterKind::expenses, entry("01-06-2004", 33, 1, "trzeci"));
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         f.window.biezacyokresChange(0);
         QFile broken(f.path("budzet.1"));
         QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
         broken.write("zepsuty");
         broken.close();
         f.desktop.fileChoices.enqueue(f.path("nowa.tf4"));
-        f.window.Zapiszjako1Click();
+        f.window.databaseCommands()->Zapiszjako1Click();
         QCOMPARE(f.messages().last(), QStringLiteral("Niepoprawny format pliku. Pamiętaj:"));
         QVERIFY(!f.exists("nowa.1"));
         QVERIFY(!f.exists("nowa.2"));
@@ -579,7 +579,7 @@ private slots:
             static_cast<Topcjebazy &>(d).UsunClick();
             click(d, "ok");
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QVERIFY(f.db.databaseLoaded);
         QVERIFY(f.exists("budzet.tf4"));
 
@@ -592,7 +592,7 @@ private slots:
             });
             static_cast<Topcjebazy &>(d).UsunClick();
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QVERIFY(!f.db.databaseLoaded);
         QVERIFY(QDir(f.dir.path()).isEmpty());
         QCOMPARE(f.desktop.messages.last(),
@@ -633,13 +633,13 @@ private slots:
             static_cast<Topcjebazy &>(d).hasloClick();
             click(d, "ok");
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QCOMPARE(f.messages().last(), QStringLiteral("Podano nowe hasło"));
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
 
         f.desktop.dialogScripts.enqueue(typeInto("haslo1", typed));
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("podajhaslo"));
         QCOMPARE(f.db.databaseLoaded, opens);
         QCOMPARE(f.action("actionSave")->isEnabled(), opens);
@@ -671,13 +671,13 @@ private slots:
             static_cast<Topcjebazy &>(d).hasloClick();
             click(d, "ok");
         });
-        f.window.opcje4Click();
+        f.window.databaseCommands()->opcje4Click();
         QCOMPARE(f.desktop.messages.last(),
                  (ScriptedDesktop::Message{"Nie podano hasła", "Dane będą niezabezpieczone", "Trelfin", false}));
         QVERIFY(f.db.header.password.isEmpty());
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QVERIFY(f.db.databaseLoaded);
         QVERIFY(!f.desktop.shownDialogs.contains(QStringLiteral("podajhaslo")));
     }
@@ -687,7 +687,7 @@ private slots:
         Fixture f;
         // Cancelled: nothing happens.
         f.desktop.dialogScripts.enqueue(press("anuluj"));
-        f.window.blokuj8Click();
+        f.window.databaseCommands()->blokuj8Click();
         QVERIFY(f.window.isVisible());
         QCOMPARE(f.desktop.shownDialogs, QStringList({"podaniehasla"}));
 
@@ -714,7 +714,7 @@ private slots:
             QTest::keyClick(edit, Qt::Key_Return);
             QVERIFY(!lock.isVisible());
         });
-        f.window.blokuj8Click();
+        f.window.databaseCommands()->blokuj8Click();
         QVERIFY(f.window.isVisible());
         QVERIFY(other.isVisible());
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("dialogblokujacy"));
@@ -737,12 +737,12 @@ private slots:
         Fixture f;
         f.createDatabase();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
         QVERIFY(QFile::remove(f.path("budzet.tlz")));
         QVERIFY(QFile::rename(f.path("budzet.tf4"), f.path("budzet" + extension)));
 
         f.desktop.messages.clear();
-        f.window.otworz2Click(f.path("budzet" + extension));
+        f.window.databaseCommands()->otworz2Click(f.path("budzet" + extension));
         QVERIFY(f.db.databaseLoaded);
         QCOMPARE(f.db.oldFormatPending, previousVersion);
         const ScriptedDesktop::Message notice{"Otwierasz starszą wersję bazy:", "baza otrzyma nowe rozszerzenie - .tf4",
@@ -750,7 +750,7 @@ private slots:
         QCOMPARE(f.desktop.messages.contains(notice), previousVersion);
         if (previousVersion) {
             f.addEntry(RegisterKind::incomes, entry("12-05-2004", 10, 0, "pensja"));
-            f.window.zapisz6Click();
+            f.window.databaseCommands()->zapisz6Click();
             QVERIFY(f.exists("budzet.tf4"));
             QVERIFY(f.exists("budzet.tlz"));
             QCOMPARE(f.exists("budzet" + extension), extension == QStringLiteral(".TFC"));
@@ -764,20 +764,20 @@ private slots:
         Fixture first;
         first.createDatabase();
         Fixture second;
-        second.window.otworz2Click(first.path("budzet.tf4"));
+        second.window.databaseCommands()->otworz2Click(first.path("budzet.tf4"));
         QVERIFY(!second.db.databaseLoaded);
         QCOMPARE(second.desktop.messages.last(),
                  (ScriptedDesktop::Message{"Baza jest otwarta w innym oknie programu",
                                            "Zamknij ją tam, aby otworzyć ją tutaj", "Trelfin", false}));
         // Nor can it create a database of that name or save under it.
         second.desktop.fileChoices.enqueue(first.path("budzet.tf4"));
-        second.window.nowa1Click();
+        second.window.databaseCommands()->nowa1Click();
         QVERIFY(!second.db.databaseLoaded);
         QCOMPARE(second.desktop.messages.last().line1, QStringLiteral("Baza jest otwarta w innym oknie programu"));
 
         first.desktop.answers.enqueue(true);
-        first.window.zamknij3Click();
-        second.window.otworz2Click(first.path("budzet.tf4"));
+        first.window.databaseCommands()->zamknij3Click();
+        second.window.databaseCommands()->otworz2Click(first.path("budzet.tf4"));
         QVERIFY(second.db.databaseLoaded);
     }
 
@@ -800,7 +800,7 @@ private slots:
             click(d, "ok");
         });
         f.db.modified = false;
-        f.window.Edycjagrup1Click();
+        f.window.groupSetCommands()->Edycjagrup1Click();
         QCOMPARE(f.db.header.groupNames[5], QStringLiteral("ŚWIATŁO   "));
         QCOMPARE(f.db.header.groupNames[30], QString(10, u' '));
         QCOMPARE(f.db.header.groupNames[16], QStringLiteral("INNE1     "));
@@ -815,7 +815,7 @@ private slots:
                      (ScriptedDesktop::Message{"Czy przywrócić domyślne nazwy grup?", "", "Trelfin", true}));
             click(d, "anuluj");
         });
-        f.window.Edycjagrup1Click();
+        f.window.groupSetCommands()->Edycjagrup1Click();
         QCOMPARE(f.db.header.groupNames[5], QStringLiteral("PRĄD      "));
         QCOMPARE(f.db.header.groupNames[30], QStringLiteral("INNE15    "));
     }
@@ -827,7 +827,7 @@ private slots:
         f.createDatabase();
         f.db.header.groupNames[2] = QStringLiteral("UBRANIA");
         f.desktop.fileChoices.enqueue(f.path("grupy.tgr"));
-        f.window.Eksportgrup1Click();
+        f.window.groupSetCommands()->Eksportgrup1Click();
         QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Eksportuj zbiór grup:"));
         QCOMPARE(f.desktop.fileRequests.last().defaultFileName, QStringLiteral("beznazwy"));
         QVERIFY(f.desktop.fileRequests.last().confirmOverwrite);
@@ -860,7 +860,7 @@ private slots:
             QVERIFY(f.exists("stara.tf4"));
             typeInto("haslo1", QStringLiteral("zle"))(d);
         });
-        f.window.Importujdane1Click();
+        f.window.databaseCommands()->Importujdane1Click();
         QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Importuj bazę:"));
         QVERIFY(!f.db.databaseLoaded);
         QCOMPARE(f.messages().last(), QStringLiteral("Podano złe hasło dostępu"));
@@ -868,7 +868,7 @@ private slots:
 
         // Opened again, it is a database of today's layout, period 1 current.
         f.desktop.dialogScripts.enqueue(typeInto("haslo1", QStringLiteral("tajne")));
-        f.window.otworz2Click(f.path("stara.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("stara.tf4"));
         QVERIFY(f.db.databaseLoaded);
         QCOMPARE(f.db.currentPeriod, 1);
         QCOMPARE(f.db.expenseCount(), 1);
@@ -899,7 +899,7 @@ private slots:
             QVERIFY(debts->isChecked());
             click(d, "ok");
         });
-        f.window.EksportujjakoDBF1Click();
+        f.window.toolCommands()->EksportujjakoDBF1Click();
         QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{
             {"Operacja zakończona", "pliki danych otrzymały rozszerzenia .txt", "Eksport danych", false}}));
         for (const char *file : {"rozchod.txt", "Konto.txt", "przychod.txt", "dlugi.txt", "planowanie.txt"})
@@ -913,7 +913,7 @@ private slots:
                 box->setChecked(false);
             click(d, "ok");
         });
-        f.window.EksportujdanejakoCSVExcel1Click();
+        f.window.toolCommands()->EksportujdanejakoCSVExcel1Click();
         QVERIFY(f.desktop.messages.isEmpty());
         QVERIFY(!f.exists("rozchod.csv"));
 
@@ -924,7 +924,7 @@ private slots:
                 box->setChecked(true);
             click(d, "ok");
         });
-        f.window.EksportujdanejakoCSVExcel1Click();
+        f.window.toolCommands()->EksportujdanejakoCSVExcel1Click();
         QCOMPARE(f.desktop.messages.size(), 1);
         QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
         QVERIFY(!f.exists("Konto.csv"));
@@ -954,7 +954,7 @@ private slots:
             click(d, "BitBtn2");
             click(d, "BitBtn3");
         });
-        f.window.PrintClick();
+        f.window.toolCommands()->PrintClick();
         QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Zapisz wydruk jako PDF"));
         QCOMPARE(f.desktop.printJobs.size(), 2);
         QCOMPARE(f.desktop.printJobs[0].kind, ScriptedDesktop::PrintedJob::Kind::pdf);
@@ -1000,10 +1000,10 @@ private slots:
         QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("1"));
         QVERIFY(f.db.modified);
 
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QVERIFY(f.db.databaseLoaded);
         f.window.showPage(Tmain::ExpensesTab);
         f.desktop.dialogScripts.enqueue([](QDialog &d) {
@@ -1027,9 +1027,9 @@ private slots:
         for (const Entry &e : {entry("10-05-2004", 10, 4, "a"), entry("12-05-2004", 20, 4, "b"), entry("13-05-2004", 30, 4, "c"),
                                entry("01-05-2004", 40, 4, "d")})
             f.addEntry(RegisterKind::planned, e);
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
 
         const auto answer = [](const char *button) {
             return [button](QDialog &d) {
@@ -1055,7 +1055,7 @@ private slots:
             QTest::keyClicks(date, QStringLiteral("20052004"));
             click(d, "ok");
         });
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QVERIFY(f.db.databaseLoaded);
         QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("terminplan")), 3);
         QCOMPARE(f.db.reg(RegisterKind::planned).entries,
@@ -1102,14 +1102,14 @@ private slots:
             d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("prąd"));
             click(d, "ok");
         });
-        f.window.notatki1Click();
+        f.window.toolCommands()->notatki1Click();
         QVERIFY(f.db.modified);
         QCOMPARE(f.db.notes[2].term(), QStringLiteral("12-05-2004"));
         QCOMPARE(f.db.notes[3].term(), QStringLiteral("13-05-2004"));
         QCOMPARE(f.db.notes[4].text(), QStringLiteral("prąd"));
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
 
         // Notes 3 and 5 are due, 4 only tomorrow: two reminders, in number order.
         f.desktop.dialogScripts.enqueue([](QDialog &d) {
@@ -1121,7 +1121,7 @@ private slots:
             QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->toPlainText(), QStringLiteral("prąd"));
             click(d, "usun");
         });
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 2);
         QCOMPARE(f.db.notes[2].text(), QStringLiteral("zapłacić za gaz"));
         QVERIFY(f.db.notes[4].text().isEmpty());
@@ -1130,9 +1130,9 @@ private slots:
         // Saved, the deleted note stays gone; the next day the note of the 13th is due too.
         f.desktop.answers.enqueue(true);
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
+        f.window.databaseCommands()->zamknij3Click();
         f.desktop.day = QDate(2004, 5, 13);
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 4);
     }
 
@@ -1143,7 +1143,7 @@ private slots:
     {
         Fixture f;
         f.createDatabase();
-        f.window.Pokalistzakupw1Click();
+        f.window.toolCommands()->Pokalistzakupw1Click();
         QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("showlistazakupow"));
         QWidget *viewer = f.window.findChild<QDialog *>(QStringLiteral("showlistazakupow"));
         QVERIFY(viewer->isVisible());
@@ -1172,7 +1172,7 @@ private slots:
             editor.copyItems();
             click(d, "ok");
         });
-        f.window.Listazakupw1Click();
+        f.window.toolCommands()->Listazakupw1Click();
         QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("12-05-2004", 0, 1, "chleb")}));
         QCOMPARE(f.db.reg(RegisterKind::planned).entries.last().description, QStringLiteral("mleko"));
         QCOMPARE(f.desktop.clipboard, QStringLiteral("mleko\n"));
@@ -1195,19 +1195,19 @@ private slots:
         QCOMPARE(f.db.shoppingItems[1].text(), QStringLiteral("mleko"));
 
         // The shopping list survives a save and a new open.
-        f.window.zapisz6Click();
+        f.window.databaseCommands()->zapisz6Click();
         f.desktop.answers.enqueue(true);
-        f.window.zamknij3Click();
-        f.window.otworz2Click(f.path("budzet.tf4"));
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
         QCOMPARE(f.db.shoppingItems[0].text(), QStringLiteral("mleko"));
     }
 
     void commandsWithoutADatabase()
     {
         Fixture f;
-        f.window.zapisz6Click();
-        f.window.zamknij3Click();
-        f.window.opcje4Click();
+        f.window.databaseCommands()->zapisz6Click();
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->opcje4Click();
         QCOMPARE(f.messages(), QStringList({"Brak załadowanej bazy", "Brak bazy danych", "Brak załadowanej bazy"}));
     }
 };

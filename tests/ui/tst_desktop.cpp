@@ -1,6 +1,6 @@
 #include "modalanswers.h"
 #include "scripteddesktop.h"
-#include "ui/qtdesktop.h"
+#include "ui/common/qtdesktop.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,13 +1,13 @@
 #include "mainwindowfixture.h"
-#include "ui/mainwindow/debtentrydialog.h"
-#include "ui/mainwindow/entrydialog.h"
-#include "ui/mainwindow/registercommands.h"
-#include "ui/mainwindow/registermodel.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/debtentrydialog.h"
+#include "ui/registers/entrydialog.h"
+#include "ui/registers/registercommands.h"
+#include "ui/registers/registermodel.h"
+#include "ui/registers/registerpage.h"
 #include "ui/reports/summarypage.h"
 #include "ui/store/databasecommands.h"
 #include "ui/store/optionswindow.h"
-#include "ui/tools/reminderwindow.h"
+#include "ui/registers/reminderwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 #include "ui/mainwindow/mainmenupage.h"
-#include "ui/mainwindow/registercommands.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/registercommands.h"
+#include "ui/registers/registerpage.h"
 #include "ui/reports/chartspage.h"
 #include "ui/reports/chartwindows.h"
 #include "ui/reports/statementpage.h"
@@ -421,14 +421,14 @@ private slots:
         QVERIFY(f.window.findChildren<QDialog *>().isEmpty());
         RegisterCommands *registers = f.window.registerCommands();
         QList<std::function<void()>> uses = {
-            [&] { f.window.opcje4Click(); },
-            [&] { f.window.notatki1Click(); },
-            [&] { f.window.Listazakupw1Click(); },
-            [&] { f.window.Pokalistzakupw1Click(); },
-            [&] { f.window.PrintClick(); },
-            [&] { f.window.EksportujjakoDBF1Click(); },
-            [&] { f.window.EksportujdanejakoCSVExcel1Click(); },
-            [&] { f.window.Edycjagrup1Click(); },
+            [&] { f.window.databaseCommands()->opcje4Click(); },
+            [&] { f.window.toolCommands()->notatki1Click(); },
+            [&] { f.window.toolCommands()->Listazakupw1Click(); },
+            [&] { f.window.toolCommands()->Pokalistzakupw1Click(); },
+            [&] { f.window.toolCommands()->PrintClick(); },
+            [&] { f.window.toolCommands()->EksportujjakoDBF1Click(); },
+            [&] { f.window.toolCommands()->EksportujdanejakoCSVExcel1Click(); },
+            [&] { f.window.groupSetCommands()->Edycjagrup1Click(); },
             [&] { f.window.chartsPage()->balanceChart(); },
             [&] { f.window.chartsPage()->forecastChart(); },
             [&] { f.window.chartsPage()->lineChart(); },
@@ -485,10 +485,10 @@ private slots:
         press(f.window.chartsPage()->lineChart());
         expected << "wykresy" << "wykresy";
         const QList<std::pair<std::function<void()>, QString>> windows = {
-            {[&] { f.window.opcje4Click(); }, "opcje"},
-            {[&] { f.window.Edycjagrup1Click(); }, "grupy"},
-            {[&] { f.window.notatki1Click(); }, "notatki"},
-            {[&] { f.window.Listazakupw1Click(); }, "lista-zakupow"},
+            {[&] { f.window.databaseCommands()->opcje4Click(); }, "opcje"},
+            {[&] { f.window.groupSetCommands()->Edycjagrup1Click(); }, "grupy"},
+            {[&] { f.window.toolCommands()->notatki1Click(); }, "notatki"},
+            {[&] { f.window.toolCommands()->Listazakupw1Click(); }, "lista-zakupow"},
         };
         for (const auto &[open, section] : windows) {
             f.desktop.dialogScripts.enqueue([&](QDialog &dialog) { press(&dialog); });

@@ -1,6 +1,6 @@
-#include "ui/qtdesktop.h"
-#include "ui/store/informationbox.h"
-#include "ui/store/questionbox.h"
+#include "ui/common/qtdesktop.h"
+#include "ui/common/informationbox.h"
+#include "ui/common/questionbox.h"
 
 #include <QLabel>
 #include <QPushButton>

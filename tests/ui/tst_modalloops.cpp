@@ -1,8 +1,9 @@
 #include "modalanswers.h"
 #include "core/store/database.h"
 #include "ui/mainwindow/mainwindow.h"
-#include "ui/mainwindow/registercommands.h"
-#include "ui/qtdesktop.h"
+#include "ui/store/databasecommands.h"
+#include "ui/registers/registercommands.h"
+#include "ui/common/qtdesktop.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ private slots:
             QTest::keyClick(edit, Qt::Key_Return);
         });
 
-        const bool ranToTheEnd = runInApplicationLoop([&] { window.blokuj8Click(); });
+        const bool ranToTheEnd = runInApplicationLoop([&] { window.databaseCommands()->blokuj8Click(); });
         QVERIFY2(answers.failures.isEmpty(), qPrintable(answers.failures.join(u'\n')));
         QVERIFY(answers.allAnswered());
         QVERIFY2(ranToTheEnd, "the program quit while locked");

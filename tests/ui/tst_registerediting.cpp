@@ -1,10 +1,10 @@
 #include "mainwindowfixture.h"
-#include "ui/mainwindow/entrydialog.h"
-#include "ui/mainwindow/finddialog.h"
-#include "ui/mainwindow/repeatdialog.h"
-#include "ui/mainwindow/registercommands.h"
-#include "ui/mainwindow/registermodel.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/entrydialog.h"
+#include "ui/registers/finddialog.h"
+#include "ui/registers/repeatdialog.h"
+#include "ui/registers/registercommands.h"
+#include "ui/registers/registermodel.h"
+#include "ui/registers/registerpage.h"
 #include "ui/reports/statementpage.h"
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
@@ -346,7 +346,7 @@ private slots:
                 static_cast<Topcjebazy &>(d).dodajClick();
                 d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
             });
-            f.window.opcje4Click();
+            f.window.databaseCommands()->opcje4Click();
         });
         changeAndCheck([&f] {
             f.desktop.answers.enqueue(true);
@@ -354,9 +354,9 @@ private slots:
                 static_cast<Topcjebazy &>(d).UsunokresClick();
                 d.findChild<QPushButton *>(QStringLiteral("ok"))->click();
             });
-            f.window.opcje4Click();
+            f.window.databaseCommands()->opcje4Click();
         });
-        changeAndCheck([&f, &dir] { f.window.otworz2Click(dir.filePath(QStringLiteral("b.tf4"))); });
+        changeAndCheck([&f, &dir] { f.window.databaseCommands()->otworz2Click(dir.filePath(QStringLiteral("b.tf4"))); });
         QVERIFY(f.db.databaseLoaded);
     }
 

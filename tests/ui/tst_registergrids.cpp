@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
-#include "ui/mainwindow/registermodel.h"
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/registermodel.h"
+#include "ui/registers/registerpage.h"
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
 
@@ -175,7 +175,7 @@ private slots:
         else if (page == Tmain::ForecastTab)
             view = f.window.forecastPage()->grid();
         else
-            view = f.window.registerPage(*registerForPage(page))->grid();
+            view = f.window.registerPage(*Tmain::registerForPage(page))->grid();
         QCOMPARE(view->selectionModel()->selectedIndexes().size(), rows * columns);
     }
 

@@ -4,15 +4,6 @@
 
 namespace trelfin {
 
-bool TakeUndoSnapshot(UndoBuffer &undo, const Database &db, int page)
-{
-    const auto kind = registerForPage(page);
-    if (!kind)
-        return false;
-    TakeUndoSnapshot(undo, db, *kind);
-    return true;
-}
-
 void TakeUndoSnapshot(UndoBuffer &undo, const Database &db, RegisterKind kind)
 {
     undo.kind = kind;

@@ -21,10 +21,7 @@ struct UndoBuffer
     bool isEmpty() const { return !kind.has_value(); }
 };
 
-// Copies the register shown on notebook page `page` (3 expenses .. 7 bank account) into the
-// buffer, before a command changes that register. False, leaving the buffer alone, for a page
-// that shows no register.
-bool TakeUndoSnapshot(UndoBuffer &undo, const Database &db, int page);
+// Copies register `kind` into the buffer, before a command changes that register.
 void TakeUndoSnapshot(UndoBuffer &undo, const Database &db, RegisterKind kind);
 
 // "&Cofnij" / "&Ponów": exchanges the saved copy with its register, flips redoNext and sets

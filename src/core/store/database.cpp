@@ -23,13 +23,6 @@ const std::array<QString, 7> kBankOperationKinds = {
 
 const QString settledGroupName = QStringLiteral("DOKONANE  ");
 
-std::optional<RegisterKind> registerForPage(int page)
-{
-    if (page < FirstRegisterPage || page > LastRegisterPage)
-        return std::nullopt;
-    return static_cast<RegisterKind>(page - FirstRegisterPage);
-}
-
 Entry Entry::fitted() const
 {
     Entry e = *this;

@@ -34,14 +34,28 @@ constexpr int description = 40;
 constexpr int recurringDay = 2;
 } // namespace Width
 
-// The five registers of a period. The notebook page of a register is its value + 3.
+// The five registers of a period.
 enum class RegisterKind { expenses = 0, incomes, debts, planned, bankAccount };
 constexpr int RegisterCount = 5;
-constexpr int FirstRegisterPage = 3;
-constexpr int LastRegisterPage = 7;
 
-std::optional<RegisterKind> registerForPage(int page);
-constexpr int pageForRegister(RegisterKind kind) { return static_cast<int>(kind) + FirstRegisterPage; }
+// Kinds of debt (1..4) and of bank operation (1..6).
+constexpr int DebtKindCount = 4;
+constexpr int BankOperationKindCount = 6;
+
+// The highest value an entry's `group` may hold in a register of `kind` (the lowest is 1): a
+// spending group, with "DOKONANE" for planned entries, a debt kind or a bank operation kind.
+// Incomes have no group: 0.
+constexpr int highestGroup(RegisterKind kind)
+{
+    switch (kind) {
+    case RegisterKind::expenses: return GroupCount;
+    case RegisterKind::planned: return SettledGroup;
+    case RegisterKind::debts: return DebtKindCount;
+    case RegisterKind::bankAccount: return BankOperationKindCount;
+    case RegisterKind::incomes: break;
+    }
+    return 0;
+}
 
 // Codes a command leaves in Database::pendingAction for a later step of another command: a save
 // that must not ask, a period that could not be read, an import in progress. A window's answer
@@ -143,8 +157,8 @@ struct EditBuffer
 };
 
 // Fixed names, padded with blanks to 10 characters as the grids show them.
-QString debtKindName(int kind);            // 1..4
-QString bankOperationKindName(int kind);   // 1..6
+QString debtKindName(int kind);            // 1..DebtKindCount
+QString bankOperationKindName(int kind);   // 1..BankOperationKindCount
 extern const QString settledGroupName;     // "DOKONANE  "
 
 // The group set of a new database: names 1-15 padded with blanks to 10 characters, 16-30 as

@@ -1,7 +1,7 @@
 #include "ui/mainwindow/mainmenupage.h"
 
 #include "core/store/database.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/mainwindow/notebookpage.h"
+#include "ui/common/notebookpage.h"
 
 #include <QWidget>
 

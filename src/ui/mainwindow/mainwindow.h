@@ -1,17 +1,18 @@
 #pragma once
 
 #include "core/store/database.h"
-#include "ui/mainwindow/mainviews.h"
-#include "ui/mainwindow/notebookpage.h"
+#include "ui/common/databaseview.h"
+#include "ui/common/notebookpage.h"
+#include "ui/common/registerview.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QTabWidget;
 
 namespace trelfin {
 
@@ -19,18 +20,21 @@ class AboutBox;
 class ChartsPage;
 class DatabaseCommands;
 class Desktop;
+class EditActions;
+class GroupSetCommands;
 class GroupSummaryPage;
 class MainMenuPage;
-class NotebookPage;
+class PageNotebook;
 class RegisterCommands;
 class RegisterPage;
 class StatementPage;
 class ToolCommands;
 
-// The main window: the notebook `karta` with its ten pages, the menus, the status bar `Stan`, and
-// the wiring of the menu items and page buttons to the commands. The database and period commands
-// live in DatabaseCommands, the register commands in RegisterCommands; each page answers for
-// itself what it shows, enables and copies.
+// The main window: the notebook `karta` with its ten pages, the menus and the status bar `Stan`.
+// The commands live in their objects, which own their menu items: the database and period
+// commands (with the group set) in DatabaseCommands, the register commands in RegisterCommands,
+// the tools in ToolCommands, the Edit items in EditActions. The window places those items in its
+// menus; each page answers for itself what it shows, enables and copies.
 class Tmain : public QMainWindow, public RegisterView, public DatabaseView
 {
     Q_OBJECT
@@ -49,6 +53,10 @@ public:
         ChartsTab = 9,
         PageCount = 10,
     };
+
+    // The notebook page of a register, and the register a page shows.
+    static constexpr int pageForRegister(RegisterKind kind) { return static_cast<int>(kind) + ExpensesTab; }
+    static std::optional<RegisterKind> registerForPage(int page);
 
     // When the window's contents are built: in the constructor, or by buildContents() once the
     // empty window has been shown (the quickest start: the window is on the screen as soon as a
@@ -72,71 +80,44 @@ public:
     // Rebuilds the five register grids and their count fields from the current period.
     void RefreshRegisterGrids() override;
 
-    // The database commands of the "Plik" menu and the "Główne menu" buttons.
-    void nowa1Click();
-    // Opens a database: `path` when given (from the command line), else the one the user chooses.
-    void otworz2Click(const QString &path = QString());
-    void zapisz6Click();
-    void Zapiszjako1Click();
-    void zamknij3Click();
-    void opcje4Click();
-    void blokuj8Click();
-    void Importujdane1Click();
-    // The group-set commands of the "&Narzędzia" menu.
-    void Edycjagrup1Click();
-    void Eksportgrup1Click();
-    void Importgrup1Click();
-    // The print panel: from the menu as the user left it, from a page's "Drukuj" button with the
-    // section boxes cleared.
-    void PrintClick();
-    void BitBtn33Click();
-    // The shopping list's editor and viewer of the "&Narzędzia" menu.
-    void Listazakupw1Click();
-    void Pokalistzakupw1Click();
-    // "Notatki" of the "&Narzędzia" menu.
-    void notatki1Click();
-    // The exports of the "&Narzędzia" menu.
-    void EksportujjakoDBF1Click();
-    void EksportujdanejakoCSVExcel1Click();
     // Switches to period `index` + 1 of the list on "Główne menu".
     void biezacyokresChange(int index);
 
-    // "Zaznacz wszystko" on the page shown.
-    void selectAllOnPage();
+    RegisterCommands *registerCommands() const { return m_registerCommands; }
+    DatabaseCommands *databaseCommands() const { return m_databaseCommands; }
+    GroupSetCommands *groupSetCommands() const;
+    ToolCommands *toolCommands() const { return m_toolCommands; }
 
     // The pages, each built when first asked for.
     RegisterPage *registerPage(RegisterKind kind) const override;
     std::optional<RegisterKind> shownRegister() const override;
     void showRegisterPage(RegisterKind kind) override;
+    GroupSummaryPage *balancePage() const;
+    GroupSummaryPage *forecastPage() const;
+    StatementPage *statementPage() const;
+    ChartsPage *chartsPage() const;
+    // Page `index`, built now when it was not yet.
+    NotebookPage *page(int index) const;
+    // The page shown, as the notebook page it is.
+    NotebookPage *currentNotebookPage() const;
+
+    // Builds the menus, the status line and "Główne menu" (once).
+    void buildContents();
+    // Builds every page not built yet; runs in the first idle moment after the window is shown.
+    void buildRemainingPages();
 
     // Shows page `index` without running the page-change handler.
     void selectPage(int index);
+    // Shows page `index` as a page change does.
+    void showPage(int index);
     int currentPage() const;
-    // The page shown, as the notebook page it is.
-    NotebookPage *currentNotebookPage() const;
 
     QString statusText(int panel) const;
     void setStatusText(const QString &text) override;
 
     bool findRestart() const;
     void setFindRestart(bool restart);
-    // Shows page `index` as a page change does.
-    void showPage(int index);
-    RegisterCommands *registerCommands() const { return m_commands; }
-    DatabaseCommands *databaseCommands() const { return m_databaseCommands; }
-    ToolCommands *toolCommands() const { return m_toolCommands; }
     bool chartDatesPending() const;
-
-    GroupSummaryPage *balancePage() const;
-    GroupSummaryPage *forecastPage() const;
-    StatementPage *statementPage() const;
-    ChartsPage *chartsPage() const;
-    // Builds the menus, the status line and "Główne menu" (once).
-    void buildContents();
-    // Page `index`, built now when it was not yet.
-    NotebookPage *page(int index) const;
-    // Builds every page not built yet; runs in the first idle moment after the window is shown.
-    void buildRemainingPages();
 
     // Sets the enabled state of the popup menu's items for the page shown; when no database is
     // open, first returns to "Główne menu" with "Brak bazy danych". Runs each time the popup opens.
@@ -150,6 +131,7 @@ public:
     void forgetUndo() override;
     void fillRecurringWindows() override;
     void remindDueEntries(bool atOpen) override;
+    void remindDueNotes() override;
     QWidget *dialogParent() override { return this; }
 
 protected:
@@ -159,20 +141,20 @@ protected:
 private:
     void createActions();
     void createMenus();
+    // Puts `actions` in `menu` and in the window, so that their shortcuts work while the menu is
+    // hidden.
+    void placeActions(QMenu *menu, const QList<QAction *> &actions);
     void createStatusBar();
     void createPages();
-    void buildPage(int index);
-    void scheduleRemainingPages();
+    NotebookPage *buildPage(int index);
     RegisterPage *buildRegisterPage(RegisterKind kind);
-    void connectEditCommands();
     void attachPopupMenu(QWidget *grid);
     void initialiseState();
+    void enableCommands(bool databaseOpen);
 
     void onPageChanged();
     void showPageFromMenu(int index);
     void refuseWithoutDatabase();
-    void setEditItems(EditItems items);
-    void copySelection();
     void showAbout();
 
     Database &m_db;
@@ -180,59 +162,28 @@ private:
 
     bool m_inPageChange = false;
 
-    QTabWidget *m_karta = nullptr;
+    PageNotebook *m_karta = nullptr;
     QLabel *m_statusDate = nullptr;
     QLabel *m_statusText = nullptr;
 
-    // Menus and their items.
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_editMenu = nullptr;
-    QMenu *m_viewMenu = nullptr;
-    QMenu *m_toolsMenu = nullptr;
-    QMenu *m_helpMenu = nullptr;
+    // The menus that show only while a database is open, and the popup menu of the grids.
+    QList<QMenu *> m_databaseMenus;
     QMenu *m_popup = nullptr;
 
-    QAction *m_actNew = nullptr;
-    QAction *m_actOpen = nullptr;
-    QAction *m_actSave = nullptr;
-    QAction *m_actSaveAs = nullptr;
-    QAction *m_actClose = nullptr;
-    QAction *m_actImport2000 = nullptr;
-    QAction *m_actLock = nullptr;
-    QAction *m_actOptions = nullptr;
-    QAction *m_actPrint = nullptr;
-    QAction *m_actQuit = nullptr;
-    QAction *m_actUndo = nullptr;
-    QAction *m_actCut = nullptr;
-    QAction *m_actCopy = nullptr;
-    QAction *m_actDelete = nullptr;
-    QAction *m_actSelectAll = nullptr;
-    QAction *m_actInsert = nullptr;
+    // The window's own items: the "&Widok" pages, "Za&kończ", "&Pomoc" and "O prog&ramie".
     std::array<QAction *, PageCount> m_actViewPage{};
-    QList<QAction *> m_toolActions;
+    QAction *m_actQuit = nullptr;
     QAction *m_actHelp = nullptr;
     QAction *m_actAbout = nullptr;
-    QAction *m_popupCut = nullptr;
-    QAction *m_popupCopy = nullptr;
-    QAction *m_popupDelete = nullptr;
-    QAction *m_popupSelectAll = nullptr;
 
-    // The notebook's pages in page order: the page registry (null until a page is built), and
-    // the notebook pages that hold them.
-    std::array<NotebookPage *, PageCount> m_pages{};
-    std::array<QWidget *, PageCount> m_pageHolders{};
     bool m_contentsBuilt = false;
-    bool m_remainingPagesScheduled = false;
     MainMenuPage *m_mainMenuPage = nullptr;
     std::array<RegisterPage *, RegisterCount> m_registerPages{};
-    GroupSummaryPage *m_balancePage = nullptr;
-    StatementPage *m_statementPage = nullptr;
-    GroupSummaryPage *m_forecastPage = nullptr;
-    ChartsPage *m_chartsPage = nullptr;
 
-    RegisterCommands *m_commands = nullptr;
-    DatabaseCommands *m_databaseCommands = nullptr;
+    RegisterCommands *m_registerCommands = nullptr;
     ToolCommands *m_toolCommands = nullptr;
+    DatabaseCommands *m_databaseCommands = nullptr;
+    EditActions *m_editActions = nullptr;
     AboutBox *m_about = nullptr;
 };
 

@@ -2,9 +2,9 @@
 
 #include "core/store/database.h"
 #include "core/store/helpers.h"
-#include "ui/desktop.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/desktop.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 #include "ui/reports/chartwindows.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/reports/chartwindows.h"
 
 #include "core/store/database.h"
-#include "ui/desktop.h"
-#include "ui/hints.h"
+#include "ui/common/desktop.h"
+#include "ui/common/hints.h"
 
 #include <QAction>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #include "ui/reports/spandialogs.h"
 
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

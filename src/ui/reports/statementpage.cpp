@@ -1,7 +1,7 @@
 #include "ui/reports/statementpage.h"
 
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 #include "ui/reports/reportgrid.h"
 #include "core/reports/statement.h"
 #include "core/store/database.h"

@@ -1,9 +1,9 @@
 #include "ui/reports/summarypage.h"
 
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 #include "ui/reports/reportgrid.h"
 #include "ui/reports/spandialogs.h"
-#include "ui/desktop.h"
+#include "ui/common/desktop.h"
 #include "core/store/database.h"
 #include "core/store/helpers.h"
 

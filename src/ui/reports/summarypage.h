@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/reports/groupsummary.h"
-#include "ui/mainwindow/notebookpage.h"
+#include "ui/common/notebookpage.h"
 #include "ui/reports/spandialogs.h"
 
 #include <array>

@@ -7,15 +7,16 @@
 #include "core/store/filetransaction.h"
 #include "core/store/olderformats.h"
 #include "core/store/sidefiles.h"
-#include "ui/desktop.h"
-#include "ui/mainwindow/mainviews.h"
+#include "ui/common/commandaction.h"
+#include "ui/common/desktop.h"
+#include "ui/common/databaseview.h"
 #include "ui/store/deletedatabasewindow.h"
 #include "ui/store/lockwindow.h"
 #include "ui/store/optionswindow.h"
 #include "ui/store/passwordprompt.h"
 #include "ui/store/periodnamewindow.h"
 #include "ui/store/setpasswordwindow.h"
-#include "ui/tools/toolcommands.h"
+#include "ui/store/groupsetcommands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -80,14 +81,47 @@ private:
 
 } // namespace
 
-DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, ToolCommands &tools,
-                                   QObject *parent)
+DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent)
     : QObject(parent)
     , m_db(db)
     , m_desktop(desktop)
     , m_view(view)
-    , m_tools(tools)
+    , m_groupSets(new GroupSetCommands(db, desktop, view, this))
 {
+    createActions();
+}
+
+void DatabaseCommands::createActions()
+{
+    m_actNew = createCommandAction(this, QStringLiteral("actionNew"), QStringLiteral("&Nowy"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actOpen = createCommandAction(this, QStringLiteral("actionOpen"), QStringLiteral("&Otwórz..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actSave = createCommandAction(this, QStringLiteral("actionSave"), QStringLiteral("&Zapisz"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actSaveAs = createCommandAction(this, QStringLiteral("actionSaveAs"), QStringLiteral("Z&apisz jako..."));
+    m_actClose = createCommandAction(this, QStringLiteral("actionClose"), QStringLiteral("Z&amknij"));
+    m_actImport2000 = createCommandAction(this, QStringLiteral("actionImport2000"), QStringLiteral("Importuj dane z TrelFIN 2000"));
+    m_actLock = createCommandAction(this, QStringLiteral("actionLock"), QStringLiteral("Blokuj"));
+    m_actOptions = createCommandAction(this, QStringLiteral("actionOptions"), QStringLiteral("Op&cje"));
+    connect(m_actNew, &QAction::triggered, this, &DatabaseCommands::nowa1Click);
+    connect(m_actOpen, &QAction::triggered, this, [this] { otworz2Click(); });
+    connect(m_actSave, &QAction::triggered, this, &DatabaseCommands::zapisz6Click);
+    connect(m_actSaveAs, &QAction::triggered, this, &DatabaseCommands::Zapiszjako1Click);
+    connect(m_actClose, &QAction::triggered, this, &DatabaseCommands::zamknij3Click);
+    connect(m_actImport2000, &QAction::triggered, this, &DatabaseCommands::Importujdane1Click);
+    connect(m_actLock, &QAction::triggered, this, &DatabaseCommands::blokuj8Click);
+    connect(m_actOptions, &QAction::triggered, this, &DatabaseCommands::opcje4Click);
+}
+
+QList<QAction *> DatabaseCommands::fileActions() const
+{
+    return {m_actNew, m_actOpen, m_actSave, m_actSaveAs, m_actClose, m_actImport2000, m_actLock, m_actOptions};
+}
+
+void DatabaseCommands::enableActions(bool databaseOpen)
+{
+    for (QAction *a : {m_actSave, m_actSaveAs, m_actClose, m_actOptions})
+        a->setEnabled(databaseOpen);
+    m_groupSets->enableActions(databaseOpen);
 }
 
 DatabaseCommands::~DatabaseCommands() = default;
@@ -95,7 +129,7 @@ DatabaseCommands::~DatabaseCommands() = default;
 Topcjebazy *DatabaseCommands::optionsWindow()
 {
     if (!m_options) {
-        m_options = new Topcjebazy(m_db, *this, m_tools, m_view.dialogParent());
+        m_options = new Topcjebazy(m_db, *this, *m_groupSets, m_view.dialogParent());
         connect(m_options, &Topcjebazy::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("opcje")); });
     }
     return m_options;
@@ -131,7 +165,7 @@ void DatabaseCommands::leaveDatabase()
     m_view.showMainMenuPage();
 }
 
-void DatabaseCommands::newDatabase()
+void DatabaseCommands::nowa1Click()
 {
     if (m_db.databaseLoaded) {
         m_desktop.ShowInformation(QStringLiteral("Baza już istnieje"), QStringLiteral("Zamknij istniejącą bazę"), kTrelfin);
@@ -194,7 +228,7 @@ void DatabaseCommands::removeAbandonedDatabase()
         QFile::remove(file);
 }
 
-void DatabaseCommands::openDatabase(const QString &givenPath)
+void DatabaseCommands::otworz2Click(const QString &givenPath)
 {
     const bool importing = m_db.pendingAction == PendingAction::importing;
     if (m_db.databaseLoaded && m_db.modified && !closeCurrentPeriod()) {
@@ -269,7 +303,7 @@ void DatabaseCommands::openDatabase(const QString &givenPath)
     m_view.kartaClick();
 }
 
-void DatabaseCommands::save()
+void DatabaseCommands::zapisz6Click()
 {
     if (!m_db.databaseLoaded) {
         m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), kTrelfin);
@@ -281,7 +315,7 @@ void DatabaseCommands::save()
     m_view.ShowDatabaseInfo();
 }
 
-void DatabaseCommands::saveAs()
+void DatabaseCommands::Zapiszjako1Click()
 {
     if (!m_db.databaseLoaded)
         return;
@@ -313,7 +347,7 @@ void DatabaseCommands::saveAs()
         m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(), kTrelfin);
 }
 
-void DatabaseCommands::closeDatabase()
+void DatabaseCommands::zamknij3Click()
 {
     if (!m_db.databaseLoaded) {
         m_desktop.ShowInformation(QStringLiteral("Brak bazy danych"), QString(), kTrelfin);
@@ -328,7 +362,7 @@ void DatabaseCommands::closeDatabase()
     m_lock.release();
 }
 
-void DatabaseCommands::showOptions()
+void DatabaseCommands::opcje4Click()
 {
     if (!m_db.databaseLoaded) {
         m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), kTrelfin);
@@ -347,7 +381,7 @@ void DatabaseCommands::showOptions()
     m_view.RefreshRegisterGrids();
 }
 
-void DatabaseCommands::lockProgram()
+void DatabaseCommands::blokuj8Click()
 {
     m_db.enteredPassword.clear();
     if (!m_passwordWindow)
@@ -512,7 +546,7 @@ void DatabaseCommands::checkDueEntries(bool atOpen)
 
 void DatabaseCommands::checkDueNotes()
 {
-    m_tools.remindDueNotes();
+    m_view.remindDueNotes();
 }
 
 void DatabaseCommands::fillRecurringWindows()
@@ -533,11 +567,11 @@ bool DatabaseCommands::convertImportedPeriods()
     return ConvertDatabase2000(m_db, m_desktop, m_desktop);
 }
 
-void DatabaseCommands::importDatabase2000()
+void DatabaseCommands::Importujdane1Click()
 {
     // The open command converts the database it opens while this code is set.
     m_db.pendingAction = PendingAction::importing;
-    openDatabase();
+    otworz2Click();
 }
 
 } // namespace trelfin

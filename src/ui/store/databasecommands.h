@@ -5,41 +5,44 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
+
 namespace trelfin {
 
 class Database;
 class DatabaseView;
 class Desktop;
+class GroupSetCommands;
 class Tdialogblokujacy;
 class Tnazwaokresu;
 class Topcjebazy;
 class Tpodajhaslo;
 class Tpodaniehasla;
 class Tusuwaniebazy;
-class ToolCommands;
 
 // The commands on the database and its periods, shared by the "Plik" menu, the "Główne menu"
 // buttons and the options window: new, open, save, save as, close, options, lock, the period
 // switch, and renaming, adding and deleting periods, the password and deleting the database.
-// It owns the windows these commands show.
+// It owns the "Plik" menu items of these commands, the group-set commands the options window
+// offers, and the windows these commands show.
 class DatabaseCommands : public QObject
 {
     Q_OBJECT
 public:
-    DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, ToolCommands &tools,
-                     QObject *parent = nullptr);
+    DatabaseCommands(Database &db, Desktop &desktop, DatabaseView &view, QObject *parent = nullptr);
     ~DatabaseCommands() override;
 
-    void newDatabase();
+    // The handlers of the "Plik" menu items (and of the "Główne menu" buttons).
+    void nowa1Click();
     // Opens a database: `path` when given (from the command line), else the one the user chooses.
-    void openDatabase(const QString &path = QString());
-    void save();
-    void saveAs();
-    void closeDatabase();
-    void showOptions();
-    void lockProgram();
+    void otworz2Click(const QString &path = QString());
+    void zapisz6Click();
+    void Zapiszjako1Click();
+    void zamknij3Click();
+    void opcje4Click();
+    void blokuj8Click();
     // Converts a database of the 2000 version ("<name>.tfc") into today's layout and opens it.
-    void importDatabase2000();
+    void Importujdane1Click();
     // Switches to period `period` (1-based).
     void switchPeriod(int period);
     // The close query of the main window: true when the program may end.
@@ -61,8 +64,19 @@ public:
     bool creatingDatabase() const { return m_creatingDatabase; }
 
     Topcjebazy *optionsWindow();
+    GroupSetCommands *groupSetCommands() const { return m_groupSets; }
+
+    // The "Plik" menu items, in menu order: "&Nowy", "&Otwórz...", "&Zapisz", "Z&apisz jako...",
+    // "Z&amknij", "Importuj dane z TrelFIN 2000", "Blokuj", "Op&cje".
+    QList<QAction *> fileActions() const;
+    QAction *actionNew() const { return m_actNew; }
+    QAction *actionOpen() const { return m_actOpen; }
+    // Enables the items that need an open database, and the group-set items, for the state the
+    // database is in.
+    void enableActions(bool databaseOpen);
 
 private:
+    void createActions();
     bool closeCurrentPeriod();
     void leaveDatabase();
     // Takes the lock of the database at `path` for this window; says so and returns false when
@@ -71,7 +85,7 @@ private:
     void showDatabaseInUse();
     void removeAbandonedDatabase();
 
-    // Steps of opening a database and changing periods that other features fill in.
+    // Steps of opening a database and changing periods.
     void noticePreviousVersion();
     bool convertImportedPeriods();
     // The reminder walk: at open a booked entry is settled in place, at a period switch moved.
@@ -82,9 +96,18 @@ private:
     Database &m_db;
     Desktop &m_desktop;
     DatabaseView &m_view;
-    ToolCommands &m_tools;
+    GroupSetCommands *m_groupSets = nullptr;
     bool m_creatingDatabase = false;
     DatabaseLock m_lock;
+
+    QAction *m_actNew = nullptr;
+    QAction *m_actOpen = nullptr;
+    QAction *m_actSave = nullptr;
+    QAction *m_actSaveAs = nullptr;
+    QAction *m_actClose = nullptr;
+    QAction *m_actImport2000 = nullptr;
+    QAction *m_actLock = nullptr;
+    QAction *m_actOptions = nullptr;
 
     Topcjebazy *m_options = nullptr;
     Tnazwaokresu *m_nameWindow = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/store/deletedatabasewindow.h"
 
 #include "core/store/database.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "core/store/database.h"
 #include "core/store/groupset.h"
 #include "core/store/messagesink.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/store/lockwindow.h"
 
 #include "core/store/database.h"
-#include "ui/desktop.h"
+#include "ui/common/desktop.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

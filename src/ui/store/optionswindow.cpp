@@ -2,9 +2,9 @@
 
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 #include "ui/store/databasecommands.h"
-#include "ui/tools/toolcommands.h"
+#include "ui/store/groupsetcommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,11 +32,11 @@ QLineEdit *field(QWidget *parent, const QString &name, const QString &hint, bool
 
 } // namespace
 
-Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, ToolCommands &tools, QWidget *parent)
+Topcjebazy::Topcjebazy(Database &db, DatabaseCommands &commands, GroupSetCommands &groupSets, QWidget *parent)
     : QDialog(parent)
     , m_db(db)
     , m_commands(commands)
-    , m_tools(tools)
+    , m_groupSets(groupSets)
     , m_uzytkownik(field(this, QStringLiteral("uzytkownik"), QStringLiteral("Wprowadź nazwę właściciela edytowanej bazy"), false))
     , m_innedane(new QPlainTextEdit(this))
     , m_datautworzenia(field(this, QStringLiteral("datautworzenia"), QStringLiteral("Data utworzenia edytowanej bazy")))
@@ -191,19 +191,19 @@ void Topcjebazy::hasloClick()
 
 void Topcjebazy::pedycjagrup()
 {
-    m_tools.editGroupSet();
+    m_groupSets.editGroupSet();
     fill();
 }
 
 void Topcjebazy::importClick()
 {
-    m_tools.importGroupSet();
+    m_groupSets.importGroupSet();
     fill();
 }
 
 void Topcjebazy::exportClick()
 {
-    m_tools.exportGroupSet();
+    m_groupSets.Eksportgrup1Click();
     fill();
 }
 

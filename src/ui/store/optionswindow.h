@@ -11,7 +11,7 @@ namespace trelfin {
 
 class Database;
 class DatabaseCommands;
-class ToolCommands;
+class GroupSetCommands;
 
 // "Opcje bazy": the owner and notes of the open database, the delete confirmation switch, and the
 // periods: rename, add, delete. The period buttons, the password and the deletion of the database
@@ -21,7 +21,7 @@ class Topcjebazy : public QDialog
 {
     Q_OBJECT
 public:
-    Topcjebazy(Database &db, DatabaseCommands &commands, ToolCommands &tools, QWidget *parent = nullptr);
+    Topcjebazy(Database &db, DatabaseCommands &commands, GroupSetCommands &groupSets, QWidget *parent = nullptr);
 
     // Fills every field from the database; runs when the window opens and again after each
     // window opened from it has closed.
@@ -52,7 +52,7 @@ private:
 
     Database &m_db;
     DatabaseCommands &m_commands;
-    ToolCommands &m_tools;
+    GroupSetCommands &m_groupSets;
     bool m_databaseDeleted = false;
     QLineEdit *m_uzytkownik;
     QPlainTextEdit *m_innedane;

@@ -1,8 +1,8 @@
 #include "ui/store/passwordprompt.h"
 
 #include "core/store/database.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QLabel>
 #include <QLineEdit>

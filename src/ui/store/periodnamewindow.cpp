@@ -1,7 +1,7 @@
 #include "ui/store/periodnamewindow.h"
 
 #include "core/store/database.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "ui/tools/exportwindow.h"
 
-#include "ui/desktop.h"
-#include "ui/hints.h"
+#include "ui/common/desktop.h"
+#include "ui/common/hints.h"
 
 #include <QCheckBox>
 #include <QDir>

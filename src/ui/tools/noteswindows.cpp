@@ -3,8 +3,8 @@
 #include "core/store/clock.h"
 #include "core/store/database.h"
 #include "core/tools/notes.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "ui/tools/printpanel.h"
 
 #include "core/store/database.h"
-#include "ui/desktop.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/desktop.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

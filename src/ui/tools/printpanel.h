@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/tools/printdocument.h"
-#include "ui/desktop.h"
+#include "ui/common/desktop.h"
 
 #include <QDialog>
 

@@ -2,9 +2,9 @@
 
 #include "core/store/database.h"
 #include "core/tools/shopping.h"
-#include "ui/desktop.h"
-#include "ui/hints.h"
-#include "ui/mainwindow/registercommands.h"
+#include "ui/common/desktop.h"
+#include "ui/common/hints.h"
+#include "ui/registers/registercommands.h"
 
 #include <QAction>
 #include <QHBoxLayout>

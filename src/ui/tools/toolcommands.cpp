@@ -1,10 +1,9 @@
 #include "ui/tools/toolcommands.h"
 
 #include "core/store/database.h"
-#include "core/store/groupset.h"
-#include "ui/desktop.h"
-#include "ui/mainwindow/mainviews.h"
-#include "ui/store/groupseteditor.h"
+#include "ui/common/commandaction.h"
+#include "ui/common/desktop.h"
+#include "ui/common/databaseview.h"
 #include "ui/tools/exportwindow.h"
 #include "ui/tools/noteswindows.h"
 #include "ui/tools/printpanel.h"
@@ -14,12 +13,6 @@
 
 namespace trelfin {
 
-namespace {
-
-const QString kGroupSetFilter = QStringLiteral("Zbiory grup programu Trelfin  (*.tgr)|*.tgr|Wszystkie pliki  (*.*)|*.*");
-
-} // namespace
-
 ToolCommands::ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, RegisterCommands &registers,
                            QObject *parent)
     : QObject(parent)
@@ -28,15 +21,42 @@ ToolCommands::ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, R
     , m_view(view)
     , m_registers(registers)
 {
+    createActions();
 }
 
-Tedycjagrup *ToolCommands::groupSetEditor()
+void ToolCommands::createActions()
 {
-    if (!m_groupSetEditor) {
-        m_groupSetEditor = new Tedycjagrup(m_db, m_desktop, m_view.dialogParent());
-        connect(m_groupSetEditor, &Tedycjagrup::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("grupy")); });
-    }
-    return m_groupSetEditor;
+    m_actPrint = createCommandAction(this, QStringLiteral("actionPrint"), QStringLiteral("&Drukuj"));
+    m_actShowShoppingList = createCommandAction(this, QStringLiteral("actionShowShoppingList"), QStringLiteral("Pokaż listę zakupów"),
+                                                QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1));
+    m_actShoppingList = createCommandAction(this, QStringLiteral("actionShoppingList"), QStringLiteral("Lista zakupów"),
+                                            QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F2));
+    m_actNotes = createCommandAction(this, QStringLiteral("actionNotes"), QStringLiteral("Notatki"),
+                                     QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F3));
+    m_actExportText = createCommandAction(this, QStringLiteral("actionExportText"), QStringLiteral("Eksportuj dane jako ASCII (Tekst)"));
+    m_actExportCsv = createCommandAction(this, QStringLiteral("actionExportCsv"), QStringLiteral("Eksportuj dane jako CSV (MS Excel)"));
+    connect(m_actPrint, &QAction::triggered, this, &ToolCommands::PrintClick);
+    connect(m_actShowShoppingList, &QAction::triggered, this, &ToolCommands::Pokalistzakupw1Click);
+    connect(m_actShoppingList, &QAction::triggered, this, &ToolCommands::Listazakupw1Click);
+    connect(m_actNotes, &QAction::triggered, this, &ToolCommands::notatki1Click);
+    connect(m_actExportText, &QAction::triggered, this, &ToolCommands::EksportujjakoDBF1Click);
+    connect(m_actExportCsv, &QAction::triggered, this, &ToolCommands::EksportujdanejakoCSVExcel1Click);
+}
+
+QList<QAction *> ToolCommands::shoppingAndNotesActions() const
+{
+    return {m_actShowShoppingList, m_actShoppingList, m_actNotes};
+}
+
+QList<QAction *> ToolCommands::exportActions() const
+{
+    return {m_actExportText, m_actExportCsv};
+}
+
+void ToolCommands::enableActions(bool databaseOpen)
+{
+    for (QAction *a : {m_actPrint, m_actShowShoppingList, m_actShoppingList, m_actNotes, m_actExportText, m_actExportCsv})
+        a->setEnabled(databaseOpen);
 }
 
 Teksport *ToolCommands::exportWindow(ExportFormat format)
@@ -68,6 +88,26 @@ Tdrukuj *ToolCommands::printPanel()
     return m_printPanel;
 }
 
+void ToolCommands::EksportujjakoDBF1Click()
+{
+    exportRegisters(ExportFormat::text);
+}
+
+void ToolCommands::EksportujdanejakoCSVExcel1Click()
+{
+    exportRegisters(ExportFormat::csv);
+}
+
+void ToolCommands::PrintClick()
+{
+    showPrintPanel(false);
+}
+
+void ToolCommands::BitBtn33Click()
+{
+    showPrintPanel(true);
+}
+
 void ToolCommands::showPrintPanel(bool clearSections)
 {
     Tdrukuj *panel = printPanel();
@@ -81,7 +121,7 @@ Tnotatnik *ToolCommands::notesWindow()
     if (!m_notesWindow) {
         m_notesWindow = new Tnotatnik(m_db, m_desktop, m_view.dialogParent());
         connect(m_notesWindow, &Tnotatnik::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("notatki")); });
-        connect(m_notesWindow, &Tnotatnik::printRequested, this, [this] { showPrintPanel(true); });
+        connect(m_notesWindow, &Tnotatnik::printRequested, this, [this] { BitBtn33Click(); });
     }
     return m_notesWindow;
 }
@@ -100,7 +140,7 @@ Tlistazakupow *ToolCommands::shoppingListEditor()
     if (!m_shoppingListEditor) {
         m_shoppingListEditor = new Tlistazakupow(m_db, m_desktop, m_registers, m_view.dialogParent());
         connect(m_shoppingListEditor, &Tlistazakupow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("lista-zakupow")); });
-        connect(m_shoppingListEditor, &Tlistazakupow::printRequested, this, [this] { showPrintPanel(true); });
+        connect(m_shoppingListEditor, &Tlistazakupow::printRequested, this, [this] { BitBtn33Click(); });
         // The viewer closes whenever the editor opens.
         connect(m_shoppingListEditor, &Tlistazakupow::shown, this, [this] {
             if (m_shoppingListViewer && m_shoppingListViewer->isVisible())
@@ -117,13 +157,13 @@ Tshowlistazakupow *ToolCommands::shoppingListViewer()
     return m_shoppingListViewer;
 }
 
-void ToolCommands::editShoppingList()
+void ToolCommands::Listazakupw1Click()
 {
     m_db.modified = true;
     m_desktop.execDialog(*shoppingListEditor());
 }
 
-void ToolCommands::showShoppingList()
+void ToolCommands::Pokalistzakupw1Click()
 {
     Tshowlistazakupow *viewer = shoppingListViewer();
     if (viewer->isVisible())
@@ -142,7 +182,7 @@ void ToolCommands::copyPlannedToShoppingList(int top, int bottom)
         m_desktop.ShowInformation(QStringLiteral("Nie ma już miejsca w liście zakupów"), QString(), QStringLiteral("UWAGA !"));
 }
 
-void ToolCommands::editNotes()
+void ToolCommands::notatki1Click()
 {
     m_db.modified = true;
     m_desktop.execDialog(*notesWindow());
@@ -157,41 +197,6 @@ void ToolCommands::remindDueNotes()
         noteReminder()->setNote(n);
         m_desktop.execDialog(*noteReminder());
     }
-}
-
-void ToolCommands::editGroupSet()
-{
-    m_desktop.execDialog(*groupSetEditor());
-}
-
-void ToolCommands::exportGroupSet()
-{
-    FileDialogRequest request;
-    request.title = QStringLiteral("Eksportuj zbiór grup:");
-    request.filter = kGroupSetFilter;
-    request.defaultExtension = QStringLiteral(".tgr");
-    request.defaultFileName = QStringLiteral("beznazwy");
-    request.confirmOverwrite = true;
-    const QString path = m_desktop.chooseSaveFile(request);
-    if (path.isEmpty())
-        return;
-    if (ExportGroupSet(m_db.header, path, m_desktop))
-        m_desktop.ShowInformation(QStringLiteral("Operację wykonano poprawnie"), QString(), QStringLiteral("Trelfin"));
-}
-
-void ToolCommands::importGroupSet()
-{
-    FileDialogRequest request;
-    request.title = QStringLiteral("Importuj zbiór grup:");
-    request.filter = kGroupSetFilter;
-    request.defaultExtension = QStringLiteral(".tgr");
-    request.mustExist = true;
-    const QString path = m_desktop.chooseOpenFile(request);
-    if (path.isEmpty() || !ImportGroupSet(m_db.header, path, m_desktop))
-        return;
-    m_db.modified = true;
-    m_desktop.ShowInformation(QStringLiteral("Operację wykonano poprawnie"), QStringLiteral("Wczytano nowy opis grup"),
-                              QStringLiteral("Trelfin"));
 }
 
 } // namespace trelfin

@@ -2,14 +2,16 @@
 
 #include "core/tools/export.h"
 
+#include <QList>
 #include <QObject>
+
+class QAction;
 
 namespace trelfin {
 
 class Database;
 class DatabaseView;
 class Desktop;
-class Tedycjagrup;
 class Teksport;
 class Tdrukuj;
 class Tnotatnik;
@@ -18,9 +20,9 @@ class Tlistazakupow;
 class Tshowlistazakupow;
 class Tshownotatka;
 
-// The household and output tools shared by the "&Narzędzia" menu, the options window and the
-// pages: for now the group set (edit, export, import); printing, export of the registers, the
-// shopping list and the notes join them. It owns the windows these commands show.
+// The household and output tools of the "&Narzędzia" menu and the pages: printing, the export of
+// the registers, the shopping list and the notes. It owns their menu items and the windows these
+// commands show.
 class ToolCommands : public QObject
 {
     Q_OBJECT
@@ -28,33 +30,35 @@ public:
     ToolCommands(Database &db, Desktop &desktop, DatabaseView &view, RegisterCommands &registers,
                  QObject *parent = nullptr);
 
-    // The group-set editor, storing the names whichever way it closes.
-    void editGroupSet();
-    // Writes the group set into a ".tgr" file the user chooses.
-    void exportGroupSet();
-    // Replaces the group set with a ".tgr" file the user chooses.
-    void importGroupSet();
+    // The print panel: from the menu as the user left it; from the "Drukuj" buttons of the pages
+    // and tool windows with every section box but the bank account's cleared.
+    void PrintClick();
+    void BitBtn33Click();
 
     // Writes the chosen registers of the current period to text or CSV files.
-    void exportRegisters(ExportFormat format);
-
-    // The print panel: as the user left it (the menu), or with every section box but the bank
-    // account's cleared (the "Drukuj" buttons of the pages and tool windows).
-    void showPrintPanel(bool clearSections);
+    void EksportujjakoDBF1Click();
+    void EksportujdanejakoCSVExcel1Click();
 
     // "Lista zakupów": the editor (closing the viewer); the database counts as modified.
-    void editShoppingList();
+    void Listazakupw1Click();
     // "Pokaż listę zakupów": the viewer, without blocking.
-    void showShoppingList();
+    void Pokalistzakupw1Click();
     // "Do listy zakup.": the descriptions of planned rows top..bottom into the list, after asking.
     void copyPlannedToShoppingList(int top, int bottom);
 
     // "Notatki": the notes editor; the database counts as modified.
-    void editNotes();
+    void notatki1Click();
     // Shows each due note in number order (a database was opened).
     void remindDueNotes();
 
-    Tedycjagrup *groupSetEditor();
+    // "&Drukuj" of the "Plik" menu.
+    QAction *actionPrint() const { return m_actPrint; }
+    // The items of the "&Narzędzia" menu that come before the group-set items, and those after.
+    QList<QAction *> shoppingAndNotesActions() const;
+    QList<QAction *> exportActions() const;
+    // The items work only while a database is open.
+    void enableActions(bool databaseOpen);
+
     Tnotatnik *notesWindow();
     Tlistazakupow *shoppingListEditor();
     Tshowlistazakupow *shoppingListViewer();
@@ -63,11 +67,14 @@ public:
     Teksport *exportWindow(ExportFormat format);
 
 private:
+    void createActions();
+    void showPrintPanel(bool clearSections);
+    void exportRegisters(ExportFormat format);
+
     Database &m_db;
     Desktop &m_desktop;
     DatabaseView &m_view;
     RegisterCommands &m_registers;
-    Tedycjagrup *m_groupSetEditor = nullptr;
     Teksport *m_textExportWindow = nullptr;
     Tdrukuj *m_printPanel = nullptr;
     Tnotatnik *m_notesWindow = nullptr;
@@ -75,6 +82,13 @@ private:
     Tshowlistazakupow *m_shoppingListViewer = nullptr;
     Tshownotatka *m_noteReminder = nullptr;
     Teksport *m_csvExportWindow = nullptr;
+
+    QAction *m_actPrint = nullptr;
+    QAction *m_actShowShoppingList = nullptr;
+    QAction *m_actShoppingList = nullptr;
+    QAction *m_actNotes = nullptr;
+    QAction *m_actExportText = nullptr;
+    QAction *m_actExportCsv = nullptr;
 };
 
 } // namespace trelfin

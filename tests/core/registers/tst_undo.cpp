@@ -31,7 +31,7 @@ private slots:
         fill(db, RegisterKind::expenses, 2);
         const Register before = db.reg(RegisterKind::expenses);
 
-        QVERIFY(TakeUndoSnapshot(undo, db, pageForRegister(RegisterKind::expenses)));
+        TakeUndoSnapshot(undo, db, RegisterKind::expenses);
         QVERIFY(appendNewEntry(db, RegisterKind::expenses, kToday, sink));
         const Register after = db.reg(RegisterKind::expenses);
         QVERIFY(!undo.redoNext);
@@ -71,7 +71,7 @@ private slots:
         UndoBuffer undo;
         fill(db, RegisterKind::planned, 5);
         fill(db, RegisterKind::expenses, 2);
-        TakeUndoSnapshot(undo, db, pageForRegister(RegisterKind::planned));
+        TakeUndoSnapshot(undo, db, RegisterKind::planned);
         deleteRows(db, RegisterKind::planned, 2, 4);
 
         QCOMPARE(UndoOrRedo(undo, db), std::optional(RegisterKind::planned));
@@ -104,18 +104,6 @@ private slots:
         db.reg(RegisterKind::bankAccount).entries.clear();
         QCOMPARE(UndoOrRedo(undo, db), std::nullopt);
         QCOMPARE(db.bankCount(), 0);
-    }
-
-    void snapshotOfAPageWithoutRegister()
-    {
-        Database db;
-        UndoBuffer undo;
-        fill(db, RegisterKind::expenses, 1);
-        TakeUndoSnapshot(undo, db, RegisterKind::expenses);
-        for (const int page : {0, 2, 8})
-            QVERIFY(!TakeUndoSnapshot(undo, db, page));
-        QCOMPARE(undo.kind, std::optional(RegisterKind::expenses));
-        QCOMPARE(undo.entries.size(), 1);
     }
 
     void clipboardText_data()

@@ -72,15 +72,6 @@ private slots:
         QCOMPARE(db.groupColumnText(RegisterKind::bankAccount, 5), QStringLiteral("%% WINIEN "));
         QCOMPARE(db.groupColumnText(RegisterKind::incomes, 1), QString());
     }
-
-    void pagesAndRegisters()
-    {
-        QCOMPARE(registerForPage(3), RegisterKind::expenses);
-        QCOMPARE(registerForPage(7), RegisterKind::bankAccount);
-        QVERIFY(!registerForPage(2).has_value());
-        QVERIFY(!registerForPage(8).has_value());
-        QCOMPARE(pageForRegister(RegisterKind::planned), 6);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestDatabase)

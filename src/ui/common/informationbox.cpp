@@ -1,6 +1,6 @@
-#include "ui/store/informationbox.h"
+#include "ui/common/informationbox.h"
 
-#include "ui/store/messageboxlayout.h"
+#include "ui/common/messageboxlayout.h"
 
 #include <QPushButton>
 

@@ -4,6 +4,7 @@
 #include "core/registers/undo.h"
 #include "core/tools/reminders.h"
 #include "core/store/database.h"
+#include "ui/registers/registerpage.h"
 
 #include <QObject>
 
@@ -29,9 +30,13 @@ class RegisterCommands : public QObject
 {
     Q_OBJECT
 public:
-    RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QAction &undoAction,
-                     QObject *parent = nullptr);
+    RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QObject *parent = nullptr);
     ~RegisterCommands() override;
+
+    // Runs a register command of the page of `kind` (its buttons, Enter, double click and the
+    // Edit items it performs). The page's printing, help and shopping-list buttons are not
+    // register commands and do nothing here.
+    void perform(RegisterKind kind, RegisterCommand command);
 
     // Adds an entry through the register's entry dialog, its description `description` when one
     // is given. False when the register was full.
@@ -62,6 +67,11 @@ public:
     // Forgets the undo copy and disables "&Cofnij": the current period changed.
     void clearUndo();
 
+    // "&Cofnij" / "&Ponów" of the Edit menu, enabled while there is an undo copy.
+    QAction *actionUndo() const { return m_actUndo; }
+    // The hidden item of the Edit menu: Ins adds an entry to the register shown.
+    QAction *actionInsert() const { return m_actInsert; }
+
     FindState &findState() { return m_find; }
     FindDialog *findDialog() const { return m_findDialog; }
     EntryDialog *entryDialog(RegisterKind kind, bool adding);
@@ -73,7 +83,8 @@ private:
     Database &m_db;
     Desktop &m_desktop;
     RegisterView &m_view;
-    QAction &m_undoAction;
+    QAction *m_actUndo = nullptr;
+    QAction *m_actInsert = nullptr;
     UndoBuffer m_undo;
     FindState m_find;
 

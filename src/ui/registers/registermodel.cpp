@@ -1,4 +1,4 @@
-#include "ui/mainwindow/registermodel.h"
+#include "ui/registers/registermodel.h"
 
 #include "core/registers/rowtext.h"
 

@@ -1,7 +1,7 @@
-#include "ui/mainwindow/registerpage.h"
+#include "ui/registers/registerpage.h"
 
-#include "ui/hints.h"
-#include "ui/mainwindow/registermodel.h"
+#include "ui/common/hints.h"
+#include "ui/registers/registermodel.h"
 #include "core/registers/rowtext.h"
 
 #include <QHBoxLayout>
@@ -231,6 +231,15 @@ QString RegisterPage::selectionText() const
 {
     const auto [top, bottom] = selectedRows();
     return top == 0 ? QString() : registerClipboardText(m_db, m_kind, top, bottom);
+}
+
+void RegisterPage::performEditItem(EditItem item)
+{
+    switch (item) {
+    case EditItem::cut: emit commandRequested(RegisterCommand::cut); break;
+    case EditItem::remove: emit commandRequested(RegisterCommand::remove); break;
+    default: NotebookPage::performEditItem(item); break;
+    }
 }
 
 void RegisterPage::selectAll()

@@ -1,6 +1,6 @@
-#include "ui/mainwindow/finddialog.h"
+#include "ui/registers/finddialog.h"
 
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
-#include "ui/mainwindow/repeatdialog.h"
+#include "ui/registers/repeatdialog.h"
 
 #include "core/registers/registermessages.h"
 #include "core/registers/repeated.h"
 #include "core/store/clock.h"
 #include "core/store/helpers.h"
-#include "ui/hints.h"
-#include "ui/mainwindow/entrydialog.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/registers/entrydialog.h"
+#include "ui/common/maskededit.h"
 
 #include <QComboBox>
 #include <QEvent>

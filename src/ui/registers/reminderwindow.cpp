@@ -1,8 +1,8 @@
-#include "ui/tools/reminderwindow.h"
+#include "ui/registers/reminderwindow.h"
 
 #include "core/store/database.h"
 #include "core/store/helpers.h"
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

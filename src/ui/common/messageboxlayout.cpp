@@ -1,4 +1,4 @@
-#include "ui/store/messageboxlayout.h"
+#include "ui/common/messageboxlayout.h"
 
 #include <QDialog>
 #include <QGuiApplication>

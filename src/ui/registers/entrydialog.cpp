@@ -1,8 +1,8 @@
-#include "ui/mainwindow/entrydialog.h"
+#include "ui/registers/entrydialog.h"
 
 #include "core/store/helpers.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,18 +27,16 @@ QStringList groupListItems(const Database &db, RegisterKind kind)
     QStringList items;
     switch (kind) {
     case RegisterKind::expenses:
-    case RegisterKind::planned: {
-        const int last = kind == RegisterKind::planned ? SettledGroup : GroupCount;
-        for (int g = 1; g <= last; ++g)
+    case RegisterKind::planned:
+        for (int g = 1; g <= highestGroup(kind); ++g)
             items.append(db.groupName(g));
         break;
-    }
     case RegisterKind::debts:
-        for (int k = 1; k <= 4; ++k)
+        for (int k = 1; k <= highestGroup(kind); ++k)
             items.append(debtKindName(k));
         break;
     case RegisterKind::bankAccount:
-        for (int k = 1; k <= 6; ++k)
+        for (int k = 1; k <= highestGroup(kind); ++k)
             items.append(bankOperationKindName(k));
         break;
     case RegisterKind::incomes:

@@ -3,6 +3,9 @@
 #include <QFlags>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 class QWidget;
 
 namespace trelfin {
@@ -36,8 +39,30 @@ public:
     // The selected rows as clipboard text: cells separated by tabs, one line per row.
     virtual QString selectionText() const { return QString(); }
     virtual void selectAll() {}
+    // Performs an Edit item the page enabled ("Kopiuj" puts selectionText() on the clipboard,
+    // which needs nothing of the page). "Zaznacz wszystko" selects all; a page that enables
+    // "Wytnij" or "Usuń" performs them itself.
+    virtual void performEditItem(EditItem item)
+    {
+        if (item == EditItem::selectAll)
+            selectAll();
+    }
     // Whether the page has a "Drukuj" button that opens the print panel for its data.
     virtual bool offersPrinting() const { return false; }
+
+    // Who is told when the set of Edit items the page enables has changed while it is shown.
+    void setEditItemsChangedHandler(std::function<void()> handler) { m_editItemsChanged = std::move(handler); }
+
+protected:
+    // A page whose enabled Edit items depend on its state calls this when they change.
+    void editItemsChanged()
+    {
+        if (m_editItemsChanged)
+            m_editItemsChanged();
+    }
+
+private:
+    std::function<void()> m_editItemsChanged;
 };
 
 } // namespace trelfin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/mainwindow/entrydialog.h"
+#include "ui/registers/entrydialog.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,11 +1,11 @@
-#include "ui/mainwindow/debtentrydialog.h"
+#include "ui/registers/debtentrydialog.h"
 
 #include "core/registers/registeredit.h"
 #include "core/registers/registermessages.h"
 #include "core/store/clock.h"
 #include "core/store/helpers.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,33 +1,10 @@
 #pragma once
 
-#include "core/store/database.h"
+#include <QString>
 
-#include <optional>
-
-class QString;
 class QWidget;
 
 namespace trelfin {
-
-class RegisterPage;
-
-// What the register commands need of the window that shows the registers: the page of a
-// register, showing it, and refreshing the grids. The shopping list, the recurring items and the
-// reminders add entries through the commands without knowing the main window.
-class RegisterView
-{
-public:
-    virtual ~RegisterView() = default;
-    virtual RegisterPage *registerPage(RegisterKind kind) const = 0;
-    // The register whose page is shown, if a register page is shown.
-    virtual std::optional<RegisterKind> shownRegister() const = 0;
-    // Shows the page of `kind` as a page change does.
-    virtual void showRegisterPage(RegisterKind kind) = 0;
-    // Rebuilds the five register grids and their count fields from the current period.
-    virtual void RefreshRegisterGrids() = 0;
-    // The window the commands' dialogs belong to.
-    virtual QWidget *dialogParent() = 0;
-};
 
 // What the database commands need of the main window: entering and leaving the "database open"
 // state, showing what the database is, and the page and status of the window.
@@ -49,6 +26,8 @@ public:
     virtual void forgetUndo() = 0;
     // Fills the recurring-items windows from the period just opened.
     virtual void fillRecurringWindows() = 0;
+    // Shows each due note in number order (a database was opened).
+    virtual void remindDueNotes() = 0;
     // Asks about each due planned expense of the period in memory.
     virtual void remindDueEntries(bool atOpen) = 0;
     // Opens the help document at `section` (one of its anchors; the beginning when empty).

@@ -1,6 +1,6 @@
-#include "ui/store/questionbox.h"
+#include "ui/common/questionbox.h"
 
-#include "ui/store/messageboxlayout.h"
+#include "ui/common/messageboxlayout.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
-#include "ui/tools/recurringwindow.h"
+#include "ui/registers/recurringwindow.h"
 
 #include "core/store/cp1250.h"
 #include "core/tools/recurring.h"
-#include "ui/hints.h"
-#include "ui/maskededit.h"
+#include "ui/common/hints.h"
+#include "ui/common/maskededit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

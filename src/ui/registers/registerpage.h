@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/store/database.h"
-#include "ui/mainwindow/notebookpage.h"
+#include "ui/common/notebookpage.h"
 
 #include <QWidget>
 
@@ -15,8 +15,8 @@ namespace trelfin {
 
 class RegisterModel;
 
-// The commands of a register page's button bar (and of Enter, double click and Ins).
-enum class RegisterCommand { edit, add, addMany, remove, find, sort, recurring, settle, toShoppingList, print, help };
+// The commands of a register page's button bar (and of Enter, double click and the Edit items).
+enum class RegisterCommand { edit, add, addMany, remove, cut, find, sort, recurring, settle, toShoppingList, print, help };
 
 // A register page: the grid of one register, its count field and its button bar.
 class RegisterPage : public QWidget, public NotebookPage
@@ -34,6 +34,8 @@ public:
     // The selected entries as the grid shows them.
     QString selectionText() const override;
     void selectAll() override;
+    // "Wytnij" and "Usuń" are register commands, asked for as the buttons ask for theirs.
+    void performEditItem(EditItem item) override;
     bool offersPrinting() const override { return true; }
 
     RegisterKind kind() const { return m_kind; }

@@ -1,6 +1,6 @@
-#include "ui/mainwindow/sortdialog.h"
+#include "ui/registers/sortdialog.h"
 
-#include "ui/hints.h"
+#include "ui/common/hints.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

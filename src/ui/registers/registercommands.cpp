@@ -1,4 +1,4 @@
-#include "ui/mainwindow/registercommands.h"
+#include "ui/registers/registercommands.h"
 
 #include "core/registers/registeredit.h"
 #include "core/registers/registermessages.h"
@@ -6,17 +6,18 @@
 #include "core/registers/settle.h"
 #include "core/registers/sort.h"
 #include "core/tools/recurring.h"
-#include "ui/desktop.h"
-#include "ui/mainwindow/debtentrydialog.h"
-#include "ui/mainwindow/entrydialog.h"
-#include "ui/mainwindow/finddialog.h"
-#include "ui/mainwindow/mainviews.h"
-#include "ui/mainwindow/registermodel.h"
-#include "ui/mainwindow/registerpage.h"
-#include "ui/tools/recurringwindow.h"
-#include "ui/tools/reminderwindow.h"
-#include "ui/mainwindow/repeatdialog.h"
-#include "ui/mainwindow/sortdialog.h"
+#include "ui/common/commandaction.h"
+#include "ui/common/desktop.h"
+#include "ui/registers/debtentrydialog.h"
+#include "ui/registers/entrydialog.h"
+#include "ui/registers/finddialog.h"
+#include "ui/common/registerview.h"
+#include "ui/registers/registermodel.h"
+#include "ui/registers/registerpage.h"
+#include "ui/registers/recurringwindow.h"
+#include "ui/registers/reminderwindow.h"
+#include "ui/registers/repeatdialog.h"
+#include "ui/registers/sortdialog.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -29,14 +30,38 @@ const QString kUndo = QStringLiteral("&Cofnij");
 const QString kRedo = QStringLiteral("&Ponów");
 } // namespace
 
-RegisterCommands::RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QAction &undoAction,
-                                   QObject *parent)
+RegisterCommands::RegisterCommands(Database &db, Desktop &desktop, RegisterView &view, QObject *parent)
     : QObject(parent)
     , m_db(db)
     , m_desktop(desktop)
     , m_view(view)
-    , m_undoAction(undoAction)
 {
+    m_actUndo = createCommandAction(this, QStringLiteral("actionUndo"), kUndo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_actInsert = createCommandAction(this, QStringLiteral("actionInsert"), QString(), QKeySequence(Qt::Key_Insert));
+    connect(m_actUndo, &QAction::triggered, this, &RegisterCommands::undo);
+    connect(m_actInsert, &QAction::triggered, this, [this] {
+        if (const auto kind = m_view.shownRegister(); kind && m_db.databaseLoaded)
+            add(*kind);
+    });
+}
+
+void RegisterCommands::perform(RegisterKind kind, RegisterCommand command)
+{
+    switch (command) {
+    case RegisterCommand::edit: edit(kind); break;
+    case RegisterCommand::add: add(kind); break;
+    case RegisterCommand::addMany: addMany(kind); break;
+    case RegisterCommand::remove: remove(kind); break;
+    case RegisterCommand::cut: cut(kind); break;
+    case RegisterCommand::find: find(kind); break;
+    case RegisterCommand::sort: sort(kind); break;
+    case RegisterCommand::settle: settle(); break;
+    case RegisterCommand::recurring: recurring(kind); break;
+    case RegisterCommand::toShoppingList:
+    case RegisterCommand::print:
+    case RegisterCommand::help:
+        break;
+    }
 }
 
 RegisterCommands::~RegisterCommands() = default;
@@ -82,15 +107,15 @@ EntryDialog *RegisterCommands::entryDialog(RegisterKind kind, bool adding)
 void RegisterCommands::takeUndoSnapshot(RegisterKind kind)
 {
     TakeUndoSnapshot(m_undo, m_db, kind);
-    m_undoAction.setText(kUndo);
-    m_undoAction.setEnabled(true);
+    m_actUndo->setText(kUndo);
+    m_actUndo->setEnabled(true);
 }
 
 void RegisterCommands::clearUndo()
 {
     ClearUndo(m_undo);
-    m_undoAction.setText(kUndo);
-    m_undoAction.setEnabled(false);
+    m_actUndo->setText(kUndo);
+    m_actUndo->setEnabled(false);
 }
 
 bool RegisterCommands::add(RegisterKind kind, const QString &description)
@@ -306,7 +331,7 @@ void RegisterCommands::undo()
     const std::optional<RegisterKind> kind = UndoOrRedo(m_undo, m_db);
     if (!kind)
         return;
-    m_undoAction.setText(m_undo.redoNext ? kRedo : kUndo);
+    m_actUndo->setText(m_undo.redoNext ? kRedo : kUndo);
     m_view.showRegisterPage(*kind);
     m_view.RefreshRegisterGrids();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/desktop.h"
+#include "ui/common/desktop.h"
 
 #include <QStringList>
 
