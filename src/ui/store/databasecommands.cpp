@@ -6,6 +6,7 @@
 #include "core/store/databaseops.h"
 #include "core/store/filetransaction.h"
 #include "core/store/olderformats.h"
+#include "core/store/opendatabase.h"
 #include "core/store/sidefiles.h"
 #include "ui/common/commandaction.h"
 #include "ui/common/desktop.h"
@@ -247,24 +248,13 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
             m_db.pendingAction = PendingAction::none;
         return;
     }
-    SplitDatabasePath(m_db, path);
     leaveDatabase();
     bool opened = false;
     const auto releaseUnlessOpened = qScopeGuard([this, &opened] {
         if (!opened)
             m_lock.release();
     });
-    m_db.oldFormatPending = false;
-    // A save, period change or deletion that was stopped half-way is completed (or, when it
-    // never reached its commit point, its leftovers removed) before anything is read.
-    if (!FileTransaction::completePending(m_db.databaseDir, m_db.databaseName, m_desktop))
-        return;
-    // Only a database of the previous version lacks the shopping-list file, but a 2000-version
-    // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
-    if (!ReadShoppingList(m_db) && m_db.databaseExt != QStringLiteral(".tfc"))
-        noticePreviousVersion();
-    ReadNotes(m_db);
-    if (!ReadDatabaseRecord(m_db, m_desktop)) {
+    if (!OpenDatabase(m_db, path, OpenMode::readWrite, m_desktop)) {
         m_db.pendingAction = PendingAction::none;
         return;
     }
@@ -278,8 +268,7 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
         if (!m_passwordPrompt)
             m_passwordPrompt = new Tpodajhaslo(m_db, m_view.dialogParent());
         m_desktop.execDialog(*m_passwordPrompt);
-        // The typed text is fitted to what the file can hold, as the password was when it was set.
-        if (fitText(m_db.enteredPassword, Width::password) != m_db.header.password) {
+        if (!PasswordMatches(m_db.header, m_db.enteredPassword)) {
             m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
                                       QStringLiteral("!!! UWAGA !!!"));
             m_view.DisableDatabaseCommands();
@@ -552,14 +541,6 @@ void DatabaseCommands::checkDueNotes()
 void DatabaseCommands::fillRecurringWindows()
 {
     m_view.fillRecurringWindows();
-}
-
-void DatabaseCommands::noticePreviousVersion()
-{
-    // The next write of the record puts "<name>.tf4" in place of "<name>.tf3".
-    m_db.oldFormatPending = true;
-    m_desktop.ShowInformation(QStringLiteral("Otwierasz starszą wersję bazy:"),
-                              QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
 }
 
 bool DatabaseCommands::convertImportedPeriods()

@@ -86,7 +86,6 @@ private:
     void removeAbandonedDatabase();
 
     // Steps of opening a database and changing periods.
-    void noticePreviousVersion();
     bool convertImportedPeriods();
     // The reminder walk: at open a booked entry is settled in place, at a period switch moved.
     void checkDueEntries(bool atOpen);

@@ -9,12 +9,14 @@
 #include "core/store/filetransaction.h"
 #include "core/store/filewriter.h"
 #include "core/store/olderformats.h"
+#include "core/store/opendatabase.h"
 #include "core/store/messagesink.h"
 #include "core/store/sidefiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -284,6 +286,56 @@ private slots:
 
     // The import of a 2000-version database rewrites every period file, the record and the side
     // files, and removes the ".tfc".
+    // A save killed after its intent file was written leaves a database that is neither the old
+    // state nor the new one until an open completes it. The read-only open (trelfin-cli) refuses
+    // it and changes nothing, the check names the pending save, and the program's open completes
+    // it to the new state.
+    void readOnlyOpenRefusesAPendingSave()
+    {
+        const Operation save = [this](Database &db, Sink &sink) {
+            db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1250.5, 0, "pensja"));
+            SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
+        };
+        const int steps = run({}, save, 0, StoppingFileOperations::Mode::fail);
+        const QString intent = FileTransaction::intentPath(folder(), QStringLiteral("budzet"));
+        const QString database = folder() + QStringLiteral("budzet.tf4");
+        int stop = 1;
+        for (; stop <= steps; ++stop) {
+            run({}, save, stop, StoppingFileOperations::Mode::kill);
+            if (QFile::exists(intent))
+                break;
+        }
+        QVERIFY2(stop <= steps, "no step of a save leaves its intent file behind");
+        const QMap<QString, QByteArray> pending = contents(m_dir.path());
+
+        Database reader;
+        Sink sink;
+        QVERIFY(!OpenDatabase(reader, database, OpenMode::readOnly, sink));
+        QVERIFY(sink.messages.join(u'\n').contains(QStringLiteral("niedokończony zapis bazy (plik budzet.tfx)")));
+        QCOMPARE(contents(m_dir.path()), pending);
+        const QList<DatabaseProblem> problems = CheckDatabase(database);
+        QVERIFY(!problems.isEmpty());
+        QCOMPARE(problems.first().file, intent);
+
+        QProcess cli;
+        cli.start(QStringLiteral(TRELFIN_CLI), {QStringLiteral("info"), database});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(cli.readAllStandardError()).contains(QStringLiteral("niedokończony zapis bazy")));
+        cli.start(QStringLiteral(TRELFIN_CLI), {QStringLiteral("check"), database});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(cli.readAllStandardOutput()).contains(QStringLiteral("budzet.tfx")));
+        QCOMPARE(contents(m_dir.path()), pending);
+
+        Database program;
+        QVERIFY(OpenDatabase(program, database, OpenMode::readWrite, sink));
+        QVERIFY(!QFile::exists(intent));
+        QVERIFY(LoadPeriod(program, 1, sink));
+        QCOMPARE(program.reg(RegisterKind::incomes).count(), 1);
+        QVERIFY(CheckDatabase(database).isEmpty());
+    }
+
     void importDatabase2000()
     {
         const Operation oldDatabase = [this](Database &, Sink &) {

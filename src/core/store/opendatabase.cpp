@@ -1,0 +1,131 @@
+#include "core/store/opendatabase.h"
+
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/filetransaction.h"
+#include "core/store/helpers.h"
+#include "core/store/messagesink.h"
+#include "core/store/sidefiles.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace trelfin {
+
+namespace {
+
+// Collects what the readers say, to report it as a problem found.
+class CollectingSink : public MessageSink
+{
+public:
+    void ShowInformation(const QString &line1, const QString &line2, const QString &) override
+    {
+        said.append(line2.isEmpty() ? line1 : line1 + QStringLiteral(" ") + line2);
+    }
+    QStringList said;
+};
+
+QString pendingIntentText(const Database &db)
+{
+    return QStringLiteral("niedokończony zapis bazy (plik %1); otwórz bazę w programie Trelfin, aby go dokończyć")
+        .arg(QFileInfo(FileTransaction::intentPath(db.databaseDir, db.databaseName)).fileName());
+}
+
+const QStringList kRegisterNames = {QStringLiteral("rozchód"), QStringLiteral("przychód"), QStringLiteral("długi"),
+                                    QStringLiteral("planowanie"), QStringLiteral("konto")};
+
+} // namespace
+
+bool HasPendingIntent(const Database &db)
+{
+    return QFileInfo::exists(FileTransaction::intentPath(db.databaseDir, db.databaseName));
+}
+
+bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink &sink)
+{
+    SplitDatabasePath(db, path);
+    db.oldFormatPending = false;
+    if (mode == OpenMode::readOnly) {
+        if (HasPendingIntent(db)) {
+            sink.ShowInformation(QStringLiteral("Nie można odczytać bazy:"), pendingIntentText(db), QStringLiteral("Trelfin"));
+            return false;
+        }
+    } else if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink)) {
+        return false;
+    }
+    // Only a database of the previous version lacks the shopping-list file, but a 2000-version
+    // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
+    if (!ReadShoppingList(db) && db.databaseExt != QStringLiteral(".tfc")) {
+        // The next write of the record puts "<name>.tf4" in place of "<name>.tf3".
+        db.oldFormatPending = true;
+        if (mode == OpenMode::readWrite)
+            sink.ShowInformation(QStringLiteral("Otwierasz starszą wersję bazy:"),
+                                 QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
+    }
+    ReadNotes(db);
+    return ReadDatabaseRecord(db, sink);
+}
+
+bool PasswordMatches(const DatabaseHeader &header, const QString &typed)
+{
+    return fitText(typed, Width::password) == header.password;
+}
+
+QList<DatabaseProblem> CheckDatabase(const QString &path)
+{
+    QList<DatabaseProblem> problems;
+    const auto report = [&problems](const QString &file, const QString &what) { problems.append({file, what}); };
+    Database db;
+    SplitDatabasePath(db, path);
+    if (HasPendingIntent(db))
+        report(FileTransaction::intentPath(db.databaseDir, db.databaseName), pendingIntentText(db));
+    CollectingSink sink;
+    if (!ReadDatabaseRecord(db, sink)) {
+        report(DatabaseFilePath(db, db.databaseExt), sink.said.join(QStringLiteral("; ")));
+        return problems;
+    }
+    const QList<std::pair<QString, qint64>> sideFiles = {{ShoppingListPath(db), ShoppingListFileSize},
+                                                         {NotesPath(db), NotesFileSize}};
+    for (const auto &[file, size] : sideFiles) {
+        const QFileInfo info(file);
+        if (info.exists() && info.size() < size)
+            report(file, QStringLiteral("plik ma %1 bajtów zamiast %2").arg(info.size()).arg(size));
+    }
+    for (int k = 0; k < db.header.periodCount; ++k) {
+        Database period = db;
+        sink.said.clear();
+        const QString file = PeriodFilePath(db, k);
+        if (!LoadPeriod(period, k, sink)) {
+            report(file, QStringLiteral("nie można odczytać okresu %1 (plik uszkodzony lub za krótki, %2 bajtów)")
+                             .arg(k + 1)
+                             .arg(QFileInfo(file).size()));
+            continue;
+        }
+        for (int r = 0; r < RegisterCount; ++r) {
+            const auto kind = static_cast<RegisterKind>(r);
+            const QVector<Entry> &entries = period.reg(kind).entries;
+            for (int i = 0; i < entries.size(); ++i) {
+                const Entry &e = entries.at(i);
+                // Where the field lies in the file, and which entry it belongs to.
+                const auto where = [&](EntryField field) {
+                    return QStringLiteral("bajt %1 (%2, pozycja %3): ")
+                        .arg(PeriodEntryOffset(period, kind, i, field))
+                        .arg(kRegisterNames.at(r))
+                        .arg(i + 1);
+                };
+                if (!std::isfinite(e.amount))
+                    report(file, where(EntryField::amount) + QStringLiteral("kwota nie jest liczbą"));
+                const int highest = highestGroup(kind);
+                if (kind != RegisterKind::incomes && (e.group < 1 || e.group > highest))
+                    report(file, where(EntryField::group) + QStringLiteral("grupa %1 poza zakresem 1..%2").arg(e.group).arg(highest));
+                if (!ParseDate(e.date) || IsImpossibleDate(e.date))
+                    report(file, where(EntryField::date) + QStringLiteral("data \"%1\" nie jest dniem kalendarza").arg(e.date));
+            }
+        }
+    }
+    return problems;
+}
+
+} // namespace trelfin
