@@ -346,12 +346,12 @@ private slots:
         f.action("actionViewPage6")->trigger();
         QCOMPARE(f.karta()->currentIndex(), 6);
         QCOMPARE(f.window.statusText(1), QStringLiteral("Baza danych dotycząca planowania wydatków na przyszłość"));
-        f.window.setFindRestart(false);
+        f.window.registerCommands()->findState().restart = false;
         f.action("actionViewPage0")->trigger();
         QCOMPARE(f.karta()->currentIndex(), 0);
         QCOMPARE(f.window.statusText(1), QStringLiteral("Dane dotyczące użytkownika i wybranego okresu kięgowania"));
         f.clickTab(4);
-        QVERIFY(f.window.findRestart());
+        QVERIFY(f.window.registerCommands()->findState().restart);
     }
 
     void closeQuestion_data()

@@ -3,6 +3,7 @@
 #include "ui/common/commandaction.h"
 #include "ui/common/desktop.h"
 
+#include <QAbstractScrollArea>
 #include <QMenu>
 
 namespace trelfin {
@@ -53,6 +54,16 @@ QMenu *EditActions::popupMenu(QWidget *parent)
     m_popup->addSeparator();
     add(EditItem::selectAll, QStringLiteral("Zaznacz &Wszystko"), QKeySequence());
     return m_popup;
+}
+
+void EditActions::attachPopupMenu(QWidget *grid, std::function<void()> prepare)
+{
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid, prepare = std::move(prepare)](const QPoint &pos) {
+        prepare();
+        const auto *view = qobject_cast<QAbstractScrollArea *>(grid);
+        m_popup->exec((view ? view->viewport() : grid)->mapToGlobal(pos));
+    });
 }
 
 void EditActions::enableForShownPage()

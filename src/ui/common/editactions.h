@@ -29,6 +29,9 @@ public:
     QList<QAction *> menuActions() const;
     // The popup menu of the grids, made once with `parent`.
     QMenu *popupMenu(QWidget *parent);
+    // Opens the popup menu on a right click in `grid`, after `prepare` has run (it may refuse
+    // the click's page and enable the items).
+    void attachPopupMenu(QWidget *grid, std::function<void()> prepare);
 
     // Enables both sets of items for the page shown.
     void enableForShownPage();

@@ -2,6 +2,7 @@
 
 #include "core/store/database.h"
 #include "ui/common/hints.h"
+#include "ui/store/databasecommands.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -126,6 +127,16 @@ void MainMenuPage::clearDatabaseInfo()
     m_ostatniwpis->setText(QStringLiteral("b.d"));
     const QSignalBlocker block(m_biezacyokres);
     m_biezacyokres->clear();
+}
+
+void MainMenuPage::connectDatabaseCommands(DatabaseCommands &commands)
+{
+    connect(this, &MainMenuPage::newRequested, &commands, &DatabaseCommands::nowa1Click);
+    connect(this, &MainMenuPage::openRequested, &commands, [&commands] { commands.otworz2Click(); });
+    connect(this, &MainMenuPage::saveRequested, &commands, &DatabaseCommands::zapisz6Click);
+    connect(this, &MainMenuPage::closeRequested, &commands, &DatabaseCommands::zamknij3Click);
+    connect(this, &MainMenuPage::lockRequested, &commands, &DatabaseCommands::blokuj8Click);
+    connect(this, &MainMenuPage::optionsRequested, &commands, &DatabaseCommands::opcje4Click);
 }
 
 } // namespace trelfin

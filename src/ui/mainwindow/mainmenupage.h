@@ -12,6 +12,7 @@ class QPushButton;
 namespace trelfin {
 
 class Database;
+class DatabaseCommands;
 
 // The "Główne menu" page: what the open database and its current period are, the period list
 // `biezacyokres`, and the buttons of the database commands.
@@ -30,6 +31,9 @@ public:
     void clearDatabaseInfo();
 
     QComboBox *periodList() const { return m_biezacyokres; }
+
+    // The database buttons run the database commands.
+    void connectDatabaseCommands(DatabaseCommands &commands);
 
 signals:
     void newRequested();

@@ -4,11 +4,12 @@
 #include "core/store/helpers.h"
 #include "ui/common/commandaction.h"
 #include "ui/common/desktop.h"
-#include "ui/common/helpdocument.h"
 #include "ui/common/editactions.h"
+#include "ui/common/helpdocument.h"
 #include "ui/mainwindow/aboutbox.h"
 #include "ui/mainwindow/mainmenupage.h"
 #include "ui/mainwindow/pagenotebook.h"
+#include "ui/mainwindow/statusline.h"
 #include "ui/registers/registercommands.h"
 #include "ui/registers/registerpage.h"
 #include "ui/reports/chartspage.h"
@@ -20,15 +21,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
-#include <QLineEdit>
-
-#include <algorithm>
 
 namespace trelfin {
 
@@ -76,7 +72,8 @@ void Tmain::buildContents()
     // Menus, status line and the pages are what needs the fonts and the style: with the window
     // already on the screen, they cost the start nothing the user waits for.
     createMenus();
-    createStatusBar();
+    m_statusLine = new StatusLine(this);
+    setStatusBar(m_statusLine);
     createPages();
     initialiseState();
     if (isVisible())
@@ -84,13 +81,6 @@ void Tmain::buildContents()
 }
 
 Tmain::~Tmain() = default;
-
-std::optional<RegisterKind> Tmain::registerForPage(int page)
-{
-    if (page < ExpensesTab || page > BankAccountTab)
-        return std::nullopt;
-    return static_cast<RegisterKind>(page - ExpensesTab);
-}
 
 GroupSetCommands *Tmain::groupSetCommands() const
 {
@@ -151,22 +141,6 @@ void Tmain::createMenus()
     m_popup = m_editActions->popupMenu(this);
 }
 
-void Tmain::createStatusBar()
-{
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("Stan"));
-    bar->setSizeGripEnabled(true);
-    m_statusDate = new QLabel(bar);
-    m_statusDate->setObjectName(QStringLiteral("StanPanel0"));
-    // 65 pixels, or the width today's date needs in the desktop's font.
-    m_statusDate->setFixedWidth(std::max(65, m_statusDate->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000 ")) + 6));
-    m_statusText = new QLabel(bar);
-    m_statusText->setObjectName(QStringLiteral("StanPanel1"));
-    m_statusText->setMinimumWidth(1);
-    bar->addWidget(m_statusDate);
-    bar->addWidget(m_statusText, 1);
-}
-
 void Tmain::createPages()
 {
     m_karta = new PageNotebook(kPageCaptions, [this](int index) { return buildPage(index); }, this);
@@ -223,12 +197,7 @@ NotebookPage *Tmain::buildPage(int index)
     switch (index) {
     case MainMenuTab:
         m_mainMenuPage = new MainMenuPage;
-        connect(m_mainMenuPage, &MainMenuPage::newRequested, m_databaseCommands, &DatabaseCommands::nowa1Click);
-        connect(m_mainMenuPage, &MainMenuPage::openRequested, m_databaseCommands, [this] { m_databaseCommands->otworz2Click(); });
-        connect(m_mainMenuPage, &MainMenuPage::saveRequested, m_databaseCommands, &DatabaseCommands::zapisz6Click);
-        connect(m_mainMenuPage, &MainMenuPage::closeRequested, m_databaseCommands, &DatabaseCommands::zamknij3Click);
-        connect(m_mainMenuPage, &MainMenuPage::lockRequested, m_databaseCommands, &DatabaseCommands::blokuj8Click);
-        connect(m_mainMenuPage, &MainMenuPage::optionsRequested, m_databaseCommands, &DatabaseCommands::opcje4Click);
+        m_mainMenuPage->connectDatabaseCommands(*m_databaseCommands);
         connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, [this] { showHelp(QStringLiteral("glowne-menu")); });
         connect(m_mainMenuPage, &MainMenuPage::quitRequested, this, &QWidget::close);
         connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
@@ -242,7 +211,7 @@ NotebookPage *Tmain::buildPage(int index)
         const QString section = index == BalanceTab ? QStringLiteral("bilans") : QStringLiteral("prognoza");
         connect(summary, &GroupSummaryPage::helpRequested, this, [this, section] { showHelp(section); });
         connect(summary, &GroupSummaryPage::printRequested, m_toolCommands, &ToolCommands::BitBtn33Click);
-        attachPopupMenu(summary->grid());
+        m_editActions->attachPopupMenu(summary->grid(), [this] { preparePopupMenu(); });
         built = summary;
         break;
     }
@@ -251,7 +220,7 @@ NotebookPage *Tmain::buildPage(int index)
         connect(statement, &StatementPage::helpRequested, this, [this] { showHelp(QStringLiteral("statystyka")); });
         connect(statement, &StatementPage::printRequested, m_toolCommands, &ToolCommands::BitBtn33Click);
         connect(statement, &StatementPage::refreshRequested, this, &Tmain::kartaClick);
-        attachPopupMenu(statement->grid());
+        m_editActions->attachPopupMenu(statement->grid(), [this] { preparePopupMenu(); });
         statement->setDay(FormatDashDate(m_desktop.today()) + u' ');
         built = statement;
         break;
@@ -277,43 +246,24 @@ NotebookPage *Tmain::buildPage(int index)
 
 RegisterPage *Tmain::buildRegisterPage(RegisterKind kind)
 {
-    auto *page = new RegisterPage(m_db, kind);
-    m_registerPages[static_cast<int>(kind)] = page;
+    RegisterPage *page = m_registerCommands->createPage(kind);
     // Two or more rows selected: their count and sum in the status line, until the
     // selection is one row again.
     connect(page, &RegisterPage::selectionSummaryChanged, this, [this, page](const QString &summary) {
         if (currentNotebookPage() == page)
             setStatusText(summary.isEmpty() ? page->statusText() : summary);
     });
-    attachPopupMenu(page->grid());
+    m_editActions->attachPopupMenu(page->grid(), [this] { preparePopupMenu(); });
+    // The buttons that are not register commands.
     connect(page, &RegisterPage::commandRequested, this, [this, page](RegisterCommand command) {
-        switch (command) {
-        case RegisterCommand::help: showHelp(QStringLiteral("rejestry")); break;
-        case RegisterCommand::print: m_toolCommands->BitBtn33Click(); break;
-        case RegisterCommand::toShoppingList: {
-            const auto [top, bottom] = page->selectedRows();
-            m_toolCommands->copyPlannedToShoppingList(top, bottom);
-            break;
-        }
-        default: m_registerCommands->perform(page->kind(), command); break;
-        }
+        if (command == RegisterCommand::help)
+            showHelp(QStringLiteral("rejestry"));
+        else if (command == RegisterCommand::print)
+            m_toolCommands->BitBtn33Click();
+        else if (command == RegisterCommand::toShoppingList)
+            m_toolCommands->copyPlannedToShoppingList(page->selectedRows().first, page->selectedRows().second);
     });
-    // A page built while a database is open shows its register at once.
-    if (m_db.databaseLoaded)
-        page->refresh();
-    else
-        page->clear();
     return page;
-}
-
-void Tmain::attachPopupMenu(QWidget *grid)
-{
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
-        preparePopupMenu();
-        const auto *view = qobject_cast<QAbstractScrollArea *>(grid);
-        m_popup->exec((view ? view->viewport() : grid)->mapToGlobal(pos));
-    });
 }
 
 void Tmain::initialiseState()
@@ -322,26 +272,16 @@ void Tmain::initialiseState()
     m_db.balanceMode = ReportMode{};
     m_db.forecastMode = ReportMode{};
     m_db.databaseLoaded = false;
-    m_statusText->setText(kStartStatus);
-    m_statusDate->setText(FormatDotDate(today) + u' ');
+    m_statusLine->setStatusText(kStartStatus);
+    m_statusLine->setDate(FormatDotDate(today) + u' ');
     DisableDatabaseCommands();
     ClearDatabaseInfo();
     selectPage(MainMenuTab);
 }
 
-bool Tmain::findRestart() const
-{
-    return m_registerCommands->findState().restart;
-}
-
-void Tmain::setFindRestart(bool restart)
-{
-    m_registerCommands->findState().restart = restart;
-}
-
 void Tmain::showPage(int index)
 {
-    setFindRestart(true);
+    m_registerCommands->findState().restart = true;
     selectPage(index);
     kartaClick();
 }
@@ -372,22 +312,14 @@ void Tmain::enableCommands(bool databaseOpen)
 void Tmain::ShowDatabaseInfo()
 {
     m_mainMenuPage->showDatabaseInfo(m_db);
-    // The bank account's count is written by the grid refresh.
     // Register pages not built yet take their counts when they are.
-    for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned,
-                              RegisterKind::debts}) {
-        if (RegisterPage *page = m_registerPages[static_cast<int>(kind)])
-            page->countField()->setText(QString::number(m_db.reg(kind).count()));
-    }
+    m_registerCommands->showCounts();
 }
 
 void Tmain::ClearDatabaseInfo()
 {
     m_mainMenuPage->clearDatabaseInfo();
-    for (RegisterPage *page : m_registerPages) {
-        if (page)
-            page->clear();
-    }
+    m_registerCommands->clearPages();
 }
 
 void Tmain::selectPage(int index)
@@ -402,12 +334,12 @@ int Tmain::currentPage() const
 
 QString Tmain::statusText(int panel) const
 {
-    return panel == 0 ? m_statusDate->text() : m_statusText->text();
+    return m_statusLine->panelText(panel);
 }
 
 void Tmain::setStatusText(const QString &text)
 {
-    m_statusText->setText(text);
+    m_statusLine->setStatusText(text);
 }
 
 NotebookPage *Tmain::currentNotebookPage() const
@@ -417,12 +349,7 @@ NotebookPage *Tmain::currentNotebookPage() const
 
 std::optional<RegisterKind> Tmain::shownRegister() const
 {
-    const NotebookPage *shown = currentNotebookPage();
-    for (RegisterPage *page : m_registerPages) {
-        if (page && page == shown)
-            return page->kind();
-    }
-    return std::nullopt;
+    return m_registerCommands->registerOfPage(currentNotebookPage());
 }
 
 void Tmain::showRegisterPage(RegisterKind kind)
@@ -440,7 +367,7 @@ void Tmain::onPageChanged()
 {
     if (m_inPageChange)
         return;
-    setFindRestart(true);
+    m_registerCommands->findState().restart = true;
     kartaClick();
 }
 
@@ -493,10 +420,7 @@ void Tmain::closeEvent(QCloseEvent *event)
 void Tmain::RefreshRegisterGrids()
 {
     // A register page not built yet shows the registers when it is.
-    for (RegisterPage *page : m_registerPages) {
-        if (page)
-            page->refresh();
-    }
+    m_registerCommands->refreshPages();
 }
 
 void Tmain::forgetUndo()

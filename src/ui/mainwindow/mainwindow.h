@@ -11,7 +11,6 @@
 #include <optional>
 
 class QAction;
-class QLabel;
 class QMenu;
 
 namespace trelfin {
@@ -28,6 +27,7 @@ class PageNotebook;
 class RegisterCommands;
 class RegisterPage;
 class StatementPage;
+class StatusLine;
 class ToolCommands;
 
 // The main window: the notebook `karta` with its ten pages, the menus and the status bar `Stan`.
@@ -56,7 +56,12 @@ public:
 
     // The notebook page of a register, and the register a page shows.
     static constexpr int pageForRegister(RegisterKind kind) { return static_cast<int>(kind) + ExpensesTab; }
-    static std::optional<RegisterKind> registerForPage(int page);
+    static constexpr std::optional<RegisterKind> registerForPage(int page)
+    {
+        if (page < ExpensesTab || page > BankAccountTab)
+            return std::nullopt;
+        return static_cast<RegisterKind>(page - ExpensesTab);
+    }
 
     // When the window's contents are built: in the constructor, or by buildContents() once the
     // empty window has been shown (the quickest start: the window is on the screen as soon as a
@@ -115,8 +120,6 @@ public:
     QString statusText(int panel) const;
     void setStatusText(const QString &text) override;
 
-    bool findRestart() const;
-    void setFindRestart(bool restart);
     bool chartDatesPending() const;
 
     // Sets the enabled state of the popup menu's items for the page shown; when no database is
@@ -144,11 +147,9 @@ private:
     // Puts `actions` in `menu` and in the window, so that their shortcuts work while the menu is
     // hidden.
     void placeActions(QMenu *menu, const QList<QAction *> &actions);
-    void createStatusBar();
     void createPages();
     NotebookPage *buildPage(int index);
     RegisterPage *buildRegisterPage(RegisterKind kind);
-    void attachPopupMenu(QWidget *grid);
     void initialiseState();
     void enableCommands(bool databaseOpen);
 
@@ -163,8 +164,7 @@ private:
     bool m_inPageChange = false;
 
     PageNotebook *m_karta = nullptr;
-    QLabel *m_statusDate = nullptr;
-    QLabel *m_statusText = nullptr;
+    StatusLine *m_statusLine = nullptr;
 
     // The menus that show only while a database is open, and the popup menu of the grids.
     QList<QMenu *> m_databaseMenus;
@@ -178,7 +178,6 @@ private:
 
     bool m_contentsBuilt = false;
     MainMenuPage *m_mainMenuPage = nullptr;
-    std::array<RegisterPage *, RegisterCount> m_registerPages{};
 
     RegisterCommands *m_registerCommands = nullptr;
     ToolCommands *m_toolCommands = nullptr;

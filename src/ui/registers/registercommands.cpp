@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace trelfin {
@@ -43,6 +44,52 @@ RegisterCommands::RegisterCommands(Database &db, Desktop &desktop, RegisterView 
         if (const auto kind = m_view.shownRegister(); kind && m_db.databaseLoaded)
             add(*kind);
     });
+}
+
+RegisterPage *RegisterCommands::createPage(RegisterKind kind)
+{
+    auto *page = new RegisterPage(m_db, kind);
+    m_pages[static_cast<int>(kind)] = page;
+    connect(page, &RegisterPage::commandRequested, this, [this, kind](RegisterCommand command) { perform(kind, command); });
+    if (m_db.databaseLoaded)
+        page->refresh();
+    else
+        page->clear();
+    return page;
+}
+
+void RegisterCommands::refreshPages()
+{
+    for (RegisterPage *page : m_pages) {
+        if (page)
+            page->refresh();
+    }
+}
+
+void RegisterCommands::clearPages()
+{
+    for (RegisterPage *page : m_pages) {
+        if (page)
+            page->clear();
+    }
+}
+
+void RegisterCommands::showCounts()
+{
+    // The bank account's count is written by the grid refresh.
+    for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::incomes, RegisterKind::planned, RegisterKind::debts}) {
+        if (RegisterPage *page = m_pages[static_cast<int>(kind)])
+            page->countField()->setText(QString::number(m_db.reg(kind).count()));
+    }
+}
+
+std::optional<RegisterKind> RegisterCommands::registerOfPage(const NotebookPage *page) const
+{
+    for (RegisterPage *registerPage : m_pages) {
+        if (registerPage && registerPage == page)
+            return registerPage->kind();
+    }
+    return std::nullopt;
 }
 
 void RegisterCommands::perform(RegisterKind kind, RegisterCommand command)

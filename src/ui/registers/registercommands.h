@@ -8,6 +8,9 @@
 
 #include <QObject>
 
+#include <array>
+#include <optional>
+
 class QAction;
 
 namespace trelfin {
@@ -37,6 +40,16 @@ public:
     // Edit items it performs). The page's printing, help and shopping-list buttons are not
     // register commands and do nothing here.
     void perform(RegisterKind kind, RegisterCommand command);
+    // Makes the page of register `kind`, whose register commands run here; it shows the
+    // register at once when a database is open.
+    RegisterPage *createPage(RegisterKind kind);
+    // The pages made so far: each shows its register again, or nothing (no database), or
+    // writes its count field.
+    void refreshPages();
+    void clearPages();
+    void showCounts();
+    // The register whose page `page` is; nothing for any other page.
+    std::optional<RegisterKind> registerOfPage(const NotebookPage *page) const;
 
     // Adds an entry through the register's entry dialog, its description `description` when one
     // is given. False when the register was full.
@@ -83,6 +96,7 @@ private:
     Database &m_db;
     Desktop &m_desktop;
     RegisterView &m_view;
+    std::array<RegisterPage *, RegisterCount> m_pages{};
     QAction *m_actUndo = nullptr;
     QAction *m_actInsert = nullptr;
     UndoBuffer m_undo;
