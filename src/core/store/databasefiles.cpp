@@ -4,6 +4,7 @@
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
 #include "core/store/filetransaction.h"
+#include "core/store/filemessages.h"
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"

@@ -1,7 +1,7 @@
 #include "core/store/filetransaction.h"
 
 #include "core/store/fileoperations.h"
-#include "core/store/filewriter.h"
+#include "core/store/filemessages.h"
 #include "core/store/messagesink.h"
 
 #include <QCryptographicHash>
@@ -17,8 +17,6 @@
 namespace trelfin {
 
 namespace {
-
-const QString kWriteTitle = QStringLiteral("Błąd podczas zapisu pliku");
 
 // The intent file: a first line naming the format, then one line per step with four fields
 // separated by tabs: "P" (put a temporary file in place) or "R" (remove), the temporary file
@@ -50,12 +48,6 @@ QString fileName(const QString &path)
 QString folderOf(const QString &folder)
 {
     return folder.isEmpty() ? QStringLiteral(".") : folder;
-}
-
-void report(MessageSink &sink, const QString &path, const QString &reason)
-{
-    sink.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(path)), reason,
-                         kWriteTitle);
 }
 
 // Keeps the present content of `target` as its backup; a failure costs only the backup.
@@ -124,7 +116,7 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
                 // Gone on a replay: put in place before the stop. On the first run it is a fault.
                 if (!firstRun)
                     continue;
-                report(sink, target, QString::fromLocal8Bit(std::strerror(ENOENT)));
+                ReportWriteFailure(target, QString::fromLocal8Bit(std::strerror(ENOENT)), sink);
                 return false;
             }
             if (step.keepBackup)
@@ -138,7 +130,7 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
             done = files.remove(target, reason);
         }
         if (!done) {
-            report(sink, target, reason);
+            ReportWriteFailure(target, reason, sink);
             if (!step.optional)
                 return false;
         }
@@ -179,10 +171,10 @@ bool FileTransaction::prepare(const QString &path, bool written, const QString &
         // Found out now rather than when the changes are half in place.
         QString ignored;
         FileOperations::current().remove(temporary, ignored);
-        report(sink, path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+        ReportWriteFailure(path, QString::fromLocal8Bit(std::strerror(EISDIR)), sink);
         written = false;
     } else if (!written) {
-        report(sink, path, reason);
+        ReportWriteFailure(path, reason, sink);
     }
     if (written)
         m_steps.append({temporary, path, m_keepBackups, need == Need::optional});
@@ -264,7 +256,7 @@ bool FileTransaction::commit(MessageSink &sink)
         || !files.rename(intentTemporary, intentFile, reason)) {
         QString ignored;
         files.remove(intentTemporary, ignored);
-        report(sink, intentFile, reason); // nothing was put in place: the old files stand
+        ReportWriteFailure(intentFile, reason, sink); // nothing was put in place: the old files stand
         discard();
         return false;
     }
@@ -297,7 +289,7 @@ bool FileTransaction::commitSingle(MessageSink &sink)
         keepBackup(files, step.target);
     QString reason;
     if (!files.rename(step.temporary, step.target, reason)) {
-        report(sink, step.target, reason);
+        ReportWriteFailure(step.target, reason, sink);
         discard();
         return false;
     }

@@ -18,10 +18,4 @@ bool WriteWholeFile(const QString &path, const QByteArray &bytes, MessageSink &s
 // program with SIGXFSZ. Called once at start.
 void IgnoreFileSizeLimitSignal();
 
-// The message of a file that could not be read: "Nie można odczytać pliku <path>", `reason`.
-void ReportReadFailure(const QString &path, const QString &reason, MessageSink &sink);
-
-// The message of a file that could not be deleted: "Nie można usunąć pliku <path>", `reason`.
-void ReportRemoveFailure(const QString &path, const QString &reason, MessageSink &sink);
-
 } // namespace trelfin

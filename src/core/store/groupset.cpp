@@ -1,6 +1,7 @@
 #include "core/store/groupset.h"
 
 #include "core/store/cp1250.h"
+#include "core/store/filemessages.h"
 #include "core/store/filewriter.h"
 #include "core/store/messagesink.h"
 
