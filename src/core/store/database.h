@@ -229,7 +229,6 @@ public:
     QString databaseName;           // base name
     QString databaseExt;            // the last four characters of the path, e.g. ".tf4"
     bool oldFormatPending = false;
-    QString enteredPassword;
     EditBuffer edit;
     // What the "Bilans" and "Prognoza" pages compute. The charts' group windows store their span
     // in the balance's span too, so the dated balance then shows that span.

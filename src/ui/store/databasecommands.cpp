@@ -264,11 +264,10 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
         return;
     m_view.EnableDatabaseCommands();
     if (!m_db.header.password.isEmpty()) {
-        m_db.enteredPassword.clear();
         if (!m_passwordPrompt)
-            m_passwordPrompt = new Tpodajhaslo(m_db, m_view.dialogParent());
+            m_passwordPrompt = new Tpodajhaslo(m_view.dialogParent());
         m_desktop.execDialog(*m_passwordPrompt);
-        if (!PasswordMatches(m_db.header, m_db.enteredPassword)) {
+        if (!PasswordMatches(m_db.header, m_passwordPrompt->password())) {
             m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
                                       QStringLiteral("!!! UWAGA !!!"));
             m_view.DisableDatabaseCommands();
@@ -372,15 +371,12 @@ void DatabaseCommands::opcje4Click()
 
 void DatabaseCommands::blokuj8Click()
 {
-    m_db.enteredPassword.clear();
-    if (!m_passwordWindow)
-        m_passwordWindow = new Tpodaniehasla(m_db, m_desktop, m_view.dialogParent());
-    m_passwordWindow->setWindowTitle(QStringLiteral("Blokowanie programu"));
-    m_desktop.execDialog(*m_passwordWindow);
-    if (m_db.enteredPassword.isEmpty())
+    const QString lockPassword = askNewPassword(QStringLiteral("Blokowanie programu"));
+    if (lockPassword.isEmpty())
         return;
     if (!m_lockWindow)
-        m_lockWindow = new Tdialogblokujacy(m_db, m_desktop, m_view.dialogParent());
+        m_lockWindow = new Tdialogblokujacy(m_desktop, m_view.dialogParent());
+    m_lockWindow->setLockPassword(lockPassword);
     const KeepRunningWithoutWindows keepRunning;
     // While locked the lock window is the program's only window: the find window goes too.
     QList<QWidget *> hidden;
@@ -494,20 +490,25 @@ void DatabaseCommands::deletePeriod()
 
 void DatabaseCommands::changePassword()
 {
-    if (!m_passwordWindow)
-        m_passwordWindow = new Tpodaniehasla(m_db, m_desktop, m_view.dialogParent());
-    m_db.enteredPassword.clear();
-    m_passwordWindow->setWindowTitle(QStringLiteral("Podanie hasła dostępu do danych"));
-    m_desktop.execDialog(*m_passwordWindow);
-    if (!m_db.enteredPassword.isEmpty()) {
+    const QString password = askNewPassword(QStringLiteral("Podanie hasła dostępu do danych"));
+    if (!password.isEmpty()) {
         // The record holds the password as its file stores it: a character outside the code page
         // becomes "?" here and in the text typed at the next open alike.
-        m_db.header.password = fitText(m_db.enteredPassword, Width::password);
+        m_db.header.password = fitText(password, Width::password);
         m_desktop.ShowInformation(QStringLiteral("Podano nowe hasło"), QStringLiteral("Dane będą zabezpieczone hasłem"), kTrelfin);
     } else {
         m_db.header.password.clear();
         m_desktop.ShowInformation(QStringLiteral("Nie podano hasła"), QStringLiteral("Dane będą niezabezpieczone"), kTrelfin);
     }
+}
+
+QString DatabaseCommands::askNewPassword(const QString &caption)
+{
+    if (!m_passwordWindow)
+        m_passwordWindow = new Tpodaniehasla(m_desktop, m_view.dialogParent());
+    m_passwordWindow->setWindowTitle(caption);
+    // "Anuluj" and the frame give no password.
+    return m_desktop.execDialog(*m_passwordWindow) == QDialog::Accepted ? m_passwordWindow->password() : QString();
 }
 
 bool DatabaseCommands::deleteDatabase()

@@ -83,6 +83,8 @@ private:
     // another window or running program has that database open.
     bool lockDatabaseAt(const QString &path);
     void showDatabaseInUse();
+    // The new password typed twice in the window captioned `caption`; empty when none was given.
+    QString askNewPassword(const QString &caption);
     void removeAbandonedDatabase();
 
     // Steps of opening a database and changing periods.

@@ -1,6 +1,5 @@
 #include "ui/store/lockwindow.h"
 
-#include "core/store/database.h"
 #include "ui/common/desktop.h"
 
 #include <QCloseEvent>
@@ -8,15 +7,15 @@
 
 namespace trelfin {
 
-Tdialogblokujacy::Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent)
-    : PasswordPrompt(db, QStringLiteral("dialogblokujacy"), QStringLiteral("Trelfin: Program zablokowany"), parent)
+Tdialogblokujacy::Tdialogblokujacy(Desktop &desktop, QWidget *parent)
+    : PasswordPrompt(QStringLiteral("dialogblokujacy"), QStringLiteral("Trelfin: Program zablokowany"), parent)
     , m_desktop(desktop)
 {
 }
 
 bool Tdialogblokujacy::unlocked() const
 {
-    return m_haslo1->text() == m_db.enteredPassword;
+    return m_haslo1->text() == m_lockPassword;
 }
 
 void Tdialogblokujacy::ok()

@@ -6,13 +6,16 @@ namespace trelfin {
 
 class Desktop;
 
-// The lock window: it stays until the lock password (enteredPassword) is typed in full. No
-// other way closes it, neither its frame nor the window manager nor Escape.
+// The lock window: it stays until the lock password is typed in full. No other way closes it,
+// neither its frame nor the window manager nor Escape.
 class Tdialogblokujacy : public PasswordPrompt
 {
     Q_OBJECT
 public:
-    Tdialogblokujacy(Database &db, Desktop &desktop, QWidget *parent = nullptr);
+    Tdialogblokujacy(Desktop &desktop, QWidget *parent = nullptr);
+
+    // The password that unlocks; set before the window is shown.
+    void setLockPassword(const QString &password) { m_lockPassword = password; }
 
     void reject() override;
 
@@ -24,6 +27,7 @@ private:
     bool unlocked() const;
 
     Desktop &m_desktop;
+    QString m_lockPassword;
 };
 
 } // namespace trelfin

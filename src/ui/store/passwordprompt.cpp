@@ -18,9 +18,8 @@ constexpr Qt::WindowFlags kNoCloseFrame = Qt::Dialog | Qt::CustomizeWindowHint |
 
 } // namespace
 
-PasswordPrompt::PasswordPrompt(Database &db, const QString &name, const QString &title, QWidget *parent)
+PasswordPrompt::PasswordPrompt(const QString &name, const QString &title, QWidget *parent)
     : QDialog(parent, kNoCloseFrame)
-    , m_db(db)
     , m_haslo1(createPasswordEdit(this, QStringLiteral("haslo1")))
 {
     setObjectName(name);
@@ -44,14 +43,14 @@ void PasswordPrompt::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-Tpodajhaslo::Tpodajhaslo(Database &db, QWidget *parent)
-    : PasswordPrompt(db, QStringLiteral("podajhaslo"), QStringLiteral("Trelfin"), parent)
+Tpodajhaslo::Tpodajhaslo(QWidget *parent)
+    : PasswordPrompt(QStringLiteral("podajhaslo"), QStringLiteral("Trelfin"), parent)
 {
 }
 
 void Tpodajhaslo::ok()
 {
-    m_db.enteredPassword = m_haslo1->text().left(Width::password);
+    m_password = m_haslo1->text().left(Width::password);
     accept();
 }
 

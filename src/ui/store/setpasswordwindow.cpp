@@ -14,9 +14,8 @@
 
 namespace trelfin {
 
-Tpodaniehasla::Tpodaniehasla(Database &db, Desktop &desktop, QWidget *parent)
+Tpodaniehasla::Tpodaniehasla(Desktop &desktop, QWidget *parent)
     : QDialog(parent)
-    , m_db(db)
     , m_desktop(desktop)
     , m_haslo(createPasswordEdit(this, QStringLiteral("haslo"), 10))
     , m_haslo2(createPasswordEdit(this, QStringLiteral("haslo2"), 10))
@@ -45,6 +44,7 @@ void Tpodaniehasla::showEvent(QShowEvent *event)
 {
     if (isRestoredShow(event))
         return QDialog::showEvent(event);
+    m_password.clear();
     m_haslo->clear();
     m_haslo2->clear();
     m_haslo->setFocus();
@@ -57,7 +57,7 @@ void Tpodaniehasla::ok()
         m_desktop.ShowPlainMessage(QStringLiteral("   Potwierdzenie nie zgadza się z podanym hasłem   "));
         return;
     }
-    m_db.enteredPassword = m_haslo->text().left(Width::password);
+    m_password = m_haslo->text().left(Width::password);
     accept();
 }
 

@@ -1,24 +1,12 @@
 #pragma once
 
-#include "core/registers/registermessages.h"
+#include "recordingsink.h"
 #include "core/store/database.h"
-#include "core/store/messagesink.h"
 
 #include <QList>
 #include <QStringList>
 
 namespace trelfin::test {
-
-// Records every message a core operation shows.
-class RecordingSink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override
-    {
-        messages.append({line1, line2, title});
-    }
-    QList<UserMessage> messages;
-};
 
 inline Entry entry(const QString &date, double amount, int group, const QString &description)
 {

@@ -1,3 +1,5 @@
+#include "filetestsupport.h"
+#include "recordingsink.h"
 #include "core/store/clock.h"
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
@@ -16,42 +18,17 @@ using namespace trelfin;
 
 namespace {
 
-struct Message
-{
-    QString line1, line2, title;
-};
+using test::RecordingSink;
+using test::fileBytes;
+using test::writeFileBytes;
 
-class RecordingSink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override
-    {
-        messages.append({line1, line2, title});
-    }
-    QList<Message> messages;
-};
-
-const Message kReadError = {QStringLiteral("Niepoprawny format pliku. Pamiętaj:"),
+const UserMessage kReadError = {QStringLiteral("Niepoprawny format pliku. Pamiętaj:"),
                             QStringLiteral("dane z wersji TrelFIN 2000 należy importować"),
                             QStringLiteral("Błąd podczas odczytu pliku")};
 
 bool isReadError(const RecordingSink &sink)
 {
-    return sink.messages.size() == 1 && sink.messages[0].line1 == kReadError.line1
-        && sink.messages[0].line2 == kReadError.line2 && sink.messages[0].title == kReadError.title;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
+    return sink.messages == QList<UserMessage>{kReadError};
 }
 
 QString bytesText(std::initializer_list<int> bytes)
@@ -210,13 +187,13 @@ class TestDatabaseFiles : public QObject
         RecordingSink sink;
         if (!SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink))
             return {};
-        return readAll(PeriodFilePath(db, db.currentPeriod - 1));
+        return fileBytes(PeriodFilePath(db, db.currentPeriod - 1));
     }
 
     // Loads `bytes` as period file 0 of `db`.
     bool loadBytes(Database &db, const QByteArray &bytes, RecordingSink &sink)
     {
-        writeAll(PeriodFilePath(db, 0), bytes);
+        writeFileBytes(PeriodFilePath(db, 0), bytes);
         return LoadPeriod(db, 0, sink);
     }
 
@@ -303,7 +280,7 @@ private slots:
         }
         RecordingSink sink;
         QVERIFY(WriteDatabaseRecord(db, sink));
-        const QByteArray file = readAll(DatabaseFilePath(db, ".tf4"));
+        const QByteArray file = fileBytes(DatabaseFilePath(db, ".tf4"));
         QCOMPARE(file.size(), DatabaseRecordSize);
 
         struct Field { int offset; int width; QString text; };
@@ -626,7 +603,7 @@ private slots:
             Database db;
             openAt(db);
             const DatabaseHeader before = db.header;
-            writeAll(DatabaseFilePath(db, ".tf4"), record);
+            writeFileBytes(DatabaseFilePath(db, ".tf4"), record);
             RecordingSink sink;
             if (ReadDatabaseRecord(db, sink)) {
                 QVERIFY(db.header.periodCount >= 1 && db.header.periodCount <= 100);
@@ -711,7 +688,7 @@ private slots:
         QFETCH(bool, pending);
         Database db;
         SplitDatabasePath(db, m_dir.filePath("stary.tf3"));
-        writeAll(DatabaseFilePath(db, ".tf3"), "old");
+        writeFileBytes(DatabaseFilePath(db, ".tf3"), "old");
         db.oldFormatPending = pending;
         RecordingSink sink;
         QVERIFY(WriteDatabaseRecord(db, sink));
@@ -722,11 +699,11 @@ private slots:
 
         // When the new file cannot be written the old one stays, and so does the flag.
         db.oldFormatPending = true;
-        writeAll(DatabaseFilePath(db, ".tf3"), "old");
+        writeFileBytes(DatabaseFilePath(db, ".tf3"), "old");
         QVERIFY(QFile::remove(DatabaseFilePath(db, ".tf4")));
         QVERIFY(QDir().mkdir(DatabaseFilePath(db, ".tf4")));
         QVERIFY(!WriteDatabaseRecord(db, sink));
-        QCOMPARE(readAll(DatabaseFilePath(db, ".tf3")), QByteArray("old"));
+        QCOMPARE(fileBytes(DatabaseFilePath(db, ".tf3")), QByteArray("old"));
         QVERIFY(db.oldFormatPending);
     }
 
@@ -756,7 +733,7 @@ private slots:
         if (content == "folder")
             QVERIFY(QDir().mkdir(path));
         else if (content != "missing")
-            writeAll(path, content);
+            writeFileBytes(path, content);
         const DatabaseHeader before = db.header;
         RecordingSink sink;
         QVERIFY(!ReadDatabaseRecord(db, sink));
@@ -773,7 +750,7 @@ private slots:
         db.header.ownerName = QStringLiteral("Łucja");
         RecordingSink sink;
         QVERIFY(WriteDatabaseRecord(db, sink));
-        writeAll(DatabaseFilePath(db, ".tf4"), readAll(DatabaseFilePath(db, ".tf4")) + "trailing");
+        writeFileBytes(DatabaseFilePath(db, ".tf4"), fileBytes(DatabaseFilePath(db, ".tf4")) + "trailing");
         Database back;
         SplitDatabasePath(back, DatabaseFilePath(db, ".tf4"));
         QVERIFY(ReadDatabaseRecord(back, sink));
@@ -813,7 +790,7 @@ private slots:
         }
         QMap<QString, QByteArray> before;
         for (const QString &ext : order)
-            before[ext] = readAll(DatabaseFilePath(db, ext));
+            before[ext] = fileBytes(DatabaseFilePath(db, ext));
         // Every name but the backups of replaced files ("<file>~"), hidden ones included.
         const auto names = [this] {
             QStringList names = QDir(m_dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -844,7 +821,7 @@ private slots:
         QVERIFY(!sink.messages[0].line2.isEmpty());
 
         for (int i = 0; i < order.size(); ++i) {
-            const QByteArray now = readAll(DatabaseFilePath(db, order[i]));
+            const QByteArray now = fileBytes(DatabaseFilePath(db, order[i]));
             const bool written = sideFile && i != failing;
             QVERIFY2((now != before[order[i]]) == written, qPrintable(order[i]));
         }

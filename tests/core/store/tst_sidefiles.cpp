@@ -1,3 +1,5 @@
+#include "filetestsupport.h"
+#include "recordingsink.h"
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
@@ -10,28 +12,9 @@ using namespace trelfin;
 
 namespace {
 
-class RecordingSink : public MessageSink
-{
-public:
-    void ShowInformation(const QString &line1, const QString &line2, const QString &title) override
-    {
-        messages.append({line1, line2, title});
-    }
-    QList<QStringList> messages;
-};
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
+using test::RecordingSink;
+using test::fileBytes;
+using test::writeFileBytes;
 
 // The list and notes as the editors would leave them, with reserved bytes that are not zero,
 // as files of another program may hold them.
@@ -89,7 +72,7 @@ private slots:
         QVERIFY(WriteNotes(db, sink));
         QVERIFY(sink.messages.isEmpty());
 
-        const QByteArray list = readAll(ShoppingListPath(db));
+        const QByteArray list = fileBytes(ShoppingListPath(db));
         QCOMPARE(list.size(), 8000);
         QCOMPARE(int(list[0]), 2);
         QCOMPARE(int(std::uint8_t(list[1])), 65 - 97 + 255); // key 1, odd: subtract
@@ -100,7 +83,7 @@ private slots:
             QCOMPARE(item.mid(41), QByteArray(reinterpret_cast<const char *>(db.shoppingItems[i].bytes.data()) + 41, 39));
         }
 
-        const QByteArray notes = readAll(NotesPath(db));
+        const QByteArray notes = fileBytes(NotesPath(db));
         QCOMPARE(notes.size(), 8340);
         const QByteArray note = notes.mid(278, 278);
         QCOMPARE(int(note[0]), 2);
@@ -141,12 +124,12 @@ private slots:
         QVERIFY(back.notes[0].text().contains(QStringLiteral("\r\n")));
 
         // Written again, the files do not change.
-        const QByteArray list = readAll(ShoppingListPath(db));
-        const QByteArray notes = readAll(NotesPath(db));
+        const QByteArray list = fileBytes(ShoppingListPath(db));
+        const QByteArray notes = fileBytes(NotesPath(db));
         QVERIFY(WriteShoppingList(back, sink));
         QVERIFY(WriteNotes(back, sink));
-        QCOMPARE(readAll(ShoppingListPath(db)), list);
-        QCOMPARE(readAll(NotesPath(db)), notes);
+        QCOMPARE(fileBytes(ShoppingListPath(db)), list);
+        QCOMPARE(fileBytes(NotesPath(db)), notes);
     }
 
     // A side file that cannot be used gives an empty list and empty notes, without a message;
@@ -174,16 +157,16 @@ private slots:
         const Database written = db;
 
         for (const QString &path : {ShoppingListPath(db), NotesPath(db)}) {
-            const QByteArray whole = readAll(path);
+            const QByteArray whole = fileBytes(path);
             QFile::remove(path);
             if (kind == u"folder")
                 QVERIFY(QDir().mkdir(path));
             else if (kind == u"0")
-                writeAll(path, {});
+                writeFileBytes(path, {});
             else if (kind == u"-1")
-                writeAll(path, whole.left(whole.size() - 1));
+                writeFileBytes(path, whole.left(whole.size() - 1));
             else if (kind == u"+100")
-                writeAll(path, whole + QByteArray(100, 'x'));
+                writeFileBytes(path, whole + QByteArray(100, 'x'));
         }
 
         Database back;
@@ -209,19 +192,19 @@ private slots:
         RecordingSink sink;
         QVERIFY(WriteNotes(db, sink));
         QVERIFY(QDir().mkdir(ShoppingListPath(db)));
-        const QByteArray notes = readAll(NotesPath(db));
+        const QByteArray notes = fileBytes(NotesPath(db));
 
         QVERIFY(!WriteShoppingList(db, sink));
         QCOMPARE(sink.messages.size(), 1);
-        QVERIFY(sink.messages[0][0].contains(ShoppingListPath(db)));
+        QVERIFY(sink.messages[0].line1.contains(ShoppingListPath(db)));
         QVERIFY(QFileInfo(ShoppingListPath(db)).isDir());
 
         SplitDatabasePath(db, m_dir.filePath(QStringLiteral("brak/budżet.tf4")));
         QVERIFY(!WriteNotes(db, sink));
         QCOMPARE(sink.messages.size(), 2);
-        QVERIFY(sink.messages[1][0].contains(NotesPath(db)));
+        QVERIFY(sink.messages[1].line1.contains(NotesPath(db)));
         openAt(db);
-        QCOMPARE(readAll(NotesPath(db)), notes);
+        QCOMPARE(fileBytes(NotesPath(db)), notes);
     }
 
     // Items and notes keep their texts to their widths and empty themselves without touching

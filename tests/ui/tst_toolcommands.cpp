@@ -1,0 +1,366 @@
+#include "commandfixture.h"
+#include "core/store/databasefiles.h"
+#include "ui/registers/registercommands.h"
+#include "ui/registers/registermodel.h"
+#include "ui/registers/registerpage.h"
+#include "ui/reports/statementpage.h"
+#include "ui/tools/shoppingwindows.h"
+#include "ui/tools/toolcommands.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trelfin;
+using test::ScriptedDesktop;
+
+using Fixture = test::CommandFixture;
+using test::Script;
+using test::click;
+using test::entry;
+using test::press;
+
+// The tools through their commands: export, printing, recurring items, due-entry reminders, notes
+// and the shopping list.
+class TestToolCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    // The export window: the register boxes follow their name fields; the files go to the
+    // database's folder; the completion message follows the last file.
+    void exportRegisters()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("01-02-2002", 12.5, 1, "chleb"));
+        f.desktop.messages.clear();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Eksport danych jako ASCII (Tekst)"));
+            auto *debts = d.findChild<QCheckBox *>(QStringLiteral("dlugi"));
+            auto *debtsName = d.findChild<QLineEdit *>(QStringLiteral("dlugin"));
+            // Leaving a name empty gives its register up; typing one chooses it again.
+            QApplication::setActiveWindow(&d); // focus moves only in the active window
+            debtsName->setFocus();
+            debtsName->clear();
+            d.findChild<QLineEdit *>(QStringLiteral("konton"))->setFocus();
+            QVERIFY(!debts->isChecked());
+            debtsName->setText(QStringLiteral("dlugi"));
+            QVERIFY(debts->isChecked());
+            click(d, "ok");
+        });
+        f.window.toolCommands()->EksportujjakoDBF1Click();
+        QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{
+            {"Operacja zakończona", "pliki danych otrzymały rozszerzenia .txt", "Eksport danych", false}}));
+        for (const char *file : {"rozchod.txt", "Konto.txt", "przychod.txt", "dlugi.txt", "planowanie.txt"})
+            QVERIFY2(f.exists(QString::fromLatin1(file)), file);
+        QVERIFY(f.bytes("rozchod.txt").startsWith("01-02-2002\t12,50\t"));
+
+        // Nothing chosen: nothing written, nothing said.
+        f.desktop.messages.clear();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            for (QCheckBox *box : d.findChildren<QCheckBox *>())
+                box->setChecked(false);
+            click(d, "ok");
+        });
+        f.window.toolCommands()->EksportujdanejakoCSVExcel1Click();
+        QVERIFY(f.desktop.messages.isEmpty());
+        QVERIFY(!f.exists("rozchod.csv"));
+
+        // A file that cannot be created: its message, no completion message.
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("rozchod.csv")));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            for (QCheckBox *box : d.findChildren<QCheckBox *>())
+                box->setChecked(true);
+            click(d, "ok");
+        });
+        f.window.toolCommands()->EksportujdanejakoCSVExcel1Click();
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
+        QVERIFY(!f.exists("Konto.csv"));
+    }
+
+    // The print panel: printing to the printer, to a PDF file, and the clear message without a
+    // printer; a page's "Drukuj" clears the section boxes but the bank account's.
+    void printPanel()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("12-05-2004", 12.5, 1, "chleb"));
+        f.desktop.messages.clear();
+        f.desktop.fileChoices.enqueue(f.path("wydruk.pdf"));
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Drukowanie danych"));
+            auto *perSection = d.findChild<QLineEdit *>(QStringLiteral("od2"));
+            QVERIFY(perSection->isHidden());
+            d.findChild<QCheckBox *>(QStringLiteral("jednadata"))->click();
+            QVERIFY(!perSection->isHidden());
+            d.findChild<QCheckBox *>(QStringLiteral("jednadata"))->click();
+            for (const char *name : {"rozchod", "konto", "stankonta"})
+                d.findChild<QCheckBox *>(QString::fromLatin1(name))->setChecked(true);
+            click(d, "pdf");
+            click(d, "BitBtn2"); // "Drukuj"
+            f.desktop.printerInstalled = false;
+            click(d, "BitBtn2");
+            click(d, "BitBtn3");
+        });
+        f.window.toolCommands()->PrintClick();
+        QCOMPARE(f.desktop.fileRequests.last().title, QStringLiteral("Zapisz wydruk jako PDF"));
+        QCOMPARE(f.desktop.printJobs.size(), 2);
+        QCOMPARE(f.desktop.printJobs[0].kind, ScriptedDesktop::PrintedJob::Kind::pdf);
+        QVERIFY(f.desktop.printJobs[0].painted);
+        QVERIFY(f.bytes("wydruk.pdf").startsWith("%PDF-"));
+        QCOMPARE(f.desktop.printJobs[1].kind, ScriptedDesktop::PrintedJob::Kind::printed);
+        QCOMPARE(f.desktop.printJobs[1].title, QStringLiteral("Wydruk danych programu Trelfin"));
+        QCOMPARE(f.messages(), QStringList({"Brak drukarki"}));
+
+        // From a page: the boxes cleared, the bank account's kept.
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(!d.findChild<QCheckBox *>(QStringLiteral("rozchod"))->isChecked());
+            QVERIFY(!d.findChild<QCheckBox *>(QStringLiteral("stankonta"))->isChecked());
+            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("konto"))->isChecked());
+            click(d, "BitBtn3");
+        });
+        f.window.showPage(Tmain::StatementTab);
+        f.window.statementPage()->findChild<QPushButton *>(QStringLiteral("drukuj"))->click();
+        QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("drukuj"));
+    }
+
+    // "Okresowo": the rows are stored however the window closes, the add button posts the active
+    // ones dated today, and the rows survive a save and a new open.
+    void recurringItems()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Okresowe / cykliczne wydatki"));
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->count(), 30);
+            d.findChild<QCheckBox *>(QStringLiteral("a1"))->setChecked(true);
+            d.findChild<QComboBox *>(QStringLiteral("grupa1"))->setCurrentIndex(2);
+            auto *amount = d.findChild<QLineEdit *>(QStringLiteral("wartosc1"));
+            amount->clear();
+            QTest::keyClicks(amount, QStringLiteral("12,345"));
+            d.findChild<QLineEdit *>(QStringLiteral("opis1"))->setText(QStringLiteral("czynsz"));
+            click(d, "dodaj");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries,
+                 (QVector<Entry>{{QStringLiteral("12-05-2004"), 12.34, 3, QStringLiteral("czynsz")}}));
+        QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("1"));
+        QVERIFY(f.db.modified);
+
+        f.window.databaseCommands()->zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("a1"))->isChecked());
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->currentIndex(), 2);
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("wartosc1"))->text(), QStringLiteral("12,34"));
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("opis1"))->text(), QStringLiteral("czynsz"));
+            click(d, "ok");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QCOMPARE(f.db.expenseCount(), 1); // OK adds nothing
+    }
+
+    // Opening a database asks about each due planned expense: booking settles it in place,
+    // deleting removes it, editing shows the planned entry's dialog; a switch to a period books by
+    // moving the entry to the expenses.
+    void dueEntryReminders()
+    {
+        Fixture f;
+        f.createDatabase();
+        for (const Entry &e : {entry("10-05-2004", 10, 4, "a"), entry("12-05-2004", 20, 4, "b"), entry("13-05-2004", 30, 4, "c"),
+                               entry("01-05-2004", 40, 4, "d")})
+            f.addEntry(RegisterKind::planned, e);
+        f.window.databaseCommands()->zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+
+        const auto answer = [](const char *button) {
+            return [button](QDialog &d) {
+                QCOMPARE(d.objectName(), QStringLiteral("terminplan"));
+                click(d, button);
+            };
+        };
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Na bieżącą datę zaplanowano wydatek:"));
+            const auto *tab = d.findChild<QTableWidget *>(QStringLiteral("tab"));
+            QCOMPARE(tab->item(0, 0)->text(), QStringLiteral("Termin"));
+            QCOMPARE(tab->item(1, 0)->text(), QStringLiteral("10-05-2004"));
+            QCOMPARE(tab->item(1, 1)->text(), QStringLiteral("10,00"));
+            QCOMPARE(tab->item(1, 2)->text(), QStringLiteral("CZYNSZ    "));
+            click(d, "Button1");
+        });
+        f.desktop.dialogScripts.enqueue(answer("Button2"));
+        f.desktop.dialogScripts.enqueue(answer("Button3"));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("edycjaplanowanie"));
+            auto *date = d.findChild<QLineEdit *>(QStringLiteral("data"));
+            date->selectAll();
+            QTest::keyClicks(date, QStringLiteral("20052004"));
+            click(d, "ok");
+        });
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("terminplan")), 3);
+        QCOMPARE(f.db.reg(RegisterKind::planned).entries,
+                 (QVector<Entry>{entry("10-05-2004", 10, SettledGroup, "a"), entry("13-05-2004", 30, 4, "c"),
+                                 entry("20-05-2004", 40, 4, "d")}));
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("10-05-2004", 10, 4, "a")}));
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.window.registerPage(RegisterKind::planned)->model()->cellText(0, 2), QStringLiteral("DOKONANE  "));
+
+        // A switch to a period with a due entry: booking moves it.
+        f.addEntry(RegisterKind::planned, entry("11-05-2004", 5, 2, "e"));
+        f.desktop.answers.enqueue(true); // save before the new period
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); });
+        QCOMPARE(f.db.currentPeriod, 2);
+        f.desktop.dialogScripts.enqueue(answer("Button1"));
+        f.window.biezacyokresChange(0);
+        QCOMPARE(f.db.currentPeriod, 1);
+        QVERIFY(!f.db.reg(RegisterKind::planned).entries.contains(entry("11-05-2004", 5, 2, "e")));
+        QVERIFY(f.db.reg(RegisterKind::expenses).entries.contains(entry("11-05-2004", 5, 2, "e")));
+    }
+
+    // The notes: stepping round the 30, storing with today's term when none is typed, and the
+    // reminders of due notes at the next open, in number order, with "Usuń".
+    void notes()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.db.modified = false;
+        f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("1"));
+            click(d, "prev");
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("30"));
+            click(d, "next");
+            click(d, "next");
+            click(d, "next");
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("ilosc_n"))->text(), QStringLiteral("3"));
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("zapłacić za gaz"));
+            click(d, "next");
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("urodziny"));
+            auto *term = d.findChild<QLineEdit *>(QStringLiteral("termin"));
+            term->selectAll();
+            QTest::keyClicks(term, QStringLiteral("13052004"));
+            click(d, "next");
+            d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->setPlainText(QStringLiteral("prąd"));
+            click(d, "ok");
+        });
+        f.window.toolCommands()->notatki1Click();
+        QVERIFY(f.db.modified);
+        QCOMPARE(f.db.notes[2].term(), QStringLiteral("12-05-2004"));
+        QCOMPARE(f.db.notes[3].term(), QStringLiteral("13-05-2004"));
+        QCOMPARE(f.db.notes[4].text(), QStringLiteral("prąd"));
+        f.window.databaseCommands()->zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+
+        // Notes 3 and 5 are due, 4 only tomorrow: two reminders, in number order.
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("shownotatka"));
+            QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->toPlainText(), QStringLiteral("zapłacić za gaz"));
+            click(d, "ok");
+        });
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.findChild<QPlainTextEdit *>(QStringLiteral("notatka"))->toPlainText(), QStringLiteral("prąd"));
+            click(d, "usun");
+        });
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 2);
+        QCOMPARE(f.db.notes[2].text(), QStringLiteral("zapłacić za gaz"));
+        QVERIFY(f.db.notes[4].text().isEmpty());
+        QVERIFY(f.db.modified);
+
+        // Saved, the deleted note stays gone; the next day the note of the 13th is due too.
+        f.desktop.answers.enqueue(true);
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        f.desktop.day = QDate(2004, 5, 13);
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.desktop.shownDialogs.count(QStringLiteral("shownotatka")), 4);
+    }
+
+    // The shopping list: stored trimmed at every edit; an item added as an expense through the
+    // expense dialog leaves the list and can be undone; the viewer closes when the editor opens;
+    // "Do listy zakup." copies planned descriptions into it.
+    void shoppingList()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.window.toolCommands()->Pokalistzakupw1Click();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("showlistazakupow"));
+        QWidget *viewer = f.window.findChild<QDialog *>(QStringLiteral("showlistazakupow"));
+        QVERIFY(viewer->isVisible());
+        f.desktop.dialogScripts.enqueue([&f, viewer](QDialog &d) {
+            QVERIFY(!viewer->isVisible());
+            auto *grid = d.findChild<QTableWidget *>(QStringLiteral("zakupy"));
+            QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1. "));
+            grid->item(0, 1)->setText(QStringLiteral("  mleko  "));
+            grid->item(2, 1)->setText(QStringLiteral("chleb"));
+            QCOMPARE(f.db.shoppingItems[0].text(), QStringLiteral("mleko"));
+            auto &editor = static_cast<Tlistazakupow &>(d);
+            editor.PorzadkujClick();
+            QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("chleb"));
+            grid->setCurrentCell(1, 1);
+            f.desktop.dialogScripts.enqueue([](QDialog &entry) {
+                QCOMPARE(entry.objectName(), QStringLiteral("edycjarozchod"));
+                QCOMPARE(entry.findChild<QLineEdit *>(QStringLiteral("opis"))->text(), QStringLiteral("chleb"));
+                entry.close(); // no cancel: the frame adds it all the same
+            });
+            editor.addAsExpense();
+            QCOMPARE(grid->item(1, 1)->text(), QString());
+            grid->setCurrentCell(0, 1);
+            f.desktop.dialogScripts.enqueue([](QDialog &entry) { click(entry, "ok"); });
+            editor.addAsPlanned();
+            QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("mleko"));
+            editor.copyItems();
+            click(d, "ok");
+        });
+        f.window.toolCommands()->Listazakupw1Click();
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("12-05-2004", 0, 1, "chleb")}));
+        QCOMPARE(f.db.reg(RegisterKind::planned).entries.last().description, QStringLiteral("mleko"));
+        QCOMPARE(f.desktop.clipboard, QStringLiteral("mleko\n"));
+        QVERIFY(f.db.shoppingItems[1].isEmpty());
+        // The undo copy is of the register added to: Ctrl+Z takes the planned entry back.
+        const int plannedBefore = f.db.plannedCount();
+        f.window.registerCommands()->undo();
+        QCOMPARE(f.db.plannedCount(), plannedBefore - 1);
+        f.window.registerCommands()->undo();
+
+        // "Do listy zakup." on the planned page, after its question.
+        f.window.showPage(Tmain::PlannedTab);
+        RegisterPage *planned = f.window.registerPage(RegisterKind::planned);
+        planned->selectRow(1);
+        f.desktop.answers.enqueue(true);
+        planned->button(RegisterCommand::toShoppingList)->click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{"Czy dopisać zaznaczone dane do listy zakupów ?", "Operacja nie będzie mogła być cofnięta",
+                                           "Kopiowanie danych", true}));
+        QCOMPARE(f.db.shoppingItems[1].text(), QStringLiteral("mleko"));
+
+        // The shopping list survives a save and a new open.
+        f.window.databaseCommands()->zapisz6Click();
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QCOMPARE(f.db.shoppingItems[0].text(), QStringLiteral("mleko"));
+    }
+};
+
+QTEST_MAIN(TestToolCommands)
+#include "tst_toolcommands.moc"
