@@ -32,6 +32,9 @@ public:
 
     // Answers to the next questions, in order; when none is left a question is answered "Nie".
     QQueue<bool> answers;
+    // Answers to the next questions whether to save changes; when none is left such a question
+    // takes its answer from `answers` ("Tak" saves, "Nie" discards).
+    QQueue<SaveAnswer> saveAnswers;
     // What the user does in the program's next windows, in order: each script gets the window
     // shown (not modal) and may fill it and press its buttons. A window still open after its
     // script (or with no script left) is closed as by its frame.
@@ -77,6 +80,13 @@ public:
     {
         messages.append({line1, line2, title, true, defaultAnswer});
         return answers.isEmpty() ? false : answers.dequeue();
+    }
+    SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override
+    {
+        if (saveAnswers.isEmpty())
+            return AskQuestion(line1, line2, title) ? SaveAnswer::save : SaveAnswer::discard;
+        messages.append({line1, line2, title, true});
+        return saveAnswers.dequeue();
     }
     void ShowPlainMessage(const QString &text) override { plainMessages.append(text); }
     QString chooseOpenFile(const FileDialogRequest &request) override { return chooseFile(request); }

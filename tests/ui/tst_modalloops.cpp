@@ -1,11 +1,20 @@
 #include "modalanswers.h"
+#include "filetestsupport.h"
+#include "recordingsink.h"
 #include "core/store/database.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
 #include "ui/mainwindow/mainwindow.h"
 #include "ui/store/databasecommands.h"
 #include "ui/registers/registercommands.h"
 #include "ui/common/qtdesktop.h"
+#include "ui/mainwindow/mainmenupage.h"
+#include "ui/tools/shoppingwindows.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,6 +142,109 @@ private slots:
         QVERIFY(!answers3[2]);
         QVERIFY(enterAnswers[0]);
         QVERIFY(!enterAnswers[1]);
+    }
+
+    // The question whether to save the period's changes: Escape, the frame and "Anuluj" cancel
+    // the quit, the period switch and the close that asked; the changes stay in memory and
+    // nothing is written. "Anuluj" is offered in this question only.
+    void saveQuestionCancels()
+    {
+        QTemporaryDir dir;
+        const QString dbPath = dir.filePath(QStringLiteral("budzet.tf4"));
+        QtDesktop desktop;
+        {
+            Database seed;
+            test::RecordingSink sink;
+            InitialiseNewDatabase(seed, dbPath, desktop);
+            QVERIFY(SavePeriodFiles(seed, 0, desktop, sink));
+            QVERIFY(AppendPeriod(seed, desktop));
+            QVERIFY(SavePeriodFiles(seed, 1, desktop, sink));
+        }
+        const QByteArray periodBefore = test::fileBytes(dir.filePath(QStringLiteral("budzet.0")));
+        const QByteArray recordBefore = test::fileBytes(dbPath);
+
+        Database db;
+        Tmain window(db, desktop);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.databaseCommands()->otworz2Click(dbPath);
+        QVERIFY(db.databaseLoaded);
+        db.reg(RegisterKind::incomes).append(Entry{QStringLiteral("12-05-2004"), 100, 0, QStringLiteral("premia")});
+        db.modified = true;
+
+        ModalAnswers answers;
+        bool cancelOffered = false;
+        bool cancelHiddenElsewhere = false;
+        answers.expect(QStringLiteral("Dpytanie"), [&](QWidget &w) {
+            cancelHiddenElsewhere = !w.findChild<QPushButton *>(QStringLiteral("anuluj"))->isVisible();
+            press(w, "tak"); // "Czy chcesz zakończyć pracę?"
+        });
+        answers.expect(QStringLiteral("Dpytanie"), [&](QWidget &w) {
+            cancelOffered = w.findChild<QPushButton *>(QStringLiteral("anuluj"))->isVisible();
+            QTest::keyClick(&w, Qt::Key_Escape);
+        });
+        answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { w.close(); }); // the period switch
+        answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { press(w, "tak"); }); // "Czy zamknąć bazę ?"
+        answers.expect(QStringLiteral("Dpytanie"), [](QWidget &w) { press(w, "anuluj"); });
+        bool quit = true;
+        QVERIFY(runInApplicationLoop([&] {
+            quit = window.databaseCommands()->confirmQuit();
+            window.biezacyokresChange(1);
+            window.databaseCommands()->zamknij3Click();
+        }));
+        QVERIFY2(answers.failures.isEmpty(), qPrintable(answers.failures.join(u'\n')));
+        QVERIFY(answers.allAnswered());
+        QVERIFY(cancelOffered);
+        QVERIFY(cancelHiddenElsewhere);
+        QVERIFY(!quit);
+        QVERIFY(db.databaseLoaded);
+        QVERIFY(db.modified);
+        QCOMPARE(db.currentPeriod, 1);
+        QCOMPARE(window.findChild<MainMenuPage *>()->periodList()->currentIndex(), 0);
+        QCOMPARE(db.incomeCount(), 1);
+        QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("budzet.0"))), periodBefore);
+        QCOMPARE(test::fileBytes(dbPath), recordBefore);
+    }
+
+    // "Dodaj jako rozchód" from the shopping list: Escape in the entry window stores its 0,00
+    // expense but leaves the item on the list; an expense with an amount takes the item off.
+    void shoppingItemLeavesOnlyWhenBought()
+    {
+        Database db;
+        QtDesktop desktop;
+        Tmain window(db, desktop);
+        SetDefaultGroups(db.header);
+        db.databaseLoaded = true;
+        window.EnableDatabaseCommands();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        db.shoppingItems[0].setText(QStringLiteral("mleko"));
+        Tlistazakupow editor(db, desktop, *window.registerCommands(), &window);
+        editor.show();
+        editor.findChild<QTableWidget *>(QStringLiteral("zakupy"))->setCurrentCell(0, 1);
+
+        ModalAnswers answers;
+        answers.expect(QStringLiteral("edycjarozchod"), [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Escape); });
+        answers.expect(QStringLiteral("edycjarozchod"), [](QWidget &w) {
+            auto *amount = w.findChild<QLineEdit *>(QStringLiteral("wartosc"));
+            amount->setFocus();
+            amount->selectAll();
+            QTest::keyClicks(amount, QStringLiteral("3,10"));
+            QTest::keyClick(amount, Qt::Key_Return);
+        });
+        QString afterEscape;
+        QVERIFY(runInApplicationLoop([&] {
+            editor.addAsExpense();
+            afterEscape = db.shoppingItems[0].text();
+            editor.addAsExpense();
+        }));
+        QVERIFY2(answers.failures.isEmpty(), qPrintable(answers.failures.join(u'\n')));
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(afterEscape, QStringLiteral("mleko"));
+        QVERIFY(db.shoppingItems[0].text().isEmpty());
+        QCOMPARE(db.expenseCount(), 2);
+        QCOMPARE(db.reg(RegisterKind::expenses).entries.at(0).amount, 0.0);
+        QCOMPARE(db.reg(RegisterKind::expenses).entries.at(1).amount, 3.1);
     }
 
     // Adding an expense: the entry dialog is answered by typing and Enter.

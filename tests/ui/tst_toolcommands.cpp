@@ -323,6 +323,15 @@ private slots:
                 entry.close(); // no cancel: the frame adds it all the same
             });
             editor.addAsExpense();
+            // An expense of 0,00 is not a purchase: the item stays on the list.
+            QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("chleb"));
+            f.desktop.dialogScripts.enqueue([](QDialog &entry) {
+                auto *amount = entry.findChild<QLineEdit *>(QStringLiteral("wartosc"));
+                amount->selectAll();
+                QTest::keyClicks(amount, QStringLiteral("4,20"));
+                click(entry, "ok");
+            });
+            editor.addAsExpense();
             QCOMPARE(grid->item(1, 1)->text(), QString());
             grid->setCurrentCell(0, 1);
             f.desktop.dialogScripts.enqueue([](QDialog &entry) { click(entry, "ok"); });
@@ -332,7 +341,8 @@ private slots:
             click(d, "ok");
         });
         f.window.toolCommands()->Listazakupw1Click();
-        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("12-05-2004", 0, 1, "chleb")}));
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries,
+                 (QVector<Entry>{entry("12-05-2004", 0, 1, "chleb"), entry("12-05-2004", 4.2, 1, "chleb")}));
         QCOMPARE(f.db.reg(RegisterKind::planned).entries.last().description, QStringLiteral("mleko"));
         QCOMPARE(f.desktop.clipboard, QStringLiteral("mleko\n"));
         QVERIFY(f.db.shoppingItems[1].isEmpty());

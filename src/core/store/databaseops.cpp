@@ -35,12 +35,19 @@ bool ClosePeriod(Database &db, int k, const Clock &clock, MessageSink &sink)
 {
     if (!db.modified)
         return true;
+    const bool withoutQuestion = db.saveWithoutAsking || db.pendingAction == PendingAction::saveWithoutQuestion;
+    if (!withoutQuestion) {
+        const SaveAnswer answer = sink.AskToSave(QStringLiteral("Czy zapisać zmiany w edytowanym okresie ?"),
+                                                 QString(), QStringLiteral("Zamknięcie okresu"));
+        // Cancelling keeps the changes in memory and stops the operation that asked.
+        if (answer == SaveAnswer::cancel)
+            return false;
+        if (answer == SaveAnswer::discard) {
+            db.modified = false;
+            return true;
+        }
+    }
     db.modified = false;
-    const bool save = db.saveWithoutAsking || db.pendingAction == PendingAction::saveWithoutQuestion
-        || sink.AskQuestion(QStringLiteral("Czy zapisać zmiany w edytowanym okresie ?"), QString(),
-                            QStringLiteral("Zamknięcie okresu"));
-    if (!save)
-        return true;
     if (SavePeriodFiles(db, k, clock, sink))
         return true;
     db.modified = true;

@@ -18,8 +18,9 @@ QString PeriodNameFor(const QDate &day);
 // Closes the current period, saving it as period file `k` (0-based) when it was modified: without
 // a question when saveWithoutAsking is set or pendingAction is 1, otherwise after "Czy zapisać
 // zmiany w edytowanym okresie ?" answered "Tak". "Nie" drops nothing from memory and writes
-// nothing. Returns false only when a save was attempted and a file could not be written; the
-// period then stays marked as modified, so that its changes are not silently lost.
+// nothing. Returns false when the question was cancelled ("Anuluj", Escape, the frame) or a save
+// was attempted and a file could not be written; the period then stays marked as modified and
+// the caller stops, so that its changes are not silently lost.
 bool ClosePeriod(Database &db, int k, const Clock &clock, MessageSink &sink);
 
 // A new database at `path`, not yet written: the record of a new database (owner "Anonimowy",

@@ -7,7 +7,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <cstring>
 
 namespace trelfin {
@@ -28,15 +27,47 @@ QByteArray GroupSetBytes(const GroupNames &names)
     return bytes;
 }
 
+namespace {
+
+// A byte that stands for a character one can see or a blank in code page 1250: not a control
+// character and not one of the five positions the code page leaves undefined.
+bool isPrintableCp1250(std::uint8_t byte)
+{
+    if (byte < 0x20 || byte == 0x7F)
+        return false;
+    return byte != 0x81 && byte != 0x83 && byte != 0x88 && byte != 0x90 && byte != 0x98;
+}
+
+} // namespace
+
+QString GroupSetProblem(const QByteArray &bytes)
+{
+    if (bytes.size() != GroupSetFileSize)
+        return QStringLiteral("To nie jest zbiór grup: plik zbioru grup ma dokładnie %1 bajtów.").arg(GroupSetFileSize);
+    for (int g = 1; g <= GroupCount; ++g) {
+        const int at = (g - 1) * kFieldSize;
+        const int length = static_cast<std::uint8_t>(bytes[at]);
+        if (length > Width::groupName)
+            return QStringLiteral("To nie jest zbiór grup: nazwa grupy %1 ma długość %2, a może mieć najwyżej %3 znaków.")
+                .arg(g)
+                .arg(length)
+                .arg(Width::groupName);
+        for (int i = 1; i <= length; ++i) {
+            if (!isPrintableCp1250(static_cast<std::uint8_t>(bytes[at + i])))
+                return QStringLiteral("To nie jest zbiór grup: nazwa grupy %1 zawiera znak, którego nie można wyświetlić.").arg(g);
+        }
+    }
+    return QString();
+}
+
 std::optional<GroupNames> ReadGroupSetBytes(const QByteArray &bytes)
 {
-    if (bytes.size() < GroupSetFileSize)
+    if (!GroupSetProblem(bytes).isEmpty())
         return std::nullopt;
     GroupNames names;
     for (int g = 1; g <= GroupCount; ++g) {
         const int at = (g - 1) * kFieldSize;
-        const int length = std::min<int>(static_cast<std::uint8_t>(bytes[at]), Width::groupName);
-        names[g] = fromCp1250(bytes.mid(at + 1, length));
+        names[g] = fromCp1250(bytes.mid(at + 1, static_cast<std::uint8_t>(bytes[at])));
     }
     return names;
 }
@@ -58,14 +89,14 @@ bool ImportGroupSet(DatabaseHeader &header, const QString &path, MessageSink &si
         ReportReadFailure(path, file.errorString(), sink);
         return false;
     }
-    const auto names = ReadGroupSetBytes(file.read(GroupSetFileSize));
-    if (!names) {
-        ReportReadFailure(path,
-                          QStringLiteral("To nie jest zbiór grup: plik ma mniej niż %1 bajtów.").arg(GroupSetFileSize),
-                          sink);
+    // One byte more than a group set holds tells a longer file from one of the right size.
+    const QByteArray bytes = file.read(GroupSetFileSize + 1);
+    const QString problem = GroupSetProblem(bytes);
+    if (!problem.isEmpty()) {
+        ReportReadFailure(path, problem, sink);
         return false;
     }
-    header.groupNames = *names;
+    header.groupNames = *ReadGroupSetBytes(bytes);
     return true;
 }
 

@@ -7,6 +7,9 @@ namespace trelfin {
 // The button of a question that Enter presses.
 enum class DefaultAnswer { yes, no };
 
+// The answers to the question whether to save changes before they would be dropped.
+enum class SaveAnswer { save, discard, cancel };
+
 // Where core operations send the messages they show the user: (line 1, line 2, title), as the
 // information box shows them, and the yes/no questions they ask. The desktop implements it;
 // tests record the messages and script the answers.
@@ -25,6 +28,13 @@ public:
         Q_UNUSED(title);
         Q_UNUSED(defaultAnswer);
         return false;
+    }
+    // The question whether to save changes that the operation asking would otherwise drop:
+    // "Tak" saves, "Nie" drops them, and "Anuluj", Escape or the frame cancel the operation.
+    // A sink that offers no cancel asks the yes/no question.
+    virtual SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title)
+    {
+        return AskQuestion(line1, line2, title) ? SaveAnswer::save : SaveAnswer::discard;
     }
 };
 

@@ -3,6 +3,7 @@
 #include "core/store/cp1250.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
+#include "core/store/fileoperations.h"
 #include "core/store/filetransaction.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
@@ -36,6 +37,37 @@ QString pendingIntentText(const Database &db)
 const QStringList kRegisterNames = {QStringLiteral("rozchód"), QStringLiteral("przychód"), QStringLiteral("długi"),
                                     QStringLiteral("planowanie"), QStringLiteral("konto")};
 
+// A side file that is there but cannot be read whole (short, or not a file at all).
+bool isDamagedSideFile(const QString &path, qint64 size)
+{
+    const QFileInfo info(path);
+    return info.exists() && (!info.isFile() || info.size() < size);
+}
+
+// Moves a damaged side file out of the way as "<file>.uszkodzony" (or "<file>.uszkodzony2" and so
+// on, when an earlier one is there) and says so, so that the list or notes typed from now on are
+// saved normally and the damaged bytes are not lost. A file that cannot be moved stays kept: it is
+// not written over while the database is open.
+bool setDamagedSideFileAside(const QString &path, const QString &what, MessageSink &sink)
+{
+    QString aside = path + QStringLiteral(".uszkodzony");
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = path + QStringLiteral(".uszkodzony") + QString::number(n);
+    QString reason;
+    FileOperations &files = FileOperations::current();
+    const bool moved = QFileInfo(path).isFile() && files.rename(path, aside, reason)
+        && files.syncFolder(QFileInfo(path).absolutePath(), reason);
+    const QString name = QFileInfo(path).fileName();
+    if (moved)
+        sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (%2).").arg(name, what),
+                             QStringLiteral("Zachowano go jako %1; zaczynasz z pustym plikiem.").arg(QFileInfo(aside).fileName()),
+                             QStringLiteral("Uwaga!"));
+    else
+        sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (%2).").arg(name, what),
+                             QStringLiteral("Plik pozostaje bez zmian i nie będzie zapisywany."), QStringLiteral("Uwaga!"));
+    return moved;
+}
+
 } // namespace
 
 bool HasPendingIntent(const Database &db)
@@ -55,9 +87,14 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
     } else if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink)) {
         return false;
     }
+    if (!ReadDatabaseRecord(db, sink))
+        return false;
     // Only a database of the previous version lacks the shopping-list file, but a 2000-version
     // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
-    if (!ReadShoppingList(db) && db.databaseExt != QStringLiteral(".tfc")) {
+    // A shopping list that is there but damaged does not make the database an older one.
+    const bool shoppingListRead = ReadShoppingList(db);
+    if (!shoppingListRead && !QFileInfo::exists(ShoppingListPath(db)) && !QFileInfo(ShoppingListPath(db)).isSymLink()
+        && db.databaseExt != QStringLiteral(".tfc")) {
         // The next write of the record puts "<name>.tf4" in place of "<name>.tf3".
         db.oldFormatPending = true;
         if (mode == OpenMode::readWrite)
@@ -65,7 +102,13 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
                                  QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
     }
     ReadNotes(db);
-    return ReadDatabaseRecord(db, sink);
+    if (mode == OpenMode::readWrite) {
+        if (db.shoppingListKept && isDamagedSideFile(ShoppingListPath(db), ShoppingListFileSize))
+            db.shoppingListKept = !setDamagedSideFileAside(ShoppingListPath(db), QStringLiteral("lista zakupów"), sink);
+        if (db.notesKept && isDamagedSideFile(NotesPath(db), NotesFileSize))
+            db.notesKept = !setDamagedSideFileAside(NotesPath(db), QStringLiteral("notatki"), sink);
+    }
+    return true;
 }
 
 bool PasswordMatches(const DatabaseHeader &header, const QString &typed)

@@ -42,6 +42,8 @@ public:
     // The question box: true only when the user pressed "Tak".
     bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
                      DefaultAnswer defaultAnswer = DefaultAnswer::yes) override = 0;
+    // The question whether to save changes, with "Tak", "Nie" and "Anuluj".
+    SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override = 0;
     // The desktop's own plain message box, for the few messages that do not use the two above.
     virtual void ShowPlainMessage(const QString &text) = 0;
 

@@ -41,6 +41,13 @@ bool QtDesktop::AskQuestion(const QString &line1, const QString &line2, const QS
     return m_question->ask(line1, line2, title, defaultAnswer);
 }
 
+SaveAnswer QtDesktop::AskToSave(const QString &line1, const QString &line2, const QString &title)
+{
+    if (!m_question)
+        m_question = std::make_unique<TDpytanie>();
+    return m_question->askToSave(line1, line2, title);
+}
+
 void QtDesktop::ShowPlainMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), text, QMessageBox::Ok);

@@ -24,6 +24,7 @@ public:
     void ShowInformation(const QString &line1, const QString &line2, const QString &title) override;
     bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
                      DefaultAnswer defaultAnswer = DefaultAnswer::yes) override;
+    SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override;
     void ShowPlainMessage(const QString &text) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;

@@ -10,7 +10,8 @@ class QPushButton;
 namespace trelfin {
 
 // The question box: laid out like the information box, with the buttons "Tak" and "Nie".
-// Only "Tak" answers yes; "Nie" and closing the window by its frame answer no.
+// Only "Tak" answers yes; "Nie" and closing the window by its frame answer no. The question
+// whether to save changes has a third button, "Anuluj", which Escape and the frame press.
 class TDpytanie : public QDialog
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
                  DefaultAnswer defaultAnswer = DefaultAnswer::yes);
     bool ask(const QString &line1, const QString &line2, const QString &title,
              DefaultAnswer defaultAnswer = DefaultAnswer::yes);
+    // Asks with "Tak", "Nie" and "Anuluj"; Enter presses "Tak".
+    SaveAnswer askToSave(const QString &line1, const QString &line2, const QString &title);
     // Whether the window was last closed by "Tak".
     bool answeredYes() const { return m_answeredYes; }
 
@@ -30,7 +33,9 @@ private:
     QLabel *m_napis2;
     QPushButton *m_tak;
     QPushButton *m_nie;
+    QPushButton *m_anuluj;
     bool m_answeredYes = false;
+    bool m_answeredNo = false;
 };
 
 } // namespace trelfin

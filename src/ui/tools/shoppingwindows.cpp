@@ -150,9 +150,14 @@ void Tlistazakupow::addAsExpense()
     const int item = selectedItem();
     if (item == 0 || m_db.shoppingItems[item - 1].text().trimmed().isEmpty())
         return;
+    const QVector<Entry> &expenses = m_db.reg(RegisterKind::expenses).entries;
+    const qsizetype before = expenses.size();
     if (!m_registers.add(RegisterKind::expenses, m_db.shoppingItems[item - 1].text()))
         return;
-    // Bought: the item leaves the list.
+    // Bought: the item leaves the list, but only for an expense with an amount. The entry window
+    // closed by Escape or its frame still stores its 0,00 entry, and the item must not go with it.
+    if (expenses.size() <= before || !(expenses.last().amount > 0))
+        return;
     m_db.shoppingItems[item - 1].setText(QString());
     fill();
 }

@@ -202,11 +202,39 @@ private slots:
         QCOMPARE(file.readAll(), bytes);
         file.close();
 
-        // A file shorter than 330 bytes is refused; the group set stays.
-        write(QStringLiteral("krotki.tgr"), bytes.left(329));
-        QVERIFY(!ImportGroupSet(other, path(QStringLiteral("krotki.tgr")), sink));
-        QCOMPARE(other.groupNames, header.groupNames);
-        QVERIFY(sink.messages.last().contains(QStringLiteral("krotki.tgr")));
+        // Only a group set is taken: exactly 330 bytes, lengths of at most 10, printable
+        // characters. Anything else is refused with a message naming the file; the set stays.
+        QByteArray longName = bytes;
+        longName[11] = 11;
+        QByteArray control = bytes;
+        control[1] = '\x07';
+        QByteArray undefined = bytes;
+        undefined[2] = '\x98';
+        QByteArray pdfLike("%PDF-1.7\n");
+        pdfLike = pdfLike.repeated(40).left(330);
+        const QList<std::pair<QByteArray, QString>> refused = {
+            {bytes.left(329), QStringLiteral("330 bajtów")},
+            {bytes + '\0', QStringLiteral("330 bajtów")},
+            {longName, QStringLiteral("grupy 2")},
+            {control, QStringLiteral("grupy 1")},
+            {undefined, QStringLiteral("grupy 1")},
+            {pdfLike, QStringLiteral("grupy 1")},
+        };
+        for (const auto &[content, reason] : refused) {
+            write(QStringLiteral("zly.tgr"), content);
+            sink.messages.clear();
+            QVERIFY(!ImportGroupSet(other, path(QStringLiteral("zly.tgr")), sink));
+            QCOMPARE(other.groupNames, header.groupNames);
+            QCOMPARE(sink.messages.size(), 1);
+            QVERIFY2(sink.messages.last().contains(QStringLiteral("zly.tgr")), qPrintable(sink.messages.last()));
+            QVERIFY2(sink.messages.last().contains(reason), qPrintable(sink.messages.last()));
+        }
+        // Every printable byte of the code page, Polish letters and the euro sign included.
+        QByteArray printable = bytes;
+        printable.replace(0, 11, QByteArray("\x0a\x80\x8c\xa5\xb9 ~\xff\xa0\x8f\x9f", 11));
+        write(QStringLiteral("znaki.tgr"), printable);
+        QVERIFY(ImportGroupSet(other, path(QStringLiteral("znaki.tgr")), sink));
+        QCOMPARE(other.groupNames[1], QStringLiteral("€ŚĄą ~˙\u00a0Źź"));
 
         QCOMPARE(StoredGroupName(QString()), QString(10, u' '));
         QCOMPARE(StoredGroupName(QStringLiteral("WYPOCZYNEK ZIMOWY")), QStringLiteral("WYPOCZYNEK"));

@@ -547,6 +547,58 @@ private slots:
         QVERIFY(QFile::exists(notes));
     }
 
+    // Opened for work, a damaged shopping list or notes file is kept aside as
+    // "<file>.uszkodzony", with one message each; the list and notes start empty and are saved
+    // normally from then on. A damaged side file does not make the database an older one, and
+    // opening for reading only moves nothing.
+    void damagedSideFilesSetAsideAtOpen()
+    {
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const QString record = folder() + QStringLiteral("budzet.tf4");
+        const QString list = folder() + QStringLiteral("budzet.tlz");
+        const QString notes = folder() + QStringLiteral("budzet.tnt");
+        test::writeFileBytes(list, "krotki");
+        test::writeFileBytes(notes, test::fileBytes(notes).left(100));
+        const QByteArray damagedNotes = test::fileBytes(notes);
+
+        Database reader;
+        sink.messages.clear();
+        QVERIFY(OpenDatabase(reader, record, OpenMode::readOnly, sink));
+        QVERIFY(sink.messages.isEmpty());
+        QVERIFY(!reader.oldFormatPending);
+        QCOMPARE(test::fileBytes(list), QByteArray("krotki"));
+
+        Database opened;
+        QVERIFY(OpenDatabase(opened, record, OpenMode::readWrite, sink));
+        QCOMPARE(sink.messages.size(), 2);
+        QVERIFY2(sink.messages.at(0).contains(QStringLiteral("budzet.tlz.uszkodzony")), qPrintable(sink.messages.at(0)));
+        QVERIFY2(sink.messages.at(1).contains(QStringLiteral("budzet.tnt.uszkodzony")), qPrintable(sink.messages.at(1)));
+        QVERIFY(!opened.oldFormatPending);
+        QCOMPARE(test::fileBytes(list + QStringLiteral(".uszkodzony")), QByteArray("krotki"));
+        QCOMPARE(test::fileBytes(notes + QStringLiteral(".uszkodzony")), damagedNotes);
+        QVERIFY(LoadPeriod(opened, 0, sink));
+        QVERIFY(opened.shoppingItems[0].isEmpty());
+        opened.shoppingItems[0].setText(QStringLiteral("chleb"));
+        opened.notes[0].setText(QStringLiteral("gaz"));
+        opened.modified = true;
+        QVERIFY(SavePeriodFiles(opened, 0, m_clock, sink));
+
+        Database again;
+        sink.messages.clear();
+        QVERIFY(OpenDatabase(again, record, OpenMode::readWrite, sink));
+        QVERIFY(sink.messages.isEmpty());
+        QCOMPARE(again.shoppingItems[0].text(), QStringLiteral("chleb"));
+        QCOMPARE(again.notes[0].text(), QStringLiteral("gaz"));
+
+        // A list damaged again goes beside the first one kept.
+        test::writeFileBytes(list, "znowu");
+        QVERIFY(OpenDatabase(again, record, OpenMode::readWrite, sink));
+        QCOMPARE(test::fileBytes(list + QStringLiteral(".uszkodzony")), QByteArray("krotki"));
+        QCOMPARE(test::fileBytes(list + QStringLiteral(".uszkodzony2")), QByteArray("znowu"));
+    }
+
     // A database whose files carry their extensions in capitals is read and written under the
     // names it was found with.
     void upperCaseNames()
