@@ -103,6 +103,27 @@ private slots:
         QVERIFY(QDir(f.dir.path()).isEmpty());
     }
 
+    // The balance of a new, empty database names no span of the database open before it: not on
+    // entering the page, not after "Całkowity", not a dated span chosen there.
+    void newDatabaseShowsNoEarlierBalanceSpan()
+    {
+        Fixture f;
+        f.createDatabase(QStringLiteral("pierwsza"));
+        f.addEntry(RegisterKind::expenses, test::entry("01-09-2026", 5, 1, "chleb"));
+        f.addEntry(RegisterKind::expenses, test::entry("30-12-2026", 7, 1, "masło"));
+        f.window.showPage(Tmain::BalanceTab);
+        QCOMPARE(f.widget<QLineEdit>("bdata")->text(), QStringLiteral("Od 01-09-2026 do 30-12-2026"));
+        f.db.balanceMode = ReportMode{true, ReportSpan{QStringLiteral("01-02-2026"), QStringLiteral("28-02-2026"), SpanKind::month}};
+        f.desktop.answers.enqueue(true); // close the database
+        f.desktop.answers.enqueue(true); // and save it
+        f.window.databaseCommands()->zamknij3Click();
+        f.createDatabase(QStringLiteral("druga"));
+        f.window.showPage(Tmain::BalanceTab);
+        QCOMPARE(f.widget<QLineEdit>("bdata")->text(), QStringLiteral("b.d."));
+        f.widget<QPushButton>("calkowity")->click();
+        QCOMPARE(f.widget<QLineEdit>("bdata")->text(), QStringLiteral("b.d."));
+    }
+
     // Nothing of a database open earlier in the run reaches a new one.
     void newDatabaseStartsEmpty()
     {
@@ -732,6 +753,37 @@ private slots:
     }
 
     // Export and import of the group set, from the menu and from the options window alike.
+    // What was typed as the owner, the notes and the switch survives the buttons that lead to
+    // other windows and questions; OK stores it.
+    void optionsKeepWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Edycja zbioru grup") << "edycjagrup"; // the editor closed by its frame
+        QTest::newRow("Import zbioru grup") << "import";     // the file dialog cancelled
+        QTest::newRow("Eksport zbioru grup") << "export";
+        QTest::newRow("Dodaj okres") << "dodaj";
+        QTest::newRow("Usuń okres") << "usunokres";          // answered "Nie"
+        QTest::newRow("Zmiana hasła") << "haslo";            // the password window closed
+    }
+    void optionsKeepWhatWasTyped()
+    {
+        QFETCH(QString, button);
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([&](Topcjebazy &o) {
+            o.findChild<QLineEdit *>(QStringLiteral("uzytkownik"))->setText(QStringLiteral("Jan Kowalski"));
+            o.findChild<QPlainTextEdit *>(QStringLiteral("innedane"))->setPlainText(QStringLiteral("konto w PKO"));
+            o.findChild<QCheckBox *>(QStringLiteral("czypytac"))->setChecked(false);
+            click(o, button.toLatin1().constData());
+            QCOMPARE(o.findChild<QLineEdit *>(QStringLiteral("uzytkownik"))->text(), QStringLiteral("Jan Kowalski"));
+            QCOMPARE(o.findChild<QPlainTextEdit *>(QStringLiteral("innedane"))->toPlainText(), QStringLiteral("konto w PKO"));
+            QVERIFY(!o.findChild<QCheckBox *>(QStringLiteral("czypytac"))->isChecked());
+        });
+        QCOMPARE(f.db.header.ownerName, QStringLiteral("Jan Kowalski"));
+        QCOMPARE(f.db.header.otherData, QStringLiteral("konto w PKO"));
+        QCOMPARE(f.db.header.confirmDeletes, 0);
+    }
+
     void groupSetExportAndImport()
     {
         Fixture f;

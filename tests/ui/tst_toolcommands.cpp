@@ -176,6 +176,37 @@ private slots:
         QCOMPARE(f.db.expenseCount(), 1); // OK adds nothing
     }
 
+    // A database made after another starts with empty recurring windows: closing one writes
+    // nothing of the database open before into the new one.
+    void recurringWindowsOfANewDatabase()
+    {
+        Fixture f;
+        f.createDatabase(QStringLiteral("pierwsza"));
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            d.findChild<QCheckBox *>(QStringLiteral("a1"))->setChecked(true);
+            d.findChild<QLineEdit *>(QStringLiteral("wartosc1"))->setText(QStringLiteral("50"));
+            d.findChild<QLineEdit *>(QStringLiteral("opis1"))->setText(QStringLiteral("czynsz"));
+            click(d, "ok");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QVERIFY(f.db.recurringExpenses[0].active);
+        f.desktop.answers.enqueue(true); // close the database
+        f.desktop.answers.enqueue(true); // and save it
+        f.window.databaseCommands()->zamknij3Click();
+        QVERIFY(!f.db.databaseLoaded);
+        f.createDatabase(QStringLiteral("druga"));
+        f.window.showPage(Tmain::ExpensesTab);
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(!d.findChild<QCheckBox *>(QStringLiteral("a1"))->isChecked());
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("opis1"))->text(), QString());
+            click(d, "ok");
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
+        QVERIFY(!f.db.recurringExpenses[0].active);
+        QCOMPARE(f.db.recurringExpenses[0].description, QString());
+    }
+
     // Opening a database asks about each due planned expense: booking settles it in place,
     // deleting removes it, editing shows the planned entry's dialog; a switch to a period books by
     // moving the entry to the expenses.

@@ -54,10 +54,10 @@ ReportSpan yearSpan(const QString &yearText, const QDate &today)
 
 ReportSpan monthSpan(const QString &monthText, const QDate &today)
 {
-    // Day 31 ends every month, a short one too; only the month itself must exist.
+    // The span ends on the month's last day; only the month itself must exist.
     const QString month = possibleDate(QStringLiteral("01.") + monthText).isEmpty() ? QString() : monthText;
     return {NormalizeDate(QStringLiteral("01.") + month, today),
-            NormalizeDate(QStringLiteral("31.") + month, today), SpanKind::month};
+            ClampToMonthEnd(NormalizeDate(QStringLiteral("31.") + month, today)), SpanKind::month};
 }
 
 ReportSpan explicitSpan(const QString &fromText, const QString &toText, const QDate &today)

@@ -52,9 +52,8 @@ enum class SummaryOrder { byGroup, largestFirst, smallestFirst };
 
 // The spans the date dialogs make from what was typed (a blank or incomplete text, or one that
 // names no day of the calendar such as month 13, gives today):
-// a year "yyyy" gives 01-01-yyyy .. 31-12-yyyy; a month "mm-yyyy" gives 01-mm-yyyy .. 31-mm-yyyy
-// (day 31 for every month, which compares after every real day of it); two dates are put in
-// order when the first is later.
+// a year "yyyy" gives 01-01-yyyy .. 31-12-yyyy; a month "mm-yyyy" gives 01-mm-yyyy .. its last
+// day (28-02-2026, 30-09-2026); two dates are put in order when the first is later.
 ReportSpan yearSpan(const QString &yearText, const QDate &today);
 ReportSpan monthSpan(const QString &monthText, const QDate &today);
 ReportSpan explicitSpan(const QString &fromText, const QString &toText, const QDate &today);

@@ -75,6 +75,10 @@ void InitialiseNewDatabase(Database &db, const QString &path, const Clock &clock
     // Nothing of a database open earlier in this run may reach the new one.
     db.clearPeriodData();
     db.clearSideData();
+    // The balance and forecast start over, as at program start: a span chosen for another
+    // database is not this one's.
+    db.balanceMode = ReportMode{};
+    db.forecastMode = ReportMode{};
     db.oldFormatPending = false;
 }
 

@@ -63,6 +63,17 @@ bool IsImpossibleDate(const QString &text)
     return !parts || !QDate(parts->year, parts->month, parts->day).isValid();
 }
 
+QString ClampToMonthEnd(const QString &date)
+{
+    const auto parts = ParseDate(date);
+    if (!parts)
+        return date;
+    const QDate first(parts->year, parts->month, 1);
+    if (!first.isValid() || parts->day <= first.daysInMonth())
+        return date;
+    return FormatDate(first.daysInMonth(), parts->month, parts->year);
+}
+
 std::optional<DateParts> ParseDate(const QString &text)
 {
     const auto day = parsePiece(text, 0, 2);

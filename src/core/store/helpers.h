@@ -34,6 +34,11 @@ std::optional<DateParts> ParseDate(const QString &text);
 // falls back to today as NormalizeDate says.
 bool IsImpossibleDate(const QString &text);
 
+// `date` ("dd-mm-yyyy") with its day brought back to the last day of its month when it lies past
+// it: "31-02-2026" gives "28-02-2026", "31-09-2026" gives "30-09-2026". A text that is no date,
+// or names no calendar month, comes back as it is.
+QString ClampToMonthEnd(const QString &date);
+
 // The number year * 10000 + month * 100 + day of a parsed date, the key dates are ordered by.
 inline int DateKey(const DateParts &d) { return d.year * 10000 + d.month * 100 + d.day; }
 

@@ -320,6 +320,12 @@ void Tmain::ClearDatabaseInfo()
 {
     m_mainMenuPage->clearDatabaseInfo();
     m_registerCommands->clearPages();
+    // The balance and forecast keep their span while no computation names one: that of a
+    // database that is gone must not stand over the next one.
+    for (int tab : {BalanceTab, ForecastTab}) {
+        if (auto *summary = static_cast<GroupSummaryPage *>(m_karta->builtPage(tab)))
+            summary->clearSpanText();
+    }
 }
 
 void Tmain::selectPage(int index)

@@ -285,7 +285,7 @@ void ChartsPage::pushtopaintClick()
     if (m_miesiac->isChecked() || m_rok->isChecked()) {
         const bool monthly = m_miesiac->isChecked();
         span.from = NormalizeDate((monthly ? QStringLiteral("01.") : QStringLiteral("01.01.")) + maskedText(monthly ? m_mc : m_rk), today);
-        span.to = NormalizeDate((monthly ? QStringLiteral("31.") : QStringLiteral("31.12.")) + maskedText(monthly ? m_mc : m_rk), today);
+        span.to = ClampToMonthEnd(NormalizeDate((monthly ? QStringLiteral("31.") : QStringLiteral("31.12.")) + maskedText(monthly ? m_mc : m_rk), today));
         std::array<bool, ChartSeriesCount> shown{};
         std::array<QColor, ChartSeriesCount> colours;
         for (int s = 0; s < ChartSeriesCount; ++s) {

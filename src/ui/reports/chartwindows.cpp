@@ -77,13 +77,16 @@ QFrame *bottomPanel(QWidget *parent)
 
 void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop)
 {
+    // The chart's area of the window with the labels standing on it, without the panel of
+    // buttons below.
+    const auto image = [&window, &chart] { return window.grab(chart.geometry()).toImage(); };
     auto *copy = new QAction(QStringLiteral("Kopiuj"), &window);
     copy->setObjectName(QStringLiteral("kopiujwykres"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QObject::connect(copy, &QAction::triggered, &window, [&window, &desktop] { desktop.setClipboardImage(window.grab().toImage()); });
+    QObject::connect(copy, &QAction::triggered, &window, [image, &desktop] { desktop.setClipboardImage(image()); });
     auto *save = new QAction(QStringLiteral("Zapisz jako PNG..."), &window);
     save->setObjectName(QStringLiteral("zapiszpng"));
-    QObject::connect(save, &QAction::triggered, &window, [&window, &desktop] {
+    QObject::connect(save, &QAction::triggered, &window, [image, &desktop] {
         FileDialogRequest request;
         request.title = QStringLiteral("Zapisz wykres jako PNG");
         request.filter = QStringLiteral("Obrazy PNG (*.png)|*.png");
@@ -91,7 +94,7 @@ void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop)
         request.defaultFileName = QStringLiteral("wykres");
         request.confirmOverwrite = true;
         const QString path = desktop.chooseSaveFile(request);
-        if (!path.isEmpty() && !window.grab().toImage().save(path, "PNG"))
+        if (!path.isEmpty() && !image().save(path, "PNG"))
             desktop.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(path), QString(), QStringLiteral("Uwaga"));
     });
     window.addAction(copy);

@@ -17,8 +17,9 @@ namespace trelfin {
 class Database;
 class Desktop;
 
-// Ctrl+C and the context menu's "Kopiuj" copy a chart window as an image; "Zapisz jako PNG..."
-// writes it into a file the user chooses.
+// Ctrl+C and the context menu's "Kopiuj" copy a chart window's chart (its drawing area with the
+// labels on it, not the buttons below) as an image; "Zapisz jako PNG..." writes the same image
+// into a file the user chooses.
 void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop);
 
 // The area a chart is drawn on: the client area of its window, painted by `paint`.

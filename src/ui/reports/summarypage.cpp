@@ -280,6 +280,11 @@ void GroupSummaryPage::applySpanDialog(SpanKind kind)
     recompute();
 }
 
+void GroupSummaryPage::clearSpanText()
+{
+    m_spanText->setText(QStringLiteral("b.d."));
+}
+
 void GroupSummaryPage::showSummary(const GroupSummary &summary)
 {
     if (m_income)

@@ -34,6 +34,9 @@ public:
     void enterPage() override;
     QString statusText() const override;
     EditItems editItems() const override { return EditItem::copy | EditItem::selectAll; }
+    // Forgets the span shown: a computation that names no span (a period without expenses) then
+    // leaves "b.d." instead of the span of a database that is gone.
+    void clearSpanText();
     QString selectionText() const override;
     void selectAll() override;
     bool offersPrinting() const override { return true; }

@@ -185,6 +185,9 @@ void DatabaseCommands::nowa1Click()
     }
     m_view.ClearDatabaseInfo();
     InitialiseNewDatabase(m_db, path, m_desktop);
+    // The recurring windows show the emptied tables, so that closing one writes nothing of the
+    // database open before into this one.
+    fillRecurringWindows();
     m_db.pendingAction = PendingAction::saveWithoutQuestion;
     m_db.modified = true;
     const bool written = ClosePeriod(m_db, 0, m_desktop, m_desktop);

@@ -153,10 +153,16 @@ void Topcjebazy::fill()
     const DatabaseHeader &h = m_db.header;
     m_uzytkownik->setText(h.ownerName);
     m_innedane->setPlainText(h.otherData);
+    m_czypytac->setChecked(h.confirmDeletes != 0);
+    refresh();
+}
+
+void Topcjebazy::refresh()
+{
+    const DatabaseHeader &h = m_db.header;
     m_datautworzenia->setText(h.createdDate);
     m_ostatnizapis->setText(h.lastSaveDate);
     m_iloscokresow->setText(QString::number(h.periodCount));
-    m_czypytac->setChecked(h.confirmDeletes != 0);
     fillPeriodList();
     const PeriodInfo &current = m_db.currentPeriodInfo();
     m_pierwszywpis->setText(current.firstWriteDate());
@@ -168,49 +174,49 @@ void Topcjebazy::fill()
 void Topcjebazy::nazwaClick()
 {
     m_commands.renamePeriod();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::dodajClick()
 {
     m_commands.addPeriod();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::UsunokresClick()
 {
     m_commands.deletePeriod();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::hasloClick()
 {
     m_commands.changePassword();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::pedycjagrup()
 {
     m_groupSets.editGroupSet();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::importClick()
 {
     m_groupSets.importGroupSet();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::exportClick()
 {
     m_groupSets.Eksportgrup1Click();
-    fill();
+    refresh();
 }
 
 void Topcjebazy::UsunClick()
 {
     if (!m_commands.deleteDatabase()) {
-        fill();
+        refresh();
         return;
     }
     m_databaseDeleted = !m_commands.creatingDatabase();

@@ -23,9 +23,11 @@ class Topcjebazy : public QDialog
 public:
     Topcjebazy(Database &db, DatabaseCommands &commands, GroupSetCommands &groupSets, QWidget *parent = nullptr);
 
-    // Fills every field from the database; runs when the window opens and again after each
-    // window opened from it has closed.
+    // Fills every field from the database; runs when the window opens.
     void fill();
+    // Refills what the buttons change (the dates, the period count and list) after each window
+    // opened from it has closed. The owner, the notes and the switch keep what was typed until OK.
+    void refresh();
 
     // Whether "   Usunięcie bazy     " deleted the database while the window was shown.
     bool databaseDeleted() const { return m_databaseDeleted; }

@@ -116,7 +116,10 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::newRow("year") << "year" << "2024" << "" << "01-01-2024" << "31-12-2024";
         QTest::newRow("blank year is today") << "year" << "    " << "" << "15-06-2024" << "15-06-2024";
-        QTest::newRow("month") << "month" << "02-2024" << "" << "01-02-2024" << "31-02-2024";
+        QTest::newRow("month") << "month" << "02-2024" << "" << "01-02-2024" << "29-02-2024";
+        QTest::newRow("February of a common year") << "month" << "02-2026" << "" << "01-02-2026" << "28-02-2026";
+        QTest::newRow("30-day month") << "month" << "09-2026" << "" << "01-09-2026" << "30-09-2026";
+        QTest::newRow("31-day month") << "month" << "12-2026" << "" << "01-12-2026" << "31-12-2026";
         QTest::newRow("half-typed month") << "month" << "02-20  " << "" << "15-06-2024" << "15-06-2024";
         QTest::newRow("span") << "span" << "01-01-2024" << "31-12-2024" << "01-01-2024" << "31-12-2024";
         QTest::newRow("swapped span") << "span" << "31-12-2024" << "01-01-2024" << "01-01-2024" << "31-12-2024";
@@ -153,7 +156,7 @@ private slots:
         QCOMPARE(s.incomeTotal, 100.0);
         QCOMPARE(s.table.row(1).count, 2);
         QCOMPARE(s.table.row(2).count, 0);
-        QCOMPARE(s.spanText.value(), QStringLiteral("Od 01-02-2024 do 31-02-2024"));
+        QCOMPARE(s.spanText.value(), QStringLiteral("Od 01-02-2024 do 29-02-2024"));
 
         const GroupSummary empty = computeDatedBalance(db, yearSpan(QStringLiteral("1999"), kToday),
                                                        SummaryOrder::byGroup);
