@@ -197,10 +197,18 @@ private slots:
         QCOMPARE(f.messages().last(), QStringLiteral("Niepoprawny format pliku. Pamiętaj:"));
         QVERIFY(!f.action("actionSave")->isEnabled());
 
-        // A missing database file stops with a message naming it.
-        f.window.databaseCommands()->otworz2Click(f.path("brak.tf4"));
-        QVERIFY(!f.db.databaseLoaded);
-        QVERIFY(f.desktop.messages.last().line1.contains(QStringLiteral("brak.tf4")));
+        // A database that is not there, or whose folder is not there, is said to be missing,
+        // once, and nothing is left behind.
+        for (const QString &missing : {QStringLiteral("brak.tf4"), QStringLiteral("brak/budzet.tf4")}) {
+            const QStringList before = QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            f.desktop.messages.clear();
+            f.window.databaseCommands()->otworz2Click(f.path(missing));
+            QVERIFY(!f.db.databaseLoaded);
+            QCOMPARE(f.desktop.messages,
+                     (QList<ScriptedDesktop::Message>{{QStringLiteral("Nie można odczytać pliku ") + QDir::toNativeSeparators(f.path(missing)),
+                                                       QStringLiteral("Plik nie istnieje"), QStringLiteral("Błąd podczas odczytu pliku"), false}}));
+            QCOMPARE(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        }
     }
 
     // Opening another database while one is modified asks first; cancelling the file dialog then

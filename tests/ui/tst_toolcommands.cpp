@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +88,23 @@ private slots:
         QCOMPARE(f.desktop.messages.size(), 1);
         QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
         QVERIFY(!f.exists("Konto.csv"));
+
+        // A folder that does not exist is said in the window, which stays open for another.
+        f.desktop.messages.clear();
+        const QString missing = QDir::toNativeSeparators(f.path("brak"));
+        bool stayedOpen = false;
+        f.desktop.dialogScripts.enqueue([&](QDialog &d) {
+            d.findChild<QLineEdit *>(QStringLiteral("katalog"))->setText(missing);
+            click(d, "ok");
+            stayedOpen = d.isVisible();
+            click(d, "anuluj");
+        });
+        f.window.toolCommands()->EksportujjakoDBF1Click();
+        QVERIFY(stayedOpen);
+        QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{
+            {QStringLiteral("Katalog ") + missing + QStringLiteral(" nie istnieje"), QStringLiteral("Wybierz istniejący katalog"),
+             QStringLiteral("Eksport danych"), false}}));
+        QVERIFY(!QFileInfo::exists(f.path("brak")));
     }
 
     // The print panel: printing to the printer, to a PDF file, and the clear message without a
@@ -111,6 +129,7 @@ private slots:
             click(d, "BitBtn2"); // "Drukuj"
             f.desktop.printerInstalled = false;
             click(d, "BitBtn2");
+            click(d, "BitBtn1"); // "Ustawienia drukarek"
             click(d, "BitBtn3");
         });
         f.window.toolCommands()->PrintClick();
@@ -121,7 +140,13 @@ private slots:
         QVERIFY(f.bytes("wydruk.pdf").startsWith("%PDF-"));
         QCOMPARE(f.desktop.printJobs[1].kind, ScriptedDesktop::PrintedJob::Kind::printed);
         QCOMPARE(f.desktop.printJobs[1].title, QStringLiteral("Wydruk danych programu Trelfin"));
-        QCOMPARE(f.messages(), QStringList({"Brak drukarki"}));
+        // Without a printer both buttons say so in the program's own words, with a way out.
+        const ScriptedDesktop::Message noPrinter{
+            QStringLiteral("Problem z drukarką"),
+            QStringLiteral("Sprawdź drukarkę\nNie zainstalowano żadnej drukarki; wydruk można zapisać jako PDF."),
+            QStringLiteral("Uwaga"), false};
+        QCOMPARE(f.desktop.messages, (QList<ScriptedDesktop::Message>{noPrinter, noPrinter}));
+        QCOMPARE(f.desktop.printerSetups, 0);
 
         // From a page: the boxes cleared, the bank account's kept.
         f.desktop.dialogScripts.enqueue([](QDialog &d) {

@@ -4,6 +4,7 @@
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
+#include "core/store/filemessages.h"
 #include "core/store/filetransaction.h"
 #include "core/store/olderformats.h"
 #include "core/store/opendatabase.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QWidget>
@@ -241,6 +243,15 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
     }
     const QString path = givenPath.isEmpty() ? m_desktop.chooseOpenFile(openDatabaseDialog(importing)) : givenPath;
     if (path.isEmpty()) {
+        if (importing)
+            m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    // A name given on the command line may name nothing: that is said once, before the lock
+    // (which cannot be taken in a folder that is not there) and before any file is read. An
+    // open database stays open.
+    if (!QFileInfo::exists(path)) {
+        ReportReadFailure(path, QStringLiteral("Plik nie istnieje"), m_desktop);
         if (importing)
             m_db.pendingAction = PendingAction::none;
         return;

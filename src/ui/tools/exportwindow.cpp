@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -150,10 +151,19 @@ QList<ExportRequest> Teksport::requests() const
 
 void Teksport::BitBtn1Click()
 {
-    if (requests().isEmpty())
+    if (requests().isEmpty()) {
         reject();
-    else
-        accept();
+        return;
+    }
+    // A folder that is not there is said here, and the window stays open to correct it.
+    if (!QFileInfo(folder()).isDir()) {
+        m_desktop.ShowInformation(QStringLiteral("Katalog %1 nie istnieje").arg(m_katalog->text()),
+                                  QStringLiteral("Wybierz istniejący katalog"), QStringLiteral("Eksport danych"));
+        m_katalog->setFocus();
+        m_katalog->selectAll();
+        return;
+    }
+    accept();
 }
 
 } // namespace trelfin

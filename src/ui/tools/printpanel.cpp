@@ -20,6 +20,9 @@ namespace trelfin {
 namespace {
 
 const QString kPrinterProblem = QStringLiteral("Problem z drukarką");
+const QString kCheckPrinter = QStringLiteral("Sprawdź drukarkę");
+// Under "Sprawdź drukarkę" when no printer is installed at all: where the print can go instead.
+const QString kNoPrinter = QStringLiteral("Sprawdź drukarkę\nNie zainstalowano żadnej drukarki; wydruk można zapisać jako PDF.");
 const QString kDateMask = QStringLiteral("00/00/0000; ");
 
 struct SectionBox
@@ -210,7 +213,7 @@ void Tdrukuj::BitBtn1Click()
 {
     // A cancelled setup is the user's choice, not a problem.
     if (!m_desktop.hasPrinter())
-        m_desktop.ShowInformation(kPrinterProblem, QStringLiteral("Nie zainstalowano żadnej drukarki"), QStringLiteral("Uwaga"));
+        m_desktop.ShowInformation(kPrinterProblem, kNoPrinter, QStringLiteral("Uwaga"));
     else
         m_desktop.setUpPrinter();
 }
@@ -218,13 +221,11 @@ void Tdrukuj::BitBtn1Click()
 void Tdrukuj::BitBtn2Click()
 {
     if (!m_desktop.hasPrinter()) {
-        m_desktop.ShowInformation(QStringLiteral("Brak drukarki"),
-                                  QStringLiteral("Nie zainstalowano żadnej drukarki. Zapisz wydruk jako PDF."),
-                                  QStringLiteral("Uwaga"));
+        m_desktop.ShowInformation(kPrinterProblem, kNoPrinter, QStringLiteral("Uwaga"));
         return;
     }
     if (!m_desktop.print(QStringLiteral("Wydruk danych programu Trelfin"), job()))
-        m_desktop.ShowInformation(kPrinterProblem, QStringLiteral("Sprawdź drukarkę"), QStringLiteral("Uwaga"));
+        m_desktop.ShowInformation(kPrinterProblem, kCheckPrinter, QStringLiteral("Uwaga"));
 }
 
 void Tdrukuj::previewClick()
