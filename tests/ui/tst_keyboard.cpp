@@ -132,8 +132,8 @@ private slots:
         options->reject();
     }
 
-    // A field takes no more than its stored field holds, and an amount field only what an amount
-    // is read from.
+    // A field takes no more than its stored field holds, and an amount field only the characters
+    // amounts are written with, every one of them.
     void fieldLimits_data()
     {
         QTest::addColumn<QString>("field");
@@ -141,8 +141,8 @@ private slots:
         QTest::addColumn<QString>("kept");
         QTest::newRow("description, 45 characters") << "opis" << QString(45, u'x') << QString(40, u'x');
         QTest::newRow("amount with a letter and a minus") << "wartosc" << "-12a,5" << "12,5";
-        QTest::newRow("amount, three decimals") << "wartosc" << "7.125" << "7.12";
-        QTest::newRow("amount, two separators") << "wartosc" << "1,2,3" << "1,23";
+        QTest::newRow("amount, three decimals kept for OK to refuse") << "wartosc" << "7.125" << "7.125";
+        QTest::newRow("amount with thousands") << "wartosc" << "1 234,56" << "1 234,56";
     }
     void fieldLimits()
     {

@@ -119,7 +119,7 @@ private slots:
             QCOMPARE(child<QComboBox>(d, "grupa")->count(), 30);
             QCOMPARE(child<QComboBox>(d, "grupa")->currentText(), QStringLiteral("ŻYWNOŚĆ   "));
             QCOMPARE(child<QLineEdit>(d, "opis")->text(), QStringLiteral("Brak"));
-            fillEntry(QStringLiteral("03052004"), QStringLiteral("12,345"), 2, QStringLiteral("krem"))(d);
+            fillEntry(QStringLiteral("03052004"), QStringLiteral("12,34"), 2, QStringLiteral("krem"))(d);
         });
         QTest::keyClick(&f.window, Qt::Key_Insert);
         QCOMPARE(f.entries(RegisterKind::expenses),
@@ -156,6 +156,45 @@ private slots:
         f.window.registerPage(RegisterKind::incomes)->button(RegisterCommand::add)->click();
         QCOMPARE(f.entries(RegisterKind::incomes),
                  (QVector<Entry>{{QStringLiteral("12-05-2004"), 0.0, 0, QStringLiteral("premia")}}));
+    }
+
+    // Typed as a person types it, an amount with thousands separators is stored whole; one that
+    // cannot be read keeps the dialog open on OK with a message, and nothing shortened is stored.
+    void typedAmounts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored"); // -1: refused
+        QTest::newRow("plain") << "1234,56" << 1234.56;
+        QTest::newRow("blank groups") << "1 234,56" << 1234.56;
+        QTest::newRow("dot groups") << "1.234,56" << 1234.56;
+        QTest::newRow("three decimals") << "12,345" << -1.0;
+        QTest::newRow("dot, three digits") << "1.234" << -1.0;
+        QTest::newRow("two separators") << "1,2,3" << -1.0;
+    }
+    void typedAmounts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        Fixture f;
+        f.clickTab(Tmain::ExpensesTab);
+        bool keptOpen = false;
+        f.desktop.dialogScripts.enqueue([&](QDialog &d) {
+            auto *amount = child<QLineEdit>(d, "wartosc");
+            amount->clear();
+            QTest::keyClicks(amount, typed);
+            QCOMPARE(amount->text(), typed); // no character dropped
+            QTest::keyClick(amount, Qt::Key_Return);
+            keptOpen = d.isVisible();
+            if (keptOpen)
+                d.close(); // the frame stores the rest with the amount of 0,00
+        });
+        f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::add)->click();
+        QCOMPARE(keptOpen, stored < 0);
+        if (stored < 0) {
+            QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Wprowadzona kwota jest niepoprawna"));
+            QCOMPARE(f.desktop.messages.last().line2, QStringLiteral("Wpisz ją na przykład jako 1234,56 lub 1 234,56"));
+        }
+        QCOMPARE(f.entries(RegisterKind::expenses).first().amount, stored < 0 ? 0.0 : stored);
     }
 
     void editTheTopSelectedRow()

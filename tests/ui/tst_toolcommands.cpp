@@ -177,10 +177,14 @@ private slots:
             QTest::keyClicks(amount, QStringLiteral("12,345"));
             d.findChild<QLineEdit *>(QStringLiteral("opis1"))->setText(QStringLiteral("czynsz"));
             click(d, "dodaj");
+            QVERIFY(d.isVisible()); // an amount that cannot be read is refused, not shortened
+            amount->clear();
+            QTest::keyClicks(amount, QStringLiteral("1 234,5"));
+            click(d, "dodaj");
         });
         f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
         QCOMPARE(f.db.reg(RegisterKind::expenses).entries,
-                 (QVector<Entry>{{QStringLiteral("12-05-2004"), 12.34, 3, QStringLiteral("czynsz")}}));
+                 (QVector<Entry>{{QStringLiteral("12-05-2004"), 1234.5, 3, QStringLiteral("czynsz")}}));
         QCOMPARE(f.widget<QLineEdit>("ilosc_r")->text(), QStringLiteral("1"));
         QVERIFY(f.db.modified);
 
@@ -193,7 +197,7 @@ private slots:
         f.desktop.dialogScripts.enqueue([](QDialog &d) {
             QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("a1"))->isChecked());
             QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->currentIndex(), 2);
-            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("wartosc1"))->text(), QStringLiteral("12,34"));
+            QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("wartosc1"))->text(), QStringLiteral("1234,5"));
             QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("opis1"))->text(), QStringLiteral("czynsz"));
             click(d, "ok");
         });

@@ -79,6 +79,12 @@ UserMessage repeatDatesMessage()
     return {QStringLiteral("Wprowadzone daty są niepoprawne"), QString(), kProduct};
 }
 
+UserMessage amountUnreadableMessage()
+{
+    return {QStringLiteral("Wprowadzona kwota jest niepoprawna"),
+            QStringLiteral("Wpisz ją na przykład jako 1234,56 lub 1 234,56"), kProduct};
+}
+
 UserMessage repeatNumberMissingMessage()
 {
     return {QStringLiteral("Nie wprowadzono liczby"), QString(), kWarning};

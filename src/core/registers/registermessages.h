@@ -38,6 +38,8 @@ UserMessage debtReturnDateMessage();
 
 // "Dopisz ekstra": a span whose end lies before its start, and an empty number field.
 UserMessage repeatDatesMessage();
+// An amount field whose text is no amount: OK refuses it.
+UserMessage amountUnreadableMessage();
 UserMessage repeatNumberMissingMessage();
 
 // Find: no row holds the text.

@@ -1,6 +1,7 @@
 #include "core/store/helpers.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -141,6 +142,38 @@ double ParseAmount(const QString &text)
     bool ok = false;
     const double value = collected.toDouble(&ok); // QString::toDouble reads the C locale
     return ok ? value : 0.0;
+}
+
+std::optional<double> ReadTypedAmount(const QString &typed)
+{
+    QString text = typed;
+    text.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
+    text = text.trimmed();
+    if (text.isEmpty())
+        return 0.0;
+    // 1: plain digits; or 2: a first group of one to three digits (not starting with 0) and
+    // 3: groups of three, each after the same separator 4 (a blank or a dot); then 5: "," or "."
+    // and 6: the decimals.
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(?:([0-9]*)|([1-9][0-9]{0,2})((?:([ .])[0-9]{3})(?:\\4[0-9]{3})*))(?:([.,])([0-9]{0,2}))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString separator = match.captured(4);
+    // "1.234" could be a thousand or a decimal: dots part thousands only before a decimal comma.
+    if (separator == QStringLiteral(".") && match.captured(5) != QStringLiteral(","))
+        return std::nullopt;
+    QString whole = separator.isEmpty() ? match.captured(1) : match.captured(2) + match.captured(3);
+    if (!separator.isEmpty())
+        whole.remove(separator.at(0));
+    const QString decimals = match.captured(6);
+    if (whole.isEmpty() && decimals.isEmpty()) // a separator alone
+        return std::nullopt;
+    const QString number = (whole.isEmpty() ? QStringLiteral("0") : whole) + u'.'
+        + (decimals.isEmpty() ? QStringLiteral("0") : decimals);
+    bool ok = false;
+    const double value = number.toDouble(&ok); // QString::toDouble reads the C locale
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 QString UpperCasePolish(const QString &text)

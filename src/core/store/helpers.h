@@ -66,6 +66,13 @@ QString FormatDotDate(const QDate &date);
 // further decimals are dropped, not rounded. Never negative.
 double ParseAmount(const QString &text);
 
+// An amount as a person types it into an amount field: digits, optionally grouped by thousands
+// with blanks (non-breaking ones too) or with dots before a decimal comma ("1 234,56",
+// "1.234,56"), then optionally "," or "." and at most two decimals; blanks around it are ignored
+// and an empty text is 0. Nothing when the text is none of these ("12,345", "1.234", "1 23",
+// "-5"), so that no number is ever stored shortened or misread.
+std::optional<double> ReadTypedAmount(const QString &text);
+
 // Upper-cases "a".."z" and the Polish letters ą ć ę ł ń ó ś ź ż; every other character is kept.
 QString UpperCasePolish(const QString &text);
 

@@ -26,9 +26,10 @@ QString RecurringAmountText(const Real48 &amount)
     return text;
 }
 
-Real48 RecurringAmountFrom(const QString &typed)
+std::optional<Real48> RecurringAmountFrom(const QString &typed)
 {
-    return Real48::fromDouble(ParseAmount(typed)).value_or(Real48());
+    const std::optional<double> amount = ReadTypedAmount(typed);
+    return amount ? Real48::fromDouble(*amount) : std::nullopt;
 }
 
 int PostRecurringIncomes(Database &db, const QDate &today, MessageSink &sink)

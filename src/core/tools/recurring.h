@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace trelfin {
 
 class MessageSink;
@@ -14,9 +16,9 @@ class MessageSink;
 // ("1500", "12,34").
 QString RecurringAmountText(const Real48 &amount);
 
-// The amount a recurring row stores from what was typed: read as any amount ("12,345" gives
-// 12.34, a minus gives 0) and held as a 6-byte real.
-Real48 RecurringAmountFrom(const QString &typed);
+// The amount a recurring row stores from what was typed (read as ReadTypedAmount reads it), as
+// a 6-byte real; nothing when the text is no amount or too large for that form.
+std::optional<Real48> RecurringAmountFrom(const QString &typed);
 
 // Appends one entry dated today for each active row, in row order, to the incomes (or expenses),
 // with the row's amount rounded to two decimals, its description and (expenses) its group. A full

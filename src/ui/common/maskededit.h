@@ -32,14 +32,27 @@ inline QString maskedText(const QLineEdit *edit)
     return edit->displayText();
 }
 
-// An amount field: it takes only what an amount is read from, digits with at most one decimal
-// separator ("," or ".") and two decimals, so that no typed character is silently dropped.
+// An amount field: it takes the characters amounts are written with (digits, blanks, "." and
+// ","), keeps every one typed, and leaves reading them to OK (acceptAmount), which refuses what
+// is no amount instead of storing a shortened number.
 inline QLineEdit *createAmountEdit(QWidget *parent, const QString &name)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]{0,2})?")), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 .,\\x{00A0}\\x{202F}]*")), edit));
     return edit;
+}
+
+// Whether the field's amount can be read (ReadTypedAmount). If not, it is refused with
+// "Wprowadzona kwota jest niepoprawna" and gets the focus, its text selected.
+inline bool acceptAmount(QLineEdit *field, MessageSink &sink)
+{
+    if (ReadTypedAmount(field->text()))
+        return true;
+    showMessage(sink, amountUnreadableMessage());
+    field->setFocus();
+    field->selectAll();
+    return false;
 }
 
 // Whether every date typed in full in `fields` is a day of the calendar. The first that is not

@@ -134,13 +134,15 @@ void EntryDialog::showEvent(QShowEvent *event)
 
 void EntryDialog::done(int result)
 {
-    if (result == Accepted && !acceptDates(dateFields(), m_sink))
+    if (result == Accepted && (!acceptDates(dateFields(), m_sink) || !acceptAmount(m_wartosc, m_sink)))
         return;
     if (!mayClose())
         return;
     EditBuffer &edit = m_db.edit;
     edit.editDate = dateOrBlank(m_data).left(Width::entryDate);
-    edit.editAmount = ParseAmount(m_wartosc->text());
+    // Closed by its frame with an amount that cannot be read, the dialog keeps the buffer's.
+    if (const std::optional<double> amount = ReadTypedAmount(m_wartosc->text()))
+        edit.editAmount = *amount;
     if (m_grupa)
         edit.editGroup = static_cast<std::uint8_t>(std::max(0, m_grupa->currentIndex()));
     edit.editDescription = m_opis->text().left(Width::description);

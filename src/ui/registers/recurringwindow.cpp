@@ -17,10 +17,11 @@
 
 namespace trelfin {
 
-RecurringItemsWindow::RecurringItemsWindow(RegisterKind kind, Database &db, QWidget *parent)
+RecurringItemsWindow::RecurringItemsWindow(RegisterKind kind, Database &db, MessageSink &sink, QWidget *parent)
     : QDialog(parent)
     , m_kind(kind)
     , m_db(db)
+    , m_sink(sink)
 {
     const bool incomes = kind == RegisterKind::incomes;
     setObjectName(incomes ? QStringLiteral("fstalyp") : QStringLiteral("fstalyr"));
@@ -120,20 +121,23 @@ void RecurringItemsWindow::showEvent(QShowEvent *event)
 void RecurringItemsWindow::store()
 {
     for (int r = 0; r < RecurringRows; ++r) {
-        const Real48 amount = RecurringAmountFrom(m_amount[r]->text());
+        // A row whose amount cannot be read keeps the amount it had.
+        const std::optional<Real48> amount = RecurringAmountFrom(m_amount[r]->text());
         const QString description = fitText(m_description[r]->text(), Width::description);
         if (m_kind == RegisterKind::incomes) {
             RecurringIncome &row = m_db.recurringIncomes[r];
             row.active = m_active[r]->isChecked();
             row.day = m_day[r]->displayText().left(Width::recurringDay);
-            row.amount = amount;
+            if (amount)
+                row.amount = *amount;
             row.description = description;
         } else {
             RecurringExpense &row = m_db.recurringExpenses[r];
             row.active = m_active[r]->isChecked();
             m_groupIndex[r] = std::max(0, m_group[r]->currentIndex());
             row.group = static_cast<std::uint8_t>(m_groupIndex[r]);
-            row.amount = amount;
+            if (amount)
+                row.amount = *amount;
             row.description = description;
         }
     }
@@ -142,6 +146,14 @@ void RecurringItemsWindow::store()
 
 void RecurringItemsWindow::done(int result)
 {
+    // "&OK" and the add button refuse an amount that cannot be read; closed by its frame the
+    // window stores the rest and keeps such a row's amount.
+    if (result != Rejected) {
+        for (QLineEdit *amount : m_amount) {
+            if (!acceptAmount(amount, m_sink))
+                return;
+        }
+    }
     store();
     QDialog::done(result);
 }

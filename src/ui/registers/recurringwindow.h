@@ -12,18 +12,21 @@ class QLineEdit;
 
 namespace trelfin {
 
+class MessageSink;
+
 // The recurring incomes ("Przychód okresowy / cykliczny", `Tfstalyp`) or expenses ("Okresowe /
 // cykliczne wydatki", `Tfstalyr`): five rows of a box "aktywny", (expenses) a group, an amount and
 // a description. The window keeps what it shows for the whole run; it is loaded from the
-// period's rows when a database opens, and whichever way it closes its rows are stored into the
-// current period, which counts as modified. Its add button closes it with `AddResult`.
+// period's rows when a database opens. OK and the add button refuse an amount that cannot be
+// read; however it closes, its rows are stored into the current period (a row's amount only
+// when it can be read), which counts as modified. Its add button closes it with `AddResult`.
 class RecurringItemsWindow : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int AddResult = 2;
 
-    RecurringItemsWindow(RegisterKind kind, Database &db, QWidget *parent = nullptr);
+    RecurringItemsWindow(RegisterKind kind, Database &db, MessageSink &sink, QWidget *parent = nullptr);
 
     RegisterKind kind() const { return m_kind; }
     // Fills the rows from the current period's recurring rows.
@@ -38,6 +41,7 @@ private:
 
     RegisterKind m_kind;
     Database &m_db;
+    MessageSink &m_sink;
     std::array<QCheckBox *, RecurringRows> m_active{};
     std::array<QLineEdit *, RecurringRows> m_day{};
     std::array<QComboBox *, RecurringRows> m_group{};

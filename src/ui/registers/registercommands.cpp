@@ -328,7 +328,7 @@ RecurringItemsWindow *RegisterCommands::recurringWindow(RegisterKind kind)
     RecurringItemsWindow *&window = kind == RegisterKind::incomes ? m_recurringIncomes : m_recurringExpenses;
     if (!window)
         window = new RecurringItemsWindow(kind == RegisterKind::incomes ? RegisterKind::incomes : RegisterKind::expenses,
-                                          m_db, m_view.dialogParent());
+                                          m_db, m_desktop, m_view.dialogParent());
     return window;
 }
 

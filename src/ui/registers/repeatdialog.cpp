@@ -156,11 +156,11 @@ bool Tdopiszspecjalnie::eventFilter(QObject *watched, QEvent *event)
 
 void Tdopiszspecjalnie::ok()
 {
-    if (!acceptDates({m_dataod, m_datado}, m_sink))
+    if (!acceptDates({m_dataod, m_datado}, m_sink) || !acceptAmount(m_wartosc, m_sink))
         return;
     const QDate today = m_clock.today();
     RepeatRequest request;
-    request.amount = ParseAmount(m_wartosc->text());
+    request.amount = ReadTypedAmount(m_wartosc->text()).value_or(0.0);
     request.group = m_grupa ? m_grupa->currentIndex() + 1 : 0;
     request.from = NormalizeDate(maskedText(m_dataod), today);
     request.to = NormalizeDate(maskedText(m_datado), today);

@@ -139,6 +139,44 @@ private slots:
         QCOMPARE(ParseAmount(text), expected);
     }
 
+    // What the amount fields accept: the common Polish forms, whole; anything that could be
+    // misread is refused (-1), never shortened.
+    void readTypedAmount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("plain") << "1234,56" << 1234.56;
+        QTest::newRow("blank groups") << "1 234,56" << 1234.56;
+        QTest::newRow("dot groups") << "1.234,56" << 1234.56;
+        QTest::newRow("non-breaking blank") << "1\u00a0234,56" << 1234.56;
+        QTest::newRow("millions by dots") << "1.234.567,5" << 1234567.5;
+        QTest::newRow("blank groups, dot decimals") << "1 234.56" << 1234.56;
+        QTest::newRow("dot decimals") << "12.50" << 12.5;
+        QTest::newRow("trailing comma") << "12," << 12.0;
+        QTest::newRow("leading comma") << ",5" << 0.5;
+        QTest::newRow("blanks around") << "  7,10 " << 7.1;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("three decimals") << "12,345" << -1.0;
+        QTest::newRow("dot and three digits") << "1.234" << -1.0;
+        QTest::newRow("two dot groups, no comma") << "1.234.567" << -1.0;
+        QTest::newRow("short group") << "1 23,4" << -1.0;
+        QTest::newRow("mixed groups") << "1 234.567,5" << -1.0;
+        QTest::newRow("English form") << "1,234.56" << -1.0;
+        QTest::newRow("two commas") << "1,2,3" << -1.0;
+        QTest::newRow("minus") << "-5" << -1.0;
+        QTest::newRow("currency") << "5 zł" << -1.0;
+        QTest::newRow("separator only") << "," << -1.0;
+    }
+    void readTypedAmount()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        const std::optional<double> amount = ReadTypedAmount(text);
+        QCOMPARE(amount.has_value(), expected >= 0);
+        if (amount)
+            QCOMPARE(*amount, expected);
+    }
+
     void upperCasePolish_data()
     {
         QTest::addColumn<QString>("text");
