@@ -27,8 +27,15 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2 && !(args.size() == 4 && args.at(2) == QLatin1String("--today"))) {
-        QTextStream(stderr) << "Użycie: trelfin-example KATALOG [--today DD-MM-RRRR]\n";
+    const QString usage = QStringLiteral("Użycie: trelfin-example KATALOG [--today DD-MM-RRRR]\n");
+    if (args.size() == 2 && (args.at(1) == QLatin1String("--help") || args.at(1) == QLatin1String("-h"))) {
+        QTextStream(stdout) << usage;
+        return 0;
+    }
+    // Options are options: a folder whose name starts with "-" is given as "./-name".
+    if ((args.size() != 2 && !(args.size() == 4 && args.at(2) == QLatin1String("--today")))
+        || args.at(1).startsWith(u'-')) {
+        QTextStream(stderr) << usage;
         return 2;
     }
     QDate today = QDate::currentDate();

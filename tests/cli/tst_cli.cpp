@@ -254,6 +254,24 @@ private slots:
         QVERIFY(!run.err.isEmpty());
     }
 
+    // The example writer takes options as options: "--help" prints the usage, an unknown option
+    // is refused with it, and neither writes a folder named after the option.
+    void exampleWriterOptions()
+    {
+        QTemporaryDir dir;
+        for (const auto &[option, exitCode] : {std::pair{QStringLiteral("--help"), 0}, std::pair{QStringLiteral("-h"), 0},
+                                               std::pair{QStringLiteral("--bogus"), 2}}) {
+            QProcess process;
+            process.setWorkingDirectory(dir.path());
+            process.start(QStringLiteral(TRELFIN_EXAMPLE), {option});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), exitCode);
+            const QByteArray said = exitCode == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
+            QVERIFY2(said.contains("KATALOG"), said.constData());
+            QVERIFY(QDir(dir.path()).isEmpty());
+        }
+    }
+
     // A protected database needs its password, given or typed.
     void password()
     {

@@ -4,6 +4,7 @@
 #include "ui/reports/spandialogs.h"
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
+#include "core/store/helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
 
 using namespace trelfin;
 
@@ -232,6 +237,103 @@ private slots:
         QTest::mouseClick(f.widget<QPushButton>("odswiez"), Qt::LeftButton);
         QCOMPARE(f.gridRow("stankonta", 0).mid(1), QStringList({"0,00", "0"}));
         QCOMPARE(f.gridRow("stankonta", 17).mid(1), QStringList({"0,00", "n.d."}));
+    }
+
+    // Every number of a chart's axis stands under the tick or bar it names, at the normal scale
+    // too: the middles of the inked runs under the chart are compared with the ticks.
+    void axisNumbersStandUnderTheirTicks_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("hinting");
+        for (const char *family : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "DejaVu Sans Condensed"}) {
+            for (const QFont::HintingPreference hinting : {QFont::PreferDefaultHinting, QFont::PreferFullHinting, QFont::PreferNoHinting}) {
+                for (const char *chart : {"year", "month", "groups"})
+                    QTest::addRow("%s, %s, hinting %d", chart, family, int(hinting))
+                        << QString::fromLatin1(chart) << QString::fromLatin1(family) << int(hinting);
+            }
+        }
+    }
+    void axisNumbersStandUnderTheirTicks()
+    {
+        QFETCH(QString, chart);
+        QFETCH(QString, family);
+        QFETCH(int, hinting);
+        const QFont desktopFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&desktopFont] { QApplication::setFont(desktopFont); });
+        QFont font(family, 9);
+        font.setHintingPreference(QFont::HintingPreference(hinting));
+        QApplication::setFont(font);
+        Fixture f;
+        std::unique_ptr<QDialog> window;
+        std::function<double(int)> expected;
+        if (chart == QLatin1String("groups")) {
+            window = std::make_unique<GroupChartWindow>(SummaryReport::balance, f.db, f.desktop);
+            expected = [](int i) { return groupBarLeft(i + 1) + GroupBarWidth / 2.0; };
+        } else {
+            const bool monthly = chart == QLatin1String("month");
+            auto lines = std::make_unique<Twykrespaint>(f.db, f.desktop);
+            lines->showChart(monthly, QStringLiteral("01-05-2004"), {true, true, true},
+                             {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)}, false);
+            window = std::move(lines);
+            expected = [monthly](int i) { return lineChartTickX(monthly, i + 1) + 0.5; };
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QImage image = window->grab().toImage();
+        const QString text = window->findChild<QLabel *>(QStringLiteral("l11"))->text();
+        const int count = int(text.split(u' ', Qt::SkipEmptyParts).size());
+        // Each inked column below the ticks (y 332..335) belongs to the nearest tick; the ink of
+        // every number must be there and centred on its tick.
+        QList<int> first(count, -1), last(count, -1);
+        for (int x = 40; x < image.width(); ++x) {
+            bool inked = false;
+            for (int y = 337; y < 348 && !inked; ++y)
+                inked = qGray(image.pixel(x, y)) < 128;
+            if (!inked)
+                continue;
+            int nearest = 0;
+            for (int i = 1; i < count; ++i) {
+                if (std::abs(x - expected(i)) < std::abs(x - expected(nearest)))
+                    nearest = i;
+            }
+            if (first[nearest] < 0)
+                first[nearest] = x;
+            last[nearest] = x;
+        }
+        for (int i = 0; i < count; ++i) {
+            const double centre = (first[i] + last[i]) / 2.0;
+            QVERIFY2(first[i] >= 0 && std::abs(centre - expected(i)) <= 2,
+                     qPrintable(QStringLiteral("number %1 at %2..%3, its tick at %4").arg(i + 1).arg(first[i]).arg(last[i]).arg(expected(i))));
+        }
+    }
+
+    // Every value label shows all its digits, clear of the ticks at x = 57, however large the
+    // largest value.
+    void valueLabelsShowEveryDigit_data()
+    {
+        QTest::addColumn<double>("maximum");
+        QTest::newRow("hundreds") << 999.99;
+        QTest::newRow("ten thousands") << 16423.39;
+        QTest::newRow("millions") << 1234567.89;
+        QTest::newRow("tens of billions") << 39999999960.0;
+    }
+    void valueLabelsShowEveryDigit()
+    {
+        QFETCH(double, maximum);
+        Database db;
+        db.reg(RegisterKind::expenses).append(Entry{QStringLiteral("15-07-2004"), maximum, 1, QString()});
+        test::ScriptedDesktop desktop;
+        Twykrespaint window(db, desktop);
+        window.showChart(false, QStringLiteral("01-01-2004"), {true, true, true},
+                         {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)}, true);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("L10"))->text(), FormatAmount(maximum));
+        for (int k = 0; k <= 10; ++k) {
+            const auto *l = window.findChild<QLabel *>(QStringLiteral("L%1").arg(k));
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
+            QVERIFY(l->x() >= 0);
+            QVERIFY(l->geometry().right() < 57);
+        }
     }
 
     // "&Rysuj" shows each chart's window without blocking; the chart options are disabled while

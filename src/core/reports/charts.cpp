@@ -97,7 +97,7 @@ void renderGroupChart(QPainter &painter, const GroupChart &chart, bool gridLines
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (gridLines) {
         for (int i = 1; i <= GroupCount; ++i)
-            painter.fillRect(QRect(18 * i + 48, 30, 15, kScale), slotColour);
+            painter.fillRect(QRect(groupBarLeft(i), 30, GroupBarWidth, kScale), slotColour);
         painter.setPen(Qt::black);
         for (int j = 0; j <= 20; ++j) {
             for (int k = 0; k <= 273; ++k)
@@ -108,7 +108,7 @@ void renderGroupChart(QPainter &painter, const GroupChart &chart, bool gridLines
         for (int i = 1; i <= GroupCount; ++i) {
             const int top = roundHalfEven(kBaseline - chart.sum[i] / chart.total * kScale);
             if (top < kBaseline)
-                painter.fillRect(QRect(18 * i + 48, top, 15, kBaseline - top), barColour);
+                painter.fillRect(QRect(groupBarLeft(i), top, GroupBarWidth, kBaseline - top), barColour);
         }
     }
     painter.restore();
@@ -206,7 +206,7 @@ void renderLineChart(QPainter &painter, const LineChart &chart, bool gridLines,
         lineWithoutEnd(painter, QPoint(57, 30 + 30 * i), QPoint(59, 30 + 30 * i));
     const int step = chart.monthly ? 18 : 48;
     for (int i = 0; i <= 30; ++i)
-        lineWithoutEnd(painter, QPoint(61 + step * i, 332), QPoint(61 + step * i, 335));
+        lineWithoutEnd(painter, QPoint(lineChartTickX(chart.monthly, i + 1), 332), QPoint(lineChartTickX(chart.monthly, i + 1), 335));
 
     if (chart.maximum > 0) {
         const auto at = [&](int s, int t) {

@@ -30,6 +30,13 @@ GroupChart computeGroupChart(const Database &db, RegisterKind kind, const QStrin
 // percent when its sum is above 0 (empty cells otherwise).
 QVector<QStringList> groupChartRowTexts(const Database &db, const GroupChart &chart);
 
+// Where the charts stand in their window (client x): group g's bar (1..30) starts at
+// groupBarLeft(g) and is GroupBarWidth wide; the tick under position t (1-based: a day of a month,
+// or a month of a year) of a line chart is at lineChartTickX.
+constexpr int GroupBarWidth = 15;
+constexpr int groupBarLeft(int group) { return 18 * group + 48; }
+constexpr int lineChartTickX(bool monthly, int position) { return 61 + (monthly ? 18 : 48) * (position - 1); }
+
 // Draws the chart in client coordinates (baseline y = 330, full scale y = 30): with grid lines
 // the 30 slots in `slotColour` and 21 dotted lines; then a bar per group in `barColour`.
 void renderGroupChart(QPainter &painter, const GroupChart &chart, bool gridLines, const QColor &slotColour,

@@ -5,12 +5,16 @@
 #include "ui/common/hints.h"
 
 #include <QAction>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+
+#include <functional>
 
 namespace trelfin {
 
@@ -24,15 +28,59 @@ QLabel *label(QWidget *parent, const QString &text, const QRect &geometry, Qt::A
     return l;
 }
 
-// The axis numbers stand under their ticks: `unit` (a number and its blanks) is made exactly
-// `pixels` wide by spacing the letters, whatever the desktop's font.
-void spaceToTicks(QLabel *axis, const QString &unit, int pixels)
+// An axis under a chart: the blank-separated numbers of the label's text, each drawn centred on
+// the client x that `centre` gives for its index (0-based), so that every number stands under its
+// tick or bar whatever the font and the scale. The text stays what the axis says.
+class AxisNumbers : public QLabel
 {
-    QFont font = axis->font();
-    font.setPixelSize(10);
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(unit);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, (pixels - natural) / unit.size());
-    axis->setFont(font);
+public:
+    AxisNumbers(QWidget *parent, const QRect &geometry, std::function<double(int)> centre)
+        : QLabel(parent)
+        , m_centre(std::move(centre))
+    {
+        setGeometry(geometry);
+        QFont small = font();
+        small.setPixelSize(10);
+        setFont(small);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(foregroundRole()));
+        const QStringList numbers = text().split(u' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < numbers.size(); ++i) {
+            const double centre = m_centre(int(i)) - x();
+            painter.drawText(QRectF(centre - 20, 0, 40, height()), Qt::AlignCenter, numbers.at(i));
+        }
+    }
+
+private:
+    std::function<double(int)> m_centre;
+};
+
+// The value labels end just left of the value axis' ticks (x = 57) and are as wide as their
+// widest text; when even the whole margin is too narrow, all eleven take a smaller font, so that
+// no label loses a digit.
+void fitValueLabels(const std::array<QLabel *, 11> &labels, QFont font)
+{
+    constexpr int right = 56; // the last pixel column left of the ticks
+    const auto widest = [&labels](const QFont &f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const QLabel *l : labels)
+            width = std::max(width, metrics.horizontalAdvance(l->text()));
+        return width;
+    };
+    for (int pixels = QFontInfo(font).pixelSize(); widest(font) + 1 > right && pixels > 6; --pixels)
+        font.setPixelSize(pixels - 1);
+    const int width = std::min(right, widest(font) + 1);
+    for (QLabel *l : labels) {
+        l->setFont(font);
+        l->setGeometry(right - width + 1, l->y(), width, l->height());
+    }
 }
 
 QLabel *describingPanel(QWidget *parent)
@@ -141,10 +189,10 @@ GroupChartWindow::GroupChartWindow(SummaryReport report, Database &db, Desktop &
         QLabel *l = label(this, QStringLiteral("%1 %").arg(100 - 10 * i), QRect(17, ys[i] - 2, 35, 14), Qt::AlignRight);
         setHint(l, QString::fromUtf8(t.axisHint));
     }
-    QLabel *groupsAxis = label(this, QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30"),
-                               QRect(67, 334, 560, 14));
+    QLabel *groupsAxis = new AxisNumbers(this, QRect(67, 334, 560, 14),
+                                         [](int i) { return groupBarLeft(i + 1) + GroupBarWidth / 2.0; });
+    groupsAxis->setText(QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30"));
     groupsAxis->setObjectName(QStringLiteral("l11"));
-    spaceToTicks(groupsAxis, QStringLiteral("01  "), 18);
 
     QFrame *panel = bottomPanel(this);
     panel->setGeometry(5, 351, 623, 100);
@@ -219,7 +267,8 @@ Twykrespaint::Twykrespaint(Database &db, Desktop &desktop, QWidget *parent)
         m_valueLabels[k]->setObjectName(QStringLiteral("L%1").arg(k));
         setHint(m_valueLabels[k], QStringLiteral("Kwota w złotych"));
     }
-    m_timeAxis = label(this, QString(), QRect(55, 334, 575, 14));
+    m_timeAxis = new AxisNumbers(this, QRect(55, 334, 575, 14),
+                                 [this](int i) { return lineChartTickX(m_chart.monthly, i + 1) + 0.5; });
     m_timeAxis->setObjectName(QStringLiteral("l11"));
     setHint(m_timeAxis, QStringLiteral("Dni / miesiące"));
 
@@ -256,17 +305,16 @@ void Twykrespaint::showChart(bool monthly, const QString &from, const std::array
     m_chart = computeLineChart(m_db, monthly, from, shown);
     if (monthly) {
         m_timeAxis->setText(QStringLiteral("01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  21  22  23  24  25  26  27  28  29  30  31"));
-        spaceToTicks(m_timeAxis, QStringLiteral("01  "), 18);
         m_pozioma->setText(QStringLiteral("Oś pozioma: kolejne dni analizowanego miesiąca"));
     } else {
         m_timeAxis->setText(QStringLiteral("01            02            03            04            05            06            07            08            09            10            11            12"));
-        spaceToTicks(m_timeAxis, QStringLiteral("01            "), 48);
         m_pozioma->setText(QStringLiteral("Oś pozioma: kolejne miesiące analizowanego roku"));
     }
     m_opis->setText(lineChartDescription(m_chart));
     const QStringList labels = valueAxisLabels(m_chart.maximum);
     for (qsizetype i = 0; i < labels.size(); ++i)
         m_valueLabels[10 - i]->setText(labels.at(i));
+    fitValueLabels(m_valueLabels, font());
     m_canvas->update();
 }
 
