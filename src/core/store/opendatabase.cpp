@@ -48,7 +48,7 @@ bool isDamagedSideFile(const QString &path, qint64 size)
 // on, when an earlier one is there) and says so, so that the list or notes typed from now on are
 // saved normally and the damaged bytes are not lost. A file that cannot be moved stays kept: it is
 // not written over while the database is open.
-bool setDamagedSideFileAside(const QString &path, const QString &what, MessageSink &sink)
+bool setDamagedSideFileAside(const QString &path, const QString &what, const QString &emptied, MessageSink &sink)
 {
     QString aside = path + QStringLiteral(".uszkodzony");
     for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
@@ -60,7 +60,7 @@ bool setDamagedSideFileAside(const QString &path, const QString &what, MessageSi
     const QString name = QFileInfo(path).fileName();
     if (moved)
         sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (%2).").arg(name, what),
-                             QStringLiteral("Zachowano go jako %1; zaczynasz z pustym plikiem.").arg(QFileInfo(aside).fileName()),
+                             QStringLiteral("Zachowano go jako %1; %2.").arg(QFileInfo(aside).fileName(), emptied),
                              QStringLiteral("Uwaga!"));
     else
         sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (%2).").arg(name, what),
@@ -104,9 +104,10 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
     ReadNotes(db);
     if (mode == OpenMode::readWrite) {
         if (db.shoppingListKept && isDamagedSideFile(ShoppingListPath(db), ShoppingListFileSize))
-            db.shoppingListKept = !setDamagedSideFileAside(ShoppingListPath(db), QStringLiteral("lista zakupów"), sink);
+            db.shoppingListKept = !setDamagedSideFileAside(ShoppingListPath(db), QStringLiteral("lista zakupów"),
+                                                             QStringLiteral("lista zakupów jest pusta"), sink);
         if (db.notesKept && isDamagedSideFile(NotesPath(db), NotesFileSize))
-            db.notesKept = !setDamagedSideFileAside(NotesPath(db), QStringLiteral("notatki"), sink);
+            db.notesKept = !setDamagedSideFileAside(NotesPath(db), QStringLiteral("notatki"), QStringLiteral("notatki są puste"), sink);
     }
     return true;
 }
