@@ -5,6 +5,7 @@
 #include "core/store/database.h"
 #include "core/store/filetransaction.h"
 #include "core/store/filemessages.h"
+#include "core/store/fileoperations.h"
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
@@ -421,8 +422,9 @@ bool ReadDatabaseRecord(Database &db, MessageSink &sink)
 {
     const QString path = DatabaseFilePath(db, db.databaseExt);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportReadFailure(path, file.errorString(), sink);
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason)) {
+        ReportReadFailure(path, reason, sink);
         return false;
     }
     const QByteArray bytes = file.read(DatabaseRecordSize);
@@ -483,7 +485,8 @@ qsizetype PeriodEntryOffset(const Database &db, RegisterKind kind, int index, En
 std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize)
 {
     QFile file(PeriodFilePath(db, k));
-    if (!file.open(QIODevice::ReadOnly))
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason))
         return std::nullopt;
     // Asking for no more than the file holds: read() sets aside all it is asked for.
     const qint64 wanted = file.isSequential() ? maxSize : std::min<qint64>(maxSize, file.size());
@@ -533,6 +536,7 @@ bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
     // database, not to the period: one that cannot be written is reported and the registers are
     // saved all the same.
     FileTransaction files(db.databaseDir, db.databaseName);
+    files.setModeSource(DatabaseFilePath(db, db.databaseExt));
     if (!db.shoppingListKept)
         files.write(ShoppingListPath(db), encodeShoppingList(db), sink, FileTransaction::Need::optional);
     if (!db.notesKept)

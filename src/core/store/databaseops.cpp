@@ -166,6 +166,7 @@ bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, Mess
     // name all at once, and periods of a database that had that name before and are beyond the
     // copy's last period go with it.
     FileTransaction files(target.databaseDir, target.databaseName);
+    files.setModeSource(oldDir + oldName + oldExt); // a copy is as closed to others as its source
     bool copied = true;
     for (int p = 1; p <= db.header.periodCount && copied; ++p) {
         useOld();

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trelfin {
@@ -45,13 +46,19 @@ bool writeAll(int fd, const QByteArray &bytes, QString &reason)
 
 } // namespace
 
-bool FileOperations::writeNew(const QString &path, const QByteArray &bytes, QString &reason)
+bool FileOperations::writeNew(const QString &path, const QByteArray &bytes, int mode, QString &reason)
 {
-    const int fd = ::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // A file given permissions is created for its owner alone and then given them: the umask does
+    // not narrow them, and nobody else can open it in between.
+    const int fd = ::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          mode == defaultMode ? 0666 : 0600);
     if (fd < 0) {
         reason = systemReason(errno);
         return false;
     }
+    // A file system without Unix permissions (FAT) refuses; the file keeps what it gives.
+    if (mode != defaultMode)
+        (void)::fchmod(fd, static_cast<mode_t>(mode & 0777));
     bool ok = writeAll(fd, bytes, reason);
     // The data must be on the disk before any name points at it; an error of the flush or of
     // closing is an error of the write.
@@ -78,16 +85,14 @@ bool FileOperations::link(const QString &from, const QString &to, QString &reaso
         return false;
     }
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        reason = source.errorString();
+    if (!OpenRegularFileForReading(source, reason))
         return false;
-    }
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError) {
         reason = source.errorString();
         return false;
     }
-    return writeNew(to, bytes, reason);
+    return writeNew(to, bytes, FileModeOf(from), reason);
 }
 
 bool FileOperations::rename(const QString &from, const QString &to, QString &reason)
@@ -137,6 +142,47 @@ FileOperations::Override::Override(FileOperations &operations)
 FileOperations::Override::~Override()
 {
     installed = m_previous;
+}
+
+bool OpenRegularFileForReading(QFile &file, QString &reason)
+{
+    const QByteArray path = nativePath(file.fileName());
+    struct stat st {};
+    // Looked at before it is opened: opening some devices does something by itself.
+    if (::stat(path.constData(), &st) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        reason = S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("To nie jest zwykły plik.");
+        return false;
+    }
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    // Swapped for something else since the look: refused all the same.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        reason = QStringLiteral("To nie jest zwykły plik.");
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        reason = file.errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+int FileModeOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(nativePath(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return FileOperations::defaultMode;
+    return int(st.st_mode & 0777); // never a set-id bit
 }
 
 } // namespace trelfin

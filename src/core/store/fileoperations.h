@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace trelfin {
 
 // The file-system steps every write of a database file goes through. Each returns false with
@@ -12,8 +14,11 @@ class FileOperations
 public:
     virtual ~FileOperations() = default;
 
-    // Creates `path`, which must not exist yet, writes `bytes` and flushes them to the disk.
-    virtual bool writeNew(const QString &path, const QByteArray &bytes, QString &reason);
+    // The permissions of a new file that replaces none: those the umask leaves.
+    static constexpr int defaultMode = -1;
+    // Creates `path`, which must not exist yet, with the permission bits `mode` (defaultMode: as
+    // the umask leaves them), writes `bytes` and flushes them to the disk.
+    virtual bool writeNew(const QString &path, const QByteArray &bytes, int mode, QString &reason);
     // Gives `from`'s content the further name `to`, which must not exist yet: a hard link, or a
     // flushed copy where the file system has none.
     virtual bool link(const QString &from, const QString &to, QString &reason);
@@ -39,5 +44,14 @@ public:
         FileOperations *m_previous;
     };
 };
+
+// Opens `file` (its name set) for reading without waiting: a FIFO or a device in place of a
+// database file would block a plain open until something wrote to it. Anything but a regular
+// file is refused, with the reason.
+bool OpenRegularFileForReading(QFile &file, QString &reason);
+
+// The permission bits of the regular file at `path` (links followed), or FileOperations::defaultMode
+// when there is none.
+int FileModeOf(const QString &path);
 
 } // namespace trelfin

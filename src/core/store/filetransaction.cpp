@@ -144,7 +144,14 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
 FileTransaction::FileTransaction(const QString &folder, const QString &name)
     : m_folder(folder)
     , m_name(name)
+    , m_modeSource(folder + name + QStringLiteral(".tf4"))
 {
+}
+
+int FileTransaction::modeFor(const QString &path) const
+{
+    const int replaced = FileModeOf(path);
+    return replaced != FileOperations::defaultMode ? replaced : FileModeOf(m_modeSource);
 }
 
 FileTransaction::~FileTransaction()
@@ -189,7 +196,7 @@ bool FileTransaction::write(const QString &path, const QByteArray &bytes, Messag
         return false;
     const QString temporary = temporaryPath(m_folder, m_name);
     QString reason;
-    const bool written = FileOperations::current().writeNew(temporary, bytes, reason);
+    const bool written = FileOperations::current().writeNew(temporary, bytes, modeFor(path), reason);
     return prepare(path, written, temporary, reason, sink, need);
 }
 
@@ -197,9 +204,19 @@ bool FileTransaction::copyFrom(const QString &source, const QString &path, Messa
 {
     if (m_failed)
         return false;
-    const QString temporary = temporaryPath(m_folder, m_name);
+    // A copy of its own, never a second name of `source`: a file put in place must share its
+    // content with no other live file and no backup, or restoring one by copying over it would
+    // change the other too.
+    QFile file(source);
     QString reason;
-    const bool written = FileOperations::current().link(source, temporary, reason);
+    QByteArray bytes;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+        ReportReadFailure(source, reason.isEmpty() ? file.errorString() : reason, sink);
+        m_failed = true;
+        return false;
+    }
+    const QString temporary = temporaryPath(m_folder, m_name);
+    const bool written = FileOperations::current().writeNew(temporary, bytes, FileModeOf(source), reason);
     return prepare(path, written, temporary, reason, sink, Need::required);
 }
 
@@ -252,7 +269,7 @@ bool FileTransaction::commit(MessageSink &sink)
     QString reason;
     // The temporary files' names reach the disk before the intent that names them.
     files.syncFolder(folderOf(m_folder), reason);
-    if (!files.writeNew(intentTemporary, encodeIntent(steps), reason)
+    if (!files.writeNew(intentTemporary, encodeIntent(steps), FileOperations::defaultMode, reason)
         || !files.rename(intentTemporary, intentFile, reason)) {
         QString ignored;
         files.remove(intentTemporary, ignored);
@@ -304,15 +321,15 @@ bool FileTransaction::finishIntent(const QString &folder, const QString &name, M
         return true;
     QFile file(intentFile);
     QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly) || (bytes = file.read(1 << 20), file.error() != QFileDevice::NoError)) {
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.read(1 << 20), file.error() != QFileDevice::NoError)) {
         // Unread, it may hold a commit half done: the database must not be opened as it is.
-        ReportReadFailure(intentFile, file.errorString(), sink);
+        ReportReadFailure(intentFile, reason.isEmpty() ? file.errorString() : reason, sink);
         return false;
     }
     // A damaged intent file never took effect: a commit renames only whole ones into place.
     if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
         return false;
-    QString reason;
     if (!FileOperations::current().remove(intentFile, reason)) {
         ReportRemoveFailure(intentFile, reason, sink);
         return false;

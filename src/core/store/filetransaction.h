@@ -34,7 +34,7 @@ public:
     // `path` is to hold `bytes`. Written at once under a temporary name; false (after a message
     // naming `path`) when that fails, and a required file then fails the whole transaction.
     bool write(const QString &path, const QByteArray &bytes, MessageSink &sink, Need need = Need::required);
-    // `path` is to hold what `source` holds now.
+    // `path` is to hold a copy of what `source` holds now (a file of its own, with its permissions).
     bool copyFrom(const QString &source, const QString &path, MessageSink &sink);
     // `path` is to go; its content stays as "<path>~" unless `keepBackup` is false.
     void remove(const QString &path, bool keepBackup = true);
@@ -49,6 +49,10 @@ public:
     bool commitSingle(MessageSink &sink);
 
     bool failed() const { return m_failed; }
+    // A file written anew takes the permissions of the file it replaces; one that replaces none
+    // (a new period, a missing side file) those of this file: the database record
+    // "<folder><name>.tf4" unless set otherwise.
+    void setModeSource(const QString &path) { m_modeSource = path; }
     // Whether replaced files keep their previous content as "<file>~" (the default); files the
     // program writes for other programs (exports) do without.
     void setKeepBackups(bool keep) { m_keepBackups = keep; }
@@ -79,6 +83,7 @@ private:
                  MessageSink &sink, Need need);
     void discard();
     QString relativeName(const QString &path) const;
+    int modeFor(const QString &path) const;
 
     QString m_folder;
     QString m_name;
@@ -86,6 +91,7 @@ private:
     bool m_failed = false;
     bool m_committed = false;
     bool m_keepBackups = true;
+    QString m_modeSource;
 };
 
 } // namespace trelfin

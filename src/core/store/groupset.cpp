@@ -2,6 +2,7 @@
 
 #include "core/store/cp1250.h"
 #include "core/store/filemessages.h"
+#include "core/store/fileoperations.h"
 #include "core/store/filewriter.h"
 #include "core/store/messagesink.h"
 
@@ -85,8 +86,9 @@ bool ExportGroupSet(const DatabaseHeader &header, const QString &path, MessageSi
 bool ImportGroupSet(DatabaseHeader &header, const QString &path, MessageSink &sink)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportReadFailure(path, file.errorString(), sink);
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason)) {
+        ReportReadFailure(path, reason, sink);
         return false;
     }
     // One byte more than a group set holds tells a longer file from one of the right size.

@@ -98,6 +98,7 @@ bool ConvertDatabase2000(Database &db, const Clock &clock, MessageSink &sink)
     const DatabaseHeader original = db.header;
     const QString today = FormatDotDate(clock.today());
     FileTransaction files(db.databaseDir, db.databaseName);
+    files.setModeSource(DatabaseFilePath(db, db.databaseExt)); // the 2000-version record
     const auto fail = [&] {
         db.header = original;
         db.clearPeriodData();

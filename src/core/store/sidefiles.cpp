@@ -2,6 +2,7 @@
 
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
+#include "core/store/fileoperations.h"
 #include "core/store/filewriter.h"
 #include "core/store/scramble.h"
 
@@ -22,7 +23,8 @@ namespace {
 std::optional<QByteArray> readLeadingBytes(const QString &path, qsizetype size)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason))
         return std::nullopt;
     QByteArray bytes = file.read(size);
     if (bytes.size() != size)

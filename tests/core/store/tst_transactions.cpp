@@ -20,10 +20,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,9 +45,9 @@ public:
     Mode mode = Mode::fail;
     int steps = 0;
 
-    bool writeNew(const QString &path, const QByteArray &bytes, QString &reason) override
+    bool writeNew(const QString &path, const QByteArray &bytes, int mode, QString &reason) override
     {
-        return step(reason) && FileOperations::writeNew(path, bytes, reason);
+        return step(reason) && FileOperations::writeNew(path, bytes, mode, reason);
     }
     bool link(const QString &from, const QString &to, QString &reason) override
     {
@@ -247,6 +249,80 @@ private slots:
         checkEveryStop([](Database &db, Sink &sink) { RemovePeriod(db, 1, sink); }, {QStringLiteral("budzet")});
     }
 
+    // After "Usuń okres" every backup is a file of its own, and restoring as the README says
+    // (each "~" copied with cp over the name without it), in either order, brings back the
+    // database exactly as it was.
+    void restoreAfterRemovingAPeriod_data()
+    {
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("in name order") << false;
+        QTest::newRow("in reverse order") << true;
+    }
+    void restoreAfterRemovingAPeriod()
+    {
+        QFETCH(bool, reverse);
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const QMap<QString, QByteArray> before = contents(m_dir.path());
+        QVERIFY(RemovePeriod(db, 1, sink));
+        const QStringList all = QDir(m_dir.path()).entryList({QStringLiteral("*~")}, QDir::Files);
+        for (const QString &name : all) {
+            struct stat st {};
+            QCOMPARE(::stat(QFile::encodeName(folder() + name).constData(), &st), 0);
+            QVERIFY2(st.st_nlink == 1, qPrintable(name));
+        }
+        // The backups this removal made: the record's and the three period files'.
+        QStringList backups = {QStringLiteral("budzet.0~"), QStringLiteral("budzet.1~"), QStringLiteral("budzet.2~"),
+                               QStringLiteral("budzet.tf4~")};
+        for (const QString &name : std::as_const(backups))
+            QVERIFY2(all.contains(name), qPrintable(name));
+        if (reverse)
+            std::reverse(backups.begin(), backups.end());
+        for (const QString &name : std::as_const(backups))
+            QCOMPARE(QProcess::execute(QStringLiteral("cp"), {folder() + name, folder() + name.chopped(1)}), 0);
+        QCOMPARE(contents(m_dir.path()), before);
+    }
+
+    // A save keeps the permissions of every file it replaces and of their backups, and a file
+    // written anew (a new period, a missing side file) takes the record's: a database closed to
+    // others stays closed. 0660 is wider than the usual umask lets a new file be.
+    void permissionsAreKept_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0600") << 0600;
+        QTest::newRow("0640") << 0640;
+        QTest::newRow("0660") << 0660;
+    }
+    void permissionsAreKept()
+    {
+        QFETCH(int, mode);
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const mode_t umaskBefore = ::umask(022);
+        const auto restoreUmask = qScopeGuard([umaskBefore] { ::umask(umaskBefore); });
+        const QDir dir(m_dir.path());
+        for (const QString &name : dir.entryList(QDir::Files))
+            QCOMPARE(::chmod(QFile::encodeName(dir.filePath(name)).constData(), mode_t(mode)), 0);
+        QVERIFY(QFile::remove(folder() + QStringLiteral("budzet.tnt")));
+        db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1, 0, "pensja"));
+        db.modified = true;
+        QVERIFY(SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink));
+        AppendPeriod(db, m_clock); // budzet.3, a file written anew
+        QVERIFY(SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink));
+        QVERIFY(RemovePeriod(db, 1, sink)); // copies, and budzet.3 goes to budzet.3~
+        const auto modeOf = [this](const char *name) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(folder() + QString::fromLatin1(name)).constData(), &st) == 0
+                ? int(st.st_mode & 0777)
+                : -1;
+        };
+        for (const char *name : {"budzet.tf4", "budzet.tf4~", "budzet.0", "budzet.1", "budzet.2", "budzet.3~",
+                                 "budzet.tlz", "budzet.tlz~", "budzet.tnt"})
+            QVERIFY2(modeOf(name) == mode, qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(name)).arg(modeOf(name), 0, 8)));
+    }
+
     void deleteDatabase()
     {
         checkEveryStop([](Database &db, Sink &sink) { DeleteDatabaseFiles(db, sink); }, {QStringLiteral("budzet")});
@@ -396,15 +472,61 @@ private slots:
     }
 
     // An intent file that cannot be read may hold a commit half done: the open refuses.
+    // An intent that cannot be read (a folder, a FIFO in its place) refuses the open with a
+    // message, at once: nothing waits for a writer that never comes.
+    void unreadableIntent_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("folder") << false;
+        QTest::newRow("FIFO") << true;
+    }
     void unreadableIntent()
+    {
+        QFETCH(bool, fifo);
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        const QString intent = FileTransaction::intentPath(folder(), QStringLiteral("budzet"));
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(intent).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(intent));
+        ::alarm(20); // a hang ends the test instead of waiting for the time limit
+        QVERIFY(!FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
+        Database opened;
+        QVERIFY(!OpenDatabase(opened, folder() + QStringLiteral("budzet.tf4"), OpenMode::readWrite, sink));
+        ::alarm(0);
+        QVERIFY(!sink.messages.isEmpty());
+        QVERIFY(QFileInfo(intent).exists());
+        if (fifo)
+            QVERIFY(QFile::remove(intent));
+        else
+            QVERIFY(QDir().rmdir(intent));
+    }
+
+    // A FIFO or a folder in place of a period file or a side file does not hang the open: the
+    // period is refused with a message and a side file is kept as it is.
+    void specialFilesInPlaceOfDatabaseFiles()
     {
         Database db;
         Sink sink;
         createDatabase(db, sink);
-        QVERIFY(QDir().mkdir(FileTransaction::intentPath(folder(), QStringLiteral("budzet"))));
-        QVERIFY(!FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
-        QVERIFY(!sink.messages.isEmpty());
-        QVERIFY(QDir().rmdir(FileTransaction::intentPath(folder(), QStringLiteral("budzet"))));
+        const QString period = folder() + QStringLiteral("budzet.1");
+        const QString list = folder() + QStringLiteral("budzet.tlz");
+        QVERIFY(QFile::remove(period));
+        QVERIFY(QFile::remove(list));
+        QCOMPARE(::mkfifo(QFile::encodeName(period).constData(), 0600), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(list).constData(), 0600), 0);
+        ::alarm(20);
+        Database opened;
+        sink.messages.clear();
+        QVERIFY(OpenDatabase(opened, folder() + QStringLiteral("budzet.tf4"), OpenMode::readWrite, sink));
+        QVERIFY(!opened.oldFormatPending);
+        QVERIFY(opened.shoppingListKept);
+        QVERIFY(!LoadPeriod(opened, 1, sink));
+        ::alarm(0);
+        QVERIFY(sink.messages.join(u'\n').contains(QStringLiteral("budzet.tlz")));
+        QVERIFY(QFileInfo(list).exists() && !QFileInfo(list).isFile());
     }
 
     // A replaced file keeps its previous content as "<file>~"; a long name saves again and again.
@@ -457,14 +579,14 @@ private slots:
         public:
             QStringList calls;
             bool failWrites = false;
-            bool writeNew(const QString &path, const QByteArray &bytes, QString &reason) override
+            bool writeNew(const QString &path, const QByteArray &bytes, int mode, QString &reason) override
             {
                 calls.append(QStringLiteral("write"));
                 if (failWrites) {
                     reason = QStringLiteral("Input/output error");
                     return false;
                 }
-                return FileOperations::writeNew(path, bytes, reason);
+                return FileOperations::writeNew(path, bytes, mode, reason);
             }
             bool rename(const QString &from, const QString &to, QString &reason) override
             {
