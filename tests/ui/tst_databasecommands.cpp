@@ -5,6 +5,9 @@
 #include "ui/tools/toolcommands.h"
 #include "ui/registers/registerpage.h"
 #include "core/store/databasefiles.h"
+#include "core/store/groupset.h"
+#include "core/store/opendatabase.h"
+#include "recordingsink.h"
 #include "ui/store/optionswindow.h"
 
 #include <QCheckBox>
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -92,6 +96,74 @@ private slots:
         QVERIFY(f.exists("budzet.tf3")); // not this command's file
         QVERIFY(!f.action("actionSave")->isEnabled());
         QCOMPARE(f.widget<QLineEdit>("uzytkownik")->text(), QStringLiteral("b.d."));
+    }
+
+    // "Nowy" over an existing database writes nothing before the options window's OK: backing
+    // out, whatever the period buttons did first, leaves every file of the old database, backups
+    // included, byte for byte; OK replaces it whole.
+    void newDatabaseOverAnExistingOne_data()
+    {
+        QTest::addColumn<QString>("buttons"); // pressed in the options window, in order; none: the frame
+        QTest::newRow("Anuluj") << "anuluj";
+        QTest::newRow("Usunięcie bazy") << "usun";
+        QTest::newRow("frame") << "";
+        QTest::newRow("Dodaj okres, Anuluj") << "dodaj anuluj";
+        QTest::newRow("Dodaj okres twice, Usuń okres, Anuluj") << "dodaj dodaj usunokres anuluj";
+        // The group import marks the database modified: the period buttons must still not save.
+        QTest::newRow("Import zbioru grup, Dodaj okres, Usuń okres, Anuluj") << "import dodaj usunokres anuluj";
+        QTest::newRow("Dodaj okres, OK") << "dodaj ok";
+    }
+    void newDatabaseOverAnExistingOne()
+    {
+        QFETCH(QString, buttons);
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) {
+            o.dodajClick();
+            o.dodajClick();
+        }); // three periods
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 7, 1, "stare"));
+        f.window.databaseCommands()->zapisz6Click();
+        QVERIFY(ExportGroupSet(f.db.header, f.path("grupy.tgr"), f.desktop));
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        QVERIFY(!f.db.databaseLoaded);
+        const auto files = [&f] {
+            QMap<QString, QByteArray> all;
+            for (const QString &name : QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden))
+                all.insert(name, f.bytes(name));
+            return all;
+        };
+        const QMap<QString, QByteArray> old = files();
+
+        f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
+        f.desktop.dialogScripts.enqueue([&f, buttons](QDialog &d) {
+            for (const QString &b : buttons.split(u' ', Qt::SkipEmptyParts)) {
+                if (b == u"usunokres")
+                    f.desktop.answers.enqueue(true);
+                if (b == u"import")
+                    f.desktop.fileChoices.enqueue(f.path("grupy.tgr"));
+                click(d, b.toLatin1().constData());
+            }
+        });
+        f.window.databaseCommands()->nowa1Click();
+        if (!buttons.endsWith(u"ok")) {
+            QVERIFY(!f.db.databaseLoaded);
+            QCOMPARE(files(), old);
+            return;
+        }
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.header.periodCount, 2);
+        QVERIFY(f.exists("budzet.1"));
+        QVERIFY(!f.exists("budzet.2"));                        // the old database's surplus period goes,
+        QCOMPARE(f.bytes("budzet.2~"), old.value("budzet.2")); // kept as its backup
+        QCOMPARE(f.bytes("budzet.tf4~"), old.value("budzet.tf4"));
+        Database reread;
+        test::RecordingSink sink;
+        QVERIFY(OpenDatabase(reread, f.path("budzet.tf4"), OpenMode::readOnly, sink));
+        QCOMPARE(reread.header.periodCount, 2);
+        QVERIFY(LoadPeriod(reread, 0, sink));
+        QCOMPARE(reread.expenseCount(), 0);
     }
 
     void cancelledFileDialog()
@@ -438,6 +510,49 @@ private slots:
         QCOMPARE(f.db.header.periodCount, 2);
         QCOMPARE(f.db.header.periods[1].periodName, first);
         QVERIFY(f.db.header.periods[2].periodName != QStringLiteral("drugi"));
+    }
+
+    // "Zapisz jako" writes the source only when it holds changes, and onto its own name it is one
+    // save: each backup keeps what its file held before.
+    void saveAsWritesTheSourceOnlyWhenModified_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("unmodified, new name") << false << "kopia.tf4";
+        QTest::newRow("modified, new name") << true << "kopia.tf4";
+        QTest::newRow("unmodified, own name") << false << "budzet.tf4";
+        QTest::newRow("modified, own name") << true << "budzet.tf4";
+    }
+    void saveAsWritesTheSourceOnlyWhenModified()
+    {
+        QFETCH(bool, modified);
+        QFETCH(QString, target);
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 5, 1, "pierwszy"));
+        f.window.databaseCommands()->zapisz6Click(); // the backups now differ from the files
+        if (modified)
+            f.addEntry(RegisterKind::expenses, entry("02-05-2004", 6, 1, "drugi"));
+        const auto source = [&f] {
+            QMap<QString, QByteArray> all;
+            for (const QString &name : QDir(f.dir.path()).entryList({QStringLiteral("budzet.*")}, QDir::Files)) {
+                if (!name.endsWith(QStringLiteral(".tfl"))) // the lock follows the open database
+                    all.insert(name, f.bytes(name));
+            }
+            return all;
+        };
+        const QMap<QString, QByteArray> before = source();
+        f.desktop.fileChoices.enqueue(f.path(target));
+        f.window.databaseCommands()->Zapiszjako1Click();
+        QCOMPARE(f.messages().last(), QStringLiteral("Dane zostały zapisane pod nową nazwą"));
+        const QMap<QString, QByteArray> after = source();
+        if (!modified) {
+            QCOMPARE(after, before);
+            return;
+        }
+        for (const char *file : {"budzet.tf4", "budzet.0"})
+            QCOMPARE(after.value(QString::fromLatin1(file) + u'~'), before.value(QString::fromLatin1(file)));
+        QVERIFY(!f.db.modified);
     }
 
     void saveUnderANewName()

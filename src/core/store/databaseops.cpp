@@ -95,14 +95,49 @@ bool AppendPeriod(Database &db, const Clock &clock)
     return true;
 }
 
-bool RemovePeriod(Database &db, int period, MessageSink &sink)
+DatabaseHeader HeaderWithoutPeriod(const DatabaseHeader &from, int period)
 {
-    const int count = db.header.periodCount;
-    DatabaseHeader header = db.header;
+    DatabaseHeader header = from;
+    const int count = header.periodCount;
     for (int s = period; s < count; ++s)
         header.periods[s] = header.periods[s + 1];
     header.periods[count] = PeriodInfo();
     header.periodCount = static_cast<std::uint8_t>(count - 1);
+    return header;
+}
+
+bool WriteNewDatabase(Database &db, const Clock &clock, MessageSink &sink)
+{
+    const QString today = FormatDotDate(clock.today());
+    DatabaseHeader header = db.header;
+    header.lastSaveDate = today;
+    for (int p = 1; p <= header.periodCount; ++p) {
+        PeriodInfo &info = header.periods[p];
+        info.periodDates = info.periodDates.left(10).leftJustified(10, u' ') + today;
+    }
+    const QByteArray emptyPeriod = PeriodFileBytes(db);
+    FileTransaction files(db.databaseDir, db.databaseName);
+    files.write(ShoppingListPath(db), encodeShoppingList(db), sink);
+    files.write(NotesPath(db), encodeNotes(db), sink);
+    files.write(RecordFilePath(db), DatabaseRecordBytes(header), sink);
+    for (int k = 0; k < header.periodCount; ++k)
+        files.write(PeriodFilePath(db, k), emptyPeriod, sink);
+    for (int k = header.periodCount; k < MaxPeriods; ++k) {
+        if (QFileInfo::exists(PeriodFilePath(db, k)))
+            files.remove(PeriodFilePath(db, k));
+    }
+    if (!files.commit(sink))
+        return false;
+    db.header = header;
+    db.modified = false;
+    db.shoppingListKept = db.notesKept = false;
+    return true;
+}
+
+bool RemovePeriod(Database &db, int period, MessageSink &sink)
+{
+    const int count = db.header.periodCount;
+    const DatabaseHeader header = HeaderWithoutPeriod(db.header, period);
 
     // The later periods' files move one number down, the last number goes, and the record
     // describes the periods left: all of it takes effect together or not at all. The removed
@@ -150,8 +185,16 @@ bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, Mess
     const QString oldDir = db.databaseDir, oldName = db.databaseName, oldExt = db.databaseExt;
     Database target;
     SplitDatabasePath(target, newPath);
-    if (target.databaseDir == oldDir && target.databaseName == oldName)
-        return SavePeriodFiles(db, db.currentPeriod - 1, clock, sink);
+    if (target.databaseDir == oldDir && target.databaseName == oldName) {
+        // Onto its own name it is a save of the current period when that holds changes, and
+        // nothing else: a second save would make every backup a copy of the file it backs up.
+        if (!db.modified)
+            return true;
+        if (!SavePeriodFiles(db, db.currentPeriod - 1, clock, sink))
+            return false;
+        db.modified = false;
+        return true;
+    }
     const bool shoppingListKept = std::exchange(db.shoppingListKept, false);
     const bool notesKept = std::exchange(db.notesKept, false);
     const auto useOld = [&] {

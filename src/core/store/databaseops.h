@@ -7,6 +7,7 @@ namespace trelfin {
 
 class Clock;
 class Database;
+struct DatabaseHeader;
 class MessageSink;
 
 // Commands on a database and its periods as far as they concern the data and the files; the
@@ -33,6 +34,17 @@ void InitialiseNewDatabase(Database &db, const QString &path, const Clock &clock
 // that was current. Nothing is written. Returns false (changing nothing) at 100 periods.
 bool AppendPeriod(Database &db, const Clock &clock);
 
+// The record `header` with period `period` (1-based) taken out: the later periods move one place
+// up and the count goes down by one. periodCount must be at least 2.
+DatabaseHeader HeaderWithoutPeriod(const DatabaseHeader &header, int period);
+
+// Writes a database that "Nowy" created, once its options are confirmed: the record, every period
+// (each empty, as the registers in memory are), the shopping list and the notes, dated today as a
+// save dates them. A database that had the name before is replaced whole: its files keep their
+// backups and its surplus periods go. All of it takes effect together: false after a message, and
+// no file changed, when a file cannot be written.
+bool WriteNewDatabase(Database &db, const Clock &clock, MessageSink &sink);
+
 // Removes period `period` (1-based) from the record and its file from the disk: the later
 // periods' files move one number down, their entries in the record move up, and the record is
 // written. periodCount must be at least 2. All of it takes effect together: when a file cannot be
@@ -50,6 +62,7 @@ bool DeleteDatabaseFiles(const Database &db, MessageSink &sink);
 // new name all at once, replacing a database of that name whole (its surplus periods go too).
 // When a period cannot be read or a file cannot be written nothing is written under the new
 // name, the old name stays in force and the current period is read back from it; returns false.
+// Onto its own name it is a save of the current period when that holds changes, nothing else.
 bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, MessageSink &sink);
 
 } // namespace trelfin

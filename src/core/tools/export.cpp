@@ -10,10 +10,29 @@ namespace trelfin {
 
 namespace {
 
-QString csvField(QString cell)
+// A spreadsheet takes a cell that begins with one of these for a formula (or the start of one):
+// such a text is written with an apostrophe in front, which makes the spreadsheet show it as the
+// text it is.
+bool startsLikeAFormula(const QString &cell)
 {
+    return !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front());
+}
+
+QString csvField(QString cell, bool text)
+{
+    if (text && startsLikeAFormula(cell))
+        cell.prepend(u'\'');
     cell.replace(u'"', QStringLiteral("\"\""));
     return u'"' + cell + u'"';
+}
+
+// A tab or a line break inside a field of the text export would split its fields or its line:
+// each becomes a blank.
+QString textField(QString cell)
+{
+    for (const QChar c : {QChar(u'\t'), QChar(u'\r'), QChar(u'\n')})
+        cell.replace(c, u' ');
+    return cell;
 }
 
 } // namespace
@@ -26,9 +45,10 @@ QByteArray ExportFileBytes(const Database &db, RegisterKind kind, ExportFormat f
         QStringList cells = registerRowCells(db, kind, row);
         if (kind == RegisterKind::incomes)
             cells.removeAt(2);
-        if (format == ExportFormat::csv) {
-            for (QString &cell : cells)
-                cell = csvField(cell);
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            // The second cell is the amount the program formats: a minus in front is its sign,
+            // which the spreadsheet must read as a number.
+            cells[i] = format == ExportFormat::csv ? csvField(cells.at(i), i != 1) : textField(cells.at(i));
         }
         bytes += toCp1250(cells.join(format == ExportFormat::text ? QStringLiteral("\t") : QStringLiteral(",")));
         bytes += "\r\n";

@@ -23,8 +23,10 @@ struct ExportRequest
 
 // The file of one register: a line per entry, in grid order, with the cells as the grid shows
 // them (incomes: date, amount, description; the others: date, amount, group or kind,
-// description), in code page 1250, each line ended by CR LF. Text joins the cells with TAB; CSV
-// puts each in double quotes (a quote inside doubled) separated by commas. No header line.
+// description), in code page 1250, each line ended by CR LF. Text joins the cells with TAB (a tab
+// or line break inside a cell becomes a blank); CSV puts each in double quotes (a quote inside
+// doubled) separated by commas, and a text cell a spreadsheet would take for a formula (one that
+// begins with "=", "+", "-", "@", a tab or CR) gets an apostrophe in front. No header line.
 QByteArray ExportFileBytes(const Database &db, RegisterKind kind, ExportFormat format);
 
 // Writes the requested registers into `folder` as "<baseName>.txt" or ".csv", in the order

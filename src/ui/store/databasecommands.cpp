@@ -190,19 +190,11 @@ void DatabaseCommands::nowa1Click()
     // The recurring windows show the emptied tables, so that closing one writes nothing of the
     // database open before into this one.
     fillRecurringWindows();
-    m_db.pendingAction = PendingAction::saveWithoutQuestion;
-    m_db.modified = true;
-    const bool written = ClosePeriod(m_db, 0, m_desktop, m_desktop);
-    m_db.pendingAction = PendingAction::none;
-    if (!written) {
-        m_db.modified = false;
-        m_lock.release();
-        m_view.kartaClick();
-        return;
-    }
+    // Nothing is written before the options window's OK, which writes the whole new database;
+    // "Anuluj", "Usunięcie bazy" and its frame abandon it, and a database that had this name
+    // stays as it was.
+    m_db.modified = false;
     m_view.setStatusText(QString());
-    // The options window's OK keeps the new database; "Anuluj", "Usunięcie bazy" and its frame
-    // abandon it.
     m_creatingDatabase = true;
     const bool kept = m_desktop.execDialog(*optionsWindow()) == QDialog::Accepted;
     m_creatingDatabase = false;
@@ -218,20 +210,8 @@ void DatabaseCommands::nowa1Click()
     m_db.databaseLoaded = false;
     m_view.kartaClick();
     m_desktop.ShowInformation(QStringLiteral("Operację anulowano"), QString(), kTrelfin);
-    removeAbandonedDatabase();
     m_lock.release();
     m_view.ClearDatabaseInfo();
-}
-
-void DatabaseCommands::removeAbandonedDatabase()
-{
-    // Only the files this command wrote go: a file of another version with the same name stays.
-    QStringList files = {RecordFilePath(m_db), ShoppingListPath(m_db), NotesPath(m_db)};
-    for (int k = 0; k < m_db.header.periodCount; ++k) // periods added in the options window too
-        files.append(PeriodFilePath(m_db, k));
-    // The backups stay: when the name was an existing database's, they hold what it was.
-    for (const QString &file : std::as_const(files))
-        QFile::remove(file);
 }
 
 void DatabaseCommands::otworz2Click(const QString &givenPath)
@@ -333,8 +313,9 @@ void DatabaseCommands::Zapiszjako1Click()
         showDatabaseInUse();
         return;
     }
+    // The open database is saved first only when it holds changes: an unmodified one keeps its
+    // files and their backups as they are.
     m_db.saveWithoutAsking = true;
-    m_db.modified = true;
     m_db.pendingAction = PendingAction::saveWithoutQuestion;
     const bool copied = closeCurrentPeriod() && CopyDatabase(m_db, path, m_desktop, m_desktop);
     m_db.pendingAction = PendingAction::none;
@@ -459,15 +440,20 @@ void DatabaseCommands::addPeriod()
 {
     if (m_db.header.periodCount >= MaxPeriods)
         return;
-    if (!closeCurrentPeriod())
+    // A database being created is written whole by the options window's OK: its periods are
+    // added in memory.
+    if (!m_creatingDatabase && !closeCurrentPeriod())
         return;
     AppendPeriod(m_db, m_desktop);
-    m_db.modified = true;
-    m_db.pendingAction = PendingAction::saveWithoutQuestion;
-    const bool saved = ClosePeriod(m_db, m_db.selectedPeriod - 1, m_desktop, m_desktop);
-    // The code served this save only; left behind it would let a later period change save
-    // without the question.
-    m_db.pendingAction = PendingAction::none;
+    bool saved = true;
+    if (!m_creatingDatabase) {
+        m_db.modified = true;
+        m_db.pendingAction = PendingAction::saveWithoutQuestion;
+        saved = ClosePeriod(m_db, m_db.selectedPeriod - 1, m_desktop, m_desktop);
+        // The code served this save only; left behind it would let a later period change save
+        // without the question.
+        m_db.pendingAction = PendingAction::none;
+    }
     m_view.forgetUndo();
     m_view.RefreshRegisterGrids();
     m_view.ShowDatabaseInfo();
@@ -485,6 +471,15 @@ void DatabaseCommands::deletePeriod()
                                QStringLiteral("zostaną utracone. Czy usunąć okres ?"),
                                QStringLiteral("Usunięcie okresu"), DefaultAnswer::no))
         return;
+    if (m_creatingDatabase) {
+        // Nothing of a database being created is on disk yet, and all its periods are empty.
+        m_db.header = HeaderWithoutPeriod(m_db.header, m_db.currentPeriod);
+        m_db.currentPeriod = m_db.selectedPeriod = 1;
+        m_view.forgetUndo();
+        m_view.RefreshRegisterGrids();
+        m_view.ShowDatabaseInfo();
+        return;
+    }
     if (!closeCurrentPeriod())
         return;
     if (!RemovePeriod(m_db, m_db.currentPeriod, m_desktop))
@@ -540,7 +535,8 @@ bool DatabaseCommands::deleteDatabase()
 
 bool DatabaseCommands::writeDatabaseRecord()
 {
-    return WriteDatabaseRecord(m_db, m_desktop);
+    // While "Nowy" waits for the options, OK writes the whole new database.
+    return m_creatingDatabase ? WriteNewDatabase(m_db, m_desktop, m_desktop) : WriteDatabaseRecord(m_db, m_desktop);
 }
 
 void DatabaseCommands::checkDueEntries(bool atOpen)

@@ -85,7 +85,6 @@ private:
     void showDatabaseInUse();
     // The new password typed twice in the window captioned `caption`; empty when none was given.
     QString askNewPassword(const QString &caption);
-    void removeAbandonedDatabase();
 
     // Steps of opening a database and changing periods.
     bool convertImportedPeriods();

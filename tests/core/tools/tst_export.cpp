@@ -55,6 +55,36 @@ private slots:
         QCOMPARE(ExportFileBytes(db, RegisterKind::debts, ExportFormat::csv), QByteArray());
     }
 
+    // A text a spreadsheet would run as a formula gets an apostrophe in front in the CSV; the
+    // amount, a number with its sign, never does. In the text export a tab or a line break inside
+    // a field becomes a blank, so that a row stays a row.
+    void fieldsOtherProgramsWouldMisread_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QByteArray>("csv");  // the description's CSV field
+        QTest::addColumn<QByteArray>("text"); // and its text field
+        QTest::newRow("=") << "=HYPERLINK(\"x\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\"") << QByteArray("=HYPERLINK(\"x\")");
+        QTest::newRow("+") << "+48 600 100 200" << QByteArray("\"'+48 600 100 200\"") << QByteArray("+48 600 100 200");
+        QTest::newRow("-") << "-5 na bilety" << QByteArray("\"'-5 na bilety\"") << QByteArray("-5 na bilety");
+        QTest::newRow("@") << "@SUMA(1)" << QByteArray("\"'@SUMA(1)\"") << QByteArray("@SUMA(1)");
+        QTest::newRow("tab first") << "\tukryte" << QByteArray("\"'\tukryte\"") << QByteArray(" ukryte");
+        QTest::newRow("line break inside") << "a\r\nb" << QByteArray("\"a\r\nb\"") << QByteArray("a  b");
+        QTest::newRow("= inside") << "chleb = 3" << QByteArray("\"chleb = 3\"") << QByteArray("chleb = 3");
+    }
+    void fieldsOtherProgramsWouldMisread()
+    {
+        QFETCH(QString, description);
+        QFETCH(QByteArray, csv);
+        QFETCH(QByteArray, text);
+        Database db = sampleDatabase();
+        db.reg(RegisterKind::expenses).entries.clear();
+        db.reg(RegisterKind::expenses).entries.append(Entry{QStringLiteral("01-02-2002"), 12.5, 16, description});
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::csv),
+                 QByteArray("\"01-02-2002\",\"12,50\",\"INNE\",") + csv + "\r\n");
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text),
+                 QByteArray("01-02-2002\t12,50\tINNE\t") + text + "\r\n");
+    }
+
     // The files in the described order, under their names; an empty register gives an empty file.
     void filesInOrder()
     {
