@@ -7,6 +7,7 @@
 #include "core/store/databasefiles.h"
 #include "core/store/groupset.h"
 #include "core/store/opendatabase.h"
+#include "filetestsupport.h"
 #include "recordingsink.h"
 #include "ui/store/optionswindow.h"
 
@@ -775,25 +776,36 @@ private slots:
         QCOMPARE(f.desktop.shownDialogs.last(), QStringLiteral("dialogblokujacy"));
     }
 
-    // A database without its shopping-list file is one of the previous version, unless its
-    // extension is exactly ".tfc"; the record then becomes "<name>.tf4" at the next save.
+    // A database with a ".tf3" record, or without its shopping-list file, is one of the previous
+    // version, unless its extension is exactly ".tfc"; the record then becomes "<name>.tf4" at the
+    // next save. A shopping list that is there but damaged (short, a folder) does not count.
     void previousVersionNotice_data()
     {
         QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("shoppingList"); // missing, short, folder
         QTest::addColumn<bool>("previousVersion");
-        QTest::newRow(".tf3") << ".tf3" << true;
-        QTest::newRow(".tfc") << ".tfc" << false;
-        QTest::newRow(".TFC in capitals") << ".TFC" << true;
+        QTest::newRow(".tf3") << ".tf3" << "missing" << true;
+        QTest::newRow(".tfc") << ".tfc" << "missing" << false;
+        QTest::newRow(".TFC in capitals") << ".TFC" << "missing" << true;
+        QTest::newRow(".tf4, short list") << ".tf4" << "short" << false;
+        QTest::newRow(".tf4, a folder for the list") << ".tf4" << "folder" << false;
+        QTest::newRow(".tf3, short list") << ".tf3" << "short" << true;
     }
     void previousVersionNotice()
     {
         QFETCH(QString, extension);
+        QFETCH(QString, shoppingList);
         QFETCH(bool, previousVersion);
         Fixture f;
         f.createDatabase();
         f.desktop.answers.enqueue(true);
         f.window.databaseCommands()->zamknij3Click();
         QVERIFY(QFile::remove(f.path("budzet.tlz")));
+        if (shoppingList == u"short")
+            test::writeFileBytes(f.path("budzet.tlz"), QByteArray(100, 'x'));
+        else if (shoppingList == u"folder")
+            QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("budzet.tlz")));
+        if (extension != u".tf4")
         QVERIFY(QFile::rename(f.path("budzet.tf4"), f.path("budzet" + extension)));
 
         f.desktop.messages.clear();
@@ -809,6 +821,7 @@ private slots:
             QVERIFY(f.exists("budzet.tf4"));
             QVERIFY(f.exists("budzet.tlz"));
             QCOMPARE(f.exists("budzet" + extension), extension == QStringLiteral(".TFC"));
+            QCOMPARE(f.exists("budzet.tlz.uszkodzony"), shoppingList == u"short");
         }
     }
 

@@ -3,11 +3,14 @@
 #include "ui/common/qtdesktop.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +47,27 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private slots:
+    // The toolkit's file chooser keeps its history in a settings file of its own; the program
+    // keeps no settings, so nothing is left in the user's configuration folder.
+    void fileChooserLeavesNoSettings()
+    {
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        if (config.isEmpty())
+            QSKIP("run through CTest, which names the configuration folder");
+        QDir(config).removeRecursively();
+        QtDesktop desktop;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [] {
+            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+        closer.start(10);
+        FileDialogRequest request;
+        request.title = QStringLiteral("Otwórz bazę:");
+        QCOMPARE(desktop.chooseOpenFile(request), QString());
+        QVERIFY(!QFile::exists(config + QStringLiteral("/QtProject.conf")));
+    }
+
     void windowsShownWithoutBlocking_data()
     {
         QTest::addColumn<bool>("real");

@@ -89,12 +89,15 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
     }
     if (!ReadDatabaseRecord(db, sink))
         return false;
-    // Only a database of the previous version lacks the shopping-list file, but a 2000-version
-    // one is not of that version. The extension is compared exactly: ".TFC" is not ".tfc".
-    // A shopping list that is there but damaged does not make the database an older one.
+    // A database of the previous version: its record is a ".tf3" one, or it has no shopping-list
+    // file at all (that version wrote none). A 2000-version database is not of that version; the
+    // extension is compared exactly, so ".TFC" does not count as one. A shopping list that is
+    // there but damaged does not make the database an older one.
     const bool shoppingListRead = ReadShoppingList(db);
-    if (!shoppingListRead && !QFileInfo::exists(ShoppingListPath(db)) && !QFileInfo(ShoppingListPath(db)).isSymLink()
-        && db.databaseExt != QStringLiteral(".tfc")) {
+    const bool noShoppingList = !shoppingListRead && !QFileInfo::exists(ShoppingListPath(db))
+        && !QFileInfo(ShoppingListPath(db)).isSymLink();
+    if (db.databaseExt.compare(QStringLiteral(".tf3"), Qt::CaseInsensitive) == 0
+        || (noShoppingList && db.databaseExt != QStringLiteral(".tfc"))) {
         // The next write of the record puts "<name>.tf4" in place of "<name>.tf3".
         db.oldFormatPending = true;
         if (mode == OpenMode::readWrite)

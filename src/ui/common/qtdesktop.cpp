@@ -16,14 +16,36 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWidget>
 #include <QUrl>
 
 namespace trelfin {
 
-QtDesktop::QtDesktop() = default;
+namespace {
+
+// The toolkit's file choosers keep their history, last folder and sidebar in a settings file of
+// the toolkit's own (QtProject.conf in the user's configuration folder), and nothing turns that
+// off. The program keeps no such settings: the toolkit's go into a folder that lasts as long as
+// the program runs.
+void keepToolkitSettingsForThisRun()
+{
+    static QTemporaryDir folder;
+    if (!folder.isValid())
+        return;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+
+} // namespace
+
+QtDesktop::QtDesktop()
+{
+    keepToolkitSettingsForThisRun();
+}
 QtDesktop::~QtDesktop() = default;
 
 void QtDesktop::ShowInformation(const QString &line1, const QString &line2, const QString &title)
