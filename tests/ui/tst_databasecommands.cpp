@@ -825,6 +825,37 @@ private slots:
         }
     }
 
+    // A lock that cannot be taken says why: a folder that is not there, or one that cannot be
+    // written (checked only where the user is refused writes, not as root), is not "open in
+    // another window".
+    void lockRefusalsSayWhy()
+    {
+        Fixture f;
+        f.createDatabase();
+        const QString missing = f.path("brak") + u'/';
+        f.desktop.fileChoices.enqueue(missing + QStringLiteral("kopia.tf4"));
+        f.window.databaseCommands()->Zapiszjako1Click();
+        QCOMPARE(f.desktop.messages.last(),
+                 (ScriptedDesktop::Message{QStringLiteral("Folder %1 nie istnieje").arg(QDir::toNativeSeparators(missing)),
+                                           QString(), QStringLiteral("Trelfin"), false}));
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.databaseName, QStringLiteral("budzet"));
+
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        QTemporaryDir readOnly;
+        test::writeFileBytes(readOnly.filePath(QStringLiteral("stara.tf4")), f.bytes("budzet.tf4"));
+        QVERIFY(QFile::setPermissions(readOnly.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const auto writable = qScopeGuard([&readOnly] {
+            QFile::setPermissions(readOnly.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (QFileInfo(readOnly.path()).isWritable())
+            QSKIP("this user writes into read-only folders");
+        f.window.databaseCommands()->otworz2Click(readOnly.filePath(QStringLiteral("stara.tf4")));
+        QVERIFY(!f.db.databaseLoaded);
+        QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Folder bazy jest tylko do odczytu"));
+    }
+
     // A database is open in one window at a time: another window of the program is refused
     // until the first closes it.
     void databaseOpenInOneWindowOnly()

@@ -1,5 +1,6 @@
 #include "core/store/databaselock.h"
 
+#include <QFileInfo>
 #include <QLockFile>
 
 namespace trelfin {
@@ -26,8 +27,14 @@ bool DatabaseLock::acquire(const QString &folder, const QString &name)
     auto lock = std::make_unique<QLockFile>(lockPath(folder, name));
     // Only a holder that no longer runs makes a lock stale, however old the lock is.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
+    if (!lock->tryLock(0)) {
+        const QString where = folder.isEmpty() ? QStringLiteral(".") : folder;
+        m_refusal = lock->error() == QLockFile::LockFailedError ? Refusal::inUse
+            : QFileInfo(where).isDir()                         ? Refusal::folderNotWritable
+                                                               : Refusal::noFolder;
         return false;
+    }
+    m_refusal = Refusal::none;
     m_lock = std::move(lock);
     m_path = lockPath(folder, name);
     return true;

@@ -24,6 +24,11 @@ public:
     // lock already held succeeds.
     bool acquire(const QString &folder, const QString &name);
     void release();
+
+    // Why the last acquire() failed: another window or program holds the lock, the folder does
+    // not exist, or the lock file cannot be made there (a read-only folder or disk).
+    enum class Refusal { none, inUse, noFolder, folderNotWritable };
+    Refusal refusal() const { return m_refusal; }
     bool holds(const QString &folder, const QString &name) const;
 
     static QString lockPath(const QString &folder, const QString &name);
@@ -31,6 +36,7 @@ public:
 private:
     std::unique_ptr<QLockFile> m_lock;
     QString m_path;
+    Refusal m_refusal = Refusal::none;
 };
 
 } // namespace trelfin

@@ -21,6 +21,7 @@
 #include "ui/store/groupsetcommands.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -143,8 +144,22 @@ bool DatabaseCommands::closeCurrentPeriod()
     return ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop);
 }
 
-void DatabaseCommands::showDatabaseInUse()
+void DatabaseCommands::showLockRefusal(const DatabaseLock &lock, const QString &folder)
 {
+    const QString where = QDir::toNativeSeparators(folder.isEmpty() ? QStringLiteral(".") : folder);
+    switch (lock.refusal()) {
+    case DatabaseLock::Refusal::noFolder:
+        m_desktop.ShowInformation(QStringLiteral("Folder %1 nie istnieje").arg(where), QString(), kTrelfin);
+        return;
+    case DatabaseLock::Refusal::folderNotWritable:
+        m_desktop.ShowInformation(QStringLiteral("Folder bazy jest tylko do odczytu"),
+                                  QStringLiteral("%1 - skopiuj bazę do folderu, w którym można zapisywać").arg(where),
+                                  kTrelfin);
+        return;
+    case DatabaseLock::Refusal::inUse:
+    case DatabaseLock::Refusal::none:
+        break;
+    }
     m_desktop.ShowInformation(QStringLiteral("Baza jest otwarta w innym oknie programu"),
                               QStringLiteral("Zamknij ją tam, aby otworzyć ją tutaj"), kTrelfin);
 }
@@ -155,7 +170,7 @@ bool DatabaseCommands::lockDatabaseAt(const QString &path)
     SplitDatabasePath(place, path);
     if (m_lock.acquire(place.databaseDir, place.databaseName))
         return true;
-    showDatabaseInUse();
+    showLockRefusal(m_lock, place.databaseDir);
     return false;
 }
 
@@ -310,7 +325,7 @@ void DatabaseCommands::Zapiszjako1Click()
     DatabaseLock newLock;
     const bool sameDatabase = m_lock.holds(place.databaseDir, place.databaseName);
     if (!sameDatabase && !newLock.acquire(place.databaseDir, place.databaseName)) {
-        showDatabaseInUse();
+        showLockRefusal(newLock, place.databaseDir);
         return;
     }
     // The open database is saved first only when it holds changes: an unmodified one keeps its

@@ -82,7 +82,8 @@ private:
     // Takes the lock of the database at `path` for this window; says so and returns false when
     // another window or running program has that database open.
     bool lockDatabaseAt(const QString &path);
-    void showDatabaseInUse();
+    // Says why the lock of a database in `folder` could not be taken.
+    void showLockRefusal(const DatabaseLock &lock, const QString &folder);
     // The new password typed twice in the window captioned `caption`; empty when none was given.
     QString askNewPassword(const QString &caption);
 
