@@ -5,6 +5,7 @@
 #include "ui/tools/toolcommands.h"
 #include "ui/registers/registerpage.h"
 #include "core/store/databasefiles.h"
+#include "core/store/fileoperations.h"
 #include "core/store/groupset.h"
 #include "core/store/opendatabase.h"
 #include "filetestsupport.h"
@@ -983,11 +984,19 @@ private slots:
     {
         Fixture f;
         test::writeDatabase2000(f.dir.path(), QStringLiteral("stara"), QStringLiteral("tajne"));
+        const auto files = [&f] {
+            QMap<QString, QByteArray> all;
+            for (const QString &name : QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden))
+                all.insert(name, f.bytes(name));
+            return all;
+        };
+        const QMap<QString, QByteArray> before = files();
+        // The password is asked before anything is converted; a wrong one changes no file.
         f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
         f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
             QCOMPARE(d.objectName(), QStringLiteral("podajhaslo"));
-            QVERIFY(!f.exists("stara.tfc"));
-            QVERIFY(f.exists("stara.tf4"));
+            QVERIFY(f.exists("stara.tfc"));
+            QVERIFY(!f.exists("stara.tf4"));
             typeInto("haslo1", QStringLiteral("zle"))(d);
         });
         f.window.databaseCommands()->Importujdane1Click();
@@ -995,6 +1004,17 @@ private slots:
         QVERIFY(!f.db.databaseLoaded);
         QCOMPARE(f.messages().last(), QStringLiteral("Podano złe hasło dostępu"));
         QCOMPARE(f.db.pendingAction, PendingAction::none);
+        QCOMPARE(files(), before);
+
+        // With the right one it is converted and open.
+        f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
+        f.desktop.dialogScripts.enqueue(typeInto("haslo1", QStringLiteral("tajne")));
+        f.window.databaseCommands()->Importujdane1Click();
+        QVERIFY(f.db.databaseLoaded);
+        QVERIFY(!f.exists("stara.tfc"));
+        QCOMPARE(f.db.expenseCount(), 1);
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
 
         // Opened again, it is a database of today's layout, period 1 current.
         f.desktop.dialogScripts.enqueue(typeInto("haslo1", QStringLiteral("tajne")));
@@ -1005,6 +1025,47 @@ private slots:
         QCOMPARE(f.db.reg(RegisterKind::expenses).entries.first().amount, 1.5);
         QVERIFY(!f.desktop.messages.contains(ScriptedDesktop::Message{
             "Otwierasz starszą wersję bazy:", "baza otrzyma nowe rozszerzenie - .tf4", "Uwaga!", false}));
+    }
+
+    // An import stopped past its commit point (here: the old ".tfc" could not be removed) is
+    // completed by the next "Importuj" of that file, which opens the result, converted once.
+    void interruptedImportIsCompleted()
+    {
+        Fixture f;
+        test::writeDatabase2000(f.dir.path(), QStringLiteral("stara"), QString());
+        struct KeepingTheOldRecord : FileOperations
+        {
+            bool remove(const QString &path, QString &reason) override
+            {
+                if (path.endsWith(QStringLiteral(".tfc"))) {
+                    reason = QStringLiteral("wstrzymane");
+                    return false;
+                }
+                return FileOperations::remove(path, reason);
+            }
+        } keeping;
+        {
+            const FileOperations::Override stopped(keeping);
+            f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
+            f.window.databaseCommands()->Importujdane1Click();
+        }
+        QVERIFY(f.exists("stara.tfc"));
+        QVERIFY(f.exists("stara.tfx"));
+        if (f.db.databaseLoaded) {
+            f.desktop.answers.enqueue(true);
+            f.window.databaseCommands()->zamknij3Click();
+        }
+        f.desktop.messages.clear();
+        f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
+        f.window.databaseCommands()->Importujdane1Click();
+        QVERIFY2(f.db.databaseLoaded, qPrintable(f.messages().join(u'\n')));
+        QCOMPARE(f.db.databaseExt, QStringLiteral(".tf4"));
+        QCOMPARE(f.db.expenseCount(), 1);
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries.first().amount, 1.5);
+        QVERIFY(!f.exists("stara.tfc"));
+        QVERIFY(!f.exists("stara.tfx"));
+        for (const QString &said : f.messages())
+            QVERIFY2(!said.startsWith(QStringLiteral("Nie można odczytać pliku")), qPrintable(said));
     }
 
     void commandsWithoutADatabase()

@@ -84,8 +84,19 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
             sink.ShowInformation(QStringLiteral("Nie można odczytać bazy:"), pendingIntentText(db), QStringLiteral("Trelfin"));
             return false;
         }
-    } else if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink)) {
-        return false;
+    } else {
+        const QString asked = DatabaseFilePath(db, db.databaseExt);
+        const bool askedWasThere = QFileInfo::exists(asked);
+        if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink))
+            return false;
+        // An import stopped past its commit point has just been completed: the ".tfc" it started
+        // from is gone, and the database is the ".tf4" one now.
+        if (askedWasThere && !QFileInfo::exists(asked)
+            && db.databaseExt.compare(QStringLiteral(".tfc"), Qt::CaseInsensitive) == 0) {
+            const QString converted = FoundFilePath(db, QStringLiteral(".tf4"));
+            if (QFileInfo::exists(converted))
+                SplitDatabasePath(db, converted);
+        }
     }
     if (!ReadDatabaseRecord(db, sink))
         return false;

@@ -16,7 +16,8 @@ enum class OpenMode { readWrite, readOnly };
 // The one way a database is opened, by the program and by trelfin-cli alike: `db` takes the
 // place of `path`; a save, period change or deletion that was stopped half-way is completed (or,
 // short of its commit point, its leftovers removed), or, read-only, the open is refused while one
-// is pending, since its files are then neither the old nor the new state; the shopping list and
+// is pending, since its files are then neither the old nor the new state (a 2000-version import
+// completed so makes `db` the ".tf4" database it became); the shopping list and
 // the notes are read; a database of the previous version (no shopping list) is noticed, the
 // record marked to take the new extension at its next write and, for the program, the user
 // told; the record is read. False after a message when the database cannot be opened. The

@@ -267,24 +267,21 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
         m_db.pendingAction = PendingAction::none;
         return;
     }
-    const bool loaded = importing ? convertImportedPeriods() : LoadPeriod(m_db, 0, m_desktop);
+    // A 2000-version database is converted only for someone who knows its password, before any
+    // of its files is rewritten. An import that had been stopped past its commit point was just
+    // completed by the open: the database is a ".tf4" one now, opened, not converted again.
+    const bool converting = importing && m_db.databaseExt.compare(QStringLiteral(".tfc"), Qt::CaseInsensitive) == 0;
+    if (converting && !passwordAccepted()) {
+        m_db.pendingAction = PendingAction::none;
+        return;
+    }
+    const bool loaded = converting ? convertImportedPeriods() : LoadPeriod(m_db, 0, m_desktop);
     m_db.pendingAction = PendingAction::none;
     if (!loaded)
         return;
     m_view.EnableDatabaseCommands();
-    if (!m_db.header.password.isEmpty()) {
-        if (!m_passwordPrompt)
-            m_passwordPrompt = new Tpodajhaslo(m_view.dialogParent());
-        m_desktop.execDialog(*m_passwordPrompt);
-        if (!PasswordMatches(m_db.header, m_passwordPrompt->password())) {
-            m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(),
-                                      QStringLiteral("!!! UWAGA !!!"));
-            m_view.DisableDatabaseCommands();
-            m_db.databaseLoaded = false;
-            m_view.ClearDatabaseInfo();
-            return;
-        }
-    }
+    if (!converting && !passwordAccepted())
+        return;
     m_db.currentPeriod = 1;
     // The reminders stand over the main menu page: it names the database they belong to
     // already, instead of the "b.d." of no database.
@@ -567,6 +564,22 @@ void DatabaseCommands::checkDueNotes()
 void DatabaseCommands::fillRecurringWindows()
 {
     m_view.fillRecurringWindows();
+}
+
+bool DatabaseCommands::passwordAccepted()
+{
+    if (m_db.header.password.isEmpty())
+        return true;
+    if (!m_passwordPrompt)
+        m_passwordPrompt = new Tpodajhaslo(m_view.dialogParent());
+    m_desktop.execDialog(*m_passwordPrompt);
+    if (PasswordMatches(m_db.header, m_passwordPrompt->password()))
+        return true;
+    m_desktop.ShowInformation(QStringLiteral("Podano złe hasło dostępu"), QString(), QStringLiteral("!!! UWAGA !!!"));
+    m_view.DisableDatabaseCommands();
+    m_db.databaseLoaded = false;
+    m_view.ClearDatabaseInfo();
+    return false;
 }
 
 bool DatabaseCommands::convertImportedPeriods()

@@ -89,6 +89,9 @@ private:
 
     // Steps of opening a database and changing periods.
     bool convertImportedPeriods();
+    // Asks the database's password when it has one; a wrong one says so and leaves the program
+    // with no database.
+    bool passwordAccepted();
     // The reminder walk: at open a booked entry is settled in place, at a period switch moved.
     void checkDueEntries(bool atOpen);
     void checkDueNotes();
