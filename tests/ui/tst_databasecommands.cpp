@@ -625,6 +625,47 @@ private slots:
         QVERIFY(f.db.databaseLoaded);
     }
 
+    // A deletion stopped past its commit point (a file that could not be removed) is finished
+    // by the next "Nowy" of that name, which says so before it creates the new database.
+    void newDatabaseFinishesAnInterruptedDeletion()
+    {
+        Fixture f;
+        f.createDatabase();
+        struct KeepingAPeriod : FileOperations
+        {
+            bool remove(const QString &path, QString &reason) override
+            {
+                if (path.endsWith(QStringLiteral("budzet.0"))) {
+                    reason = QStringLiteral("wstrzymane");
+                    return false;
+                }
+                return FileOperations::remove(path, reason);
+            }
+        } keeping;
+        {
+            const FileOperations::Override stopped(keeping);
+            f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
+                f.desktop.dialogScripts.enqueue(press("tak"));
+                static_cast<Topcjebazy &>(d).UsunClick();
+            });
+            f.window.databaseCommands()->opcje4Click();
+        }
+        QVERIFY(f.exists("budzet.tfx"));
+        QVERIFY(f.exists("budzet.0"));
+        if (f.db.databaseLoaded) {
+            f.desktop.answers.enqueue(true);
+            f.window.databaseCommands()->zamknij3Click();
+        }
+        f.desktop.messages.clear();
+        f.createDatabase();
+        QVERIFY(f.db.databaseLoaded);
+        QVERIFY(f.messages().contains(QStringLiteral("Dokończono przerwane usuwanie bazy ")
+                                      + QDir::toNativeSeparators(f.path("budzet"))));
+        QVERIFY(!f.exists("budzet.tfx"));
+        QVERIFY(f.exists("budzet.0"));
+        QVERIFY(!f.exists("budzet.0~")); // the deleted database's backups went with it
+    }
+
     void deleteDatabase()
     {
         Fixture f;

@@ -15,4 +15,10 @@ void ReportReadFailure(const QString &path, const QString &reason, MessageSink &
 void ReportWriteFailure(const QString &path, const QString &reason, MessageSink &sink);
 void ReportRemoveFailure(const QString &path, const QString &reason, MessageSink &sink);
 
+// The messages of an intent file ("<name>.tfx") found at an open: damaged (the open is refused),
+// set aside (the files changed since it was made) and a deletion finished.
+void ReportDamagedIntent(const QString &intentPath, MessageSink &sink);
+void ReportIntentSetAside(const QString &intentPath, MessageSink &sink);
+void ReportDeletionCompleted(const QString &databasePath, MessageSink &sink);
+
 } // namespace trelfin

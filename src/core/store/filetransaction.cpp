@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -18,12 +19,18 @@ namespace trelfin {
 
 namespace {
 
-// The intent file: a first line naming the format, then one line per step with four fields
+// The intent file: a first line naming the format, then one line per step with six fields
 // separated by tabs: "P" (put a temporary file in place) or "R" (remove), the temporary file
-// ("-" for a removal), the target, and the flags "b" (keep a backup) and "o" (optional: a
-// failure skips the step). Names only: every file lies in the database's folder. A last line
-// "END" tells a whole file from a damaged one.
-const QByteArray kIntentHeader = "trelfin-intent 1";
+// ("-" for a removal), the target, the flags "b" (keep a backup) and "o" (optional: a failure
+// skips the step), what the target held when the intent was made and what a put step makes it
+// hold. Names only, percent-encoded so that no character of a name can split a field or a line:
+// every file lies in the database's folder. A content is "-" (no file), "x" (not a regular
+// file) or "<size>:<SHA-1>". A last line "END" tells a whole file from a damaged one.
+// Format 1, of earlier versions, had the first four fields only, names as they are.
+const QByteArray kIntentHeader = "trelfin-intent 2";
+const QByteArray kIntentHeaderFormat1 = "trelfin-intent 1";
+const QByteArray kNoFile = "-";
+const QByteArray kNotARegularFile = "x";
 
 struct IntentStep
 {
@@ -32,6 +39,8 @@ struct IntentStep
     QString target;
     bool keepBackup = true;
     bool optional = false;
+    QByteArray before; // empty in format 1: not recorded
+    QByteArray after;
 };
 
 QString nameTag(const QString &name)
@@ -61,18 +70,56 @@ void keepBackup(FileOperations &files, const QString &target)
     files.link(target, backup, ignored);
 }
 
+QByteArray contentOf(const QByteArray &bytes)
+{
+    return QByteArray::number(bytes.size()) + ':' + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
+// What the file at `path` holds, as an intent records it.
+QByteArray contentOfFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return info.isSymLink() ? kNotARegularFile : kNoFile;
+    QFile file(path);
+    QString reason;
+    if (!info.isFile() || !OpenRegularFileForReading(file, reason))
+        return kNotARegularFile;
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!hash.addData(&file))
+        return kNotARegularFile;
+    return QByteArray::number(info.size()) + ':' + hash.result().toHex();
+}
+
+bool usableName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && name != u'.' && name != QStringLiteral("..");
+}
+
+bool usableContent(const QByteArray &content)
+{
+    if (content == kNoFile || content == kNotARegularFile)
+        return true;
+    const qsizetype colon = content.indexOf(':');
+    bool number = false;
+    content.left(colon).toLongLong(&number);
+    return colon > 0 && number && content.size() - colon - 1 == 40;
+}
+
 QByteArray encodeIntent(const QList<IntentStep> &steps)
 {
     QByteArray intent = kIntentHeader + '\n';
     for (const IntentStep &step : steps) {
-        QString flags;
+        QByteArray flags;
         if (step.keepBackup)
-            flags += u'b';
+            flags += 'b';
         if (step.optional)
-            flags += u'o';
-        const QStringList fields = {step.put ? QStringLiteral("P") : QStringLiteral("R"),
-                                    step.put ? step.temporary : QStringLiteral("-"), step.target, flags};
-        intent += fields.join(u'\t').toUtf8() + '\n';
+            flags += 'o';
+        const QList<QByteArray> fields = {step.put ? QByteArray("P") : QByteArray("R"),
+                                          step.put ? step.temporary.toUtf8().toPercentEncoding() : kNoFile,
+                                          step.target.toUtf8().toPercentEncoding(), flags, step.before,
+                                          step.put ? step.after : kNoFile};
+        intent += fields.join('\t') + '\n';
     }
     return intent + "END\n";
 }
@@ -81,23 +128,57 @@ QByteArray encodeIntent(const QList<IntentStep> &steps)
 std::optional<QList<IntentStep>> decodeIntent(const QByteArray &bytes)
 {
     const QList<QByteArray> lines = bytes.split('\n');
-    if (lines.isEmpty() || lines.first() != kIntentHeader)
+    if (lines.isEmpty() || (lines.first() != kIntentHeader && lines.first() != kIntentHeaderFormat1))
         return std::nullopt;
+    const bool format1 = lines.first() == kIntentHeaderFormat1;
+    const auto name = [format1](const QByteArray &field) {
+        return QString::fromUtf8(format1 ? field : QByteArray::fromPercentEncoding(field));
+    };
     QList<IntentStep> steps;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (lines.at(i) == "END")
             return steps;
-        const QStringList fields = QString::fromUtf8(lines.at(i)).split(u'\t');
-        if (fields.size() != 4 || (fields.at(0) != u'P' && fields.at(0) != u'R'))
+        const QList<QByteArray> fields = lines.at(i).split('\t');
+        if (fields.size() != (format1 ? 4 : 6) || (fields.at(0) != "P" && fields.at(0) != "R"))
             return std::nullopt;
-        for (const QString &name : fields.mid(1, 2)) {
-            if (name.isEmpty() || name.contains(u'/') || name == u'.' || name == QStringLiteral(".."))
+        IntentStep step;
+        step.put = fields.at(0) == "P";
+        step.temporary = step.put ? name(fields.at(1)) : QString();
+        step.target = name(fields.at(2));
+        if ((step.put && !usableName(step.temporary)) || !usableName(step.target))
+            return std::nullopt;
+        step.keepBackup = fields.at(3).contains('b');
+        step.optional = fields.at(3).contains('o');
+        if (!format1) {
+            step.before = fields.at(4);
+            step.after = fields.at(5);
+            if (!usableContent(step.before) || (step.put && !usableContent(step.after)))
                 return std::nullopt;
         }
-        steps.append({fields.at(0) == u'P', fields.at(1), fields.at(2), fields.at(3).contains(u'b'),
-                      fields.at(3).contains(u'o')});
+        steps.append(step);
     }
     return std::nullopt;
+}
+
+// Whether the files are still those the intent was made for: each step either still to run or
+// run already (an optional one may have been skipped).
+bool seen(const QString &folder, const IntentStep &step)
+{
+    if (step.before.isEmpty())
+        return true;
+    const QByteArray now = contentOfFile(folder + step.target);
+    if (!step.put)
+        return now == kNoFile || now == step.before;
+    if (QFileInfo::exists(folder + step.temporary))
+        return now == step.before;
+    return now == step.after || (step.optional && now == step.before);
+}
+
+// Only the deletion of a database makes an intent of removals alone: every other commit writes
+// at least the record.
+bool isDeletion(const QList<IntentStep> &steps)
+{
+    return !steps.isEmpty() && std::none_of(steps.begin(), steps.end(), [](const IntentStep &s) { return s.put; });
 }
 
 // Runs the steps in order. Each can run again after a stop: a temporary file that is gone was
@@ -171,8 +252,8 @@ QString FileTransaction::intentPath(const QString &folder, const QString &name)
     return folder + name + QStringLiteral(".tfx");
 }
 
-bool FileTransaction::prepare(const QString &path, bool written, const QString &temporary, const QString &reason,
-                              MessageSink &sink, Need need)
+bool FileTransaction::prepare(const QString &path, bool written, const QString &temporary, const QByteArray &content,
+                              const QString &reason, MessageSink &sink, Need need)
 {
     if (written && QFileInfo(path).isDir()) {
         // Found out now rather than when the changes are half in place.
@@ -184,7 +265,7 @@ bool FileTransaction::prepare(const QString &path, bool written, const QString &
         ReportWriteFailure(path, reason, sink);
     }
     if (written)
-        m_steps.append({temporary, path, m_keepBackups, need == Need::optional});
+        m_steps.append({temporary, path, m_keepBackups, need == Need::optional, content});
     else if (need == Need::required)
         m_failed = true;
     return written;
@@ -197,7 +278,7 @@ bool FileTransaction::write(const QString &path, const QByteArray &bytes, Messag
     const QString temporary = temporaryPath(m_folder, m_name);
     QString reason;
     const bool written = FileOperations::current().writeNew(temporary, bytes, modeFor(path), reason);
-    return prepare(path, written, temporary, reason, sink, need);
+    return prepare(path, written, temporary, contentOf(bytes), reason, sink, need);
 }
 
 bool FileTransaction::copyFrom(const QString &source, const QString &path, MessageSink &sink)
@@ -217,12 +298,12 @@ bool FileTransaction::copyFrom(const QString &source, const QString &path, Messa
     }
     const QString temporary = temporaryPath(m_folder, m_name);
     const bool written = FileOperations::current().writeNew(temporary, bytes, FileModeOf(source), reason);
-    return prepare(path, written, temporary, reason, sink, Need::required);
+    return prepare(path, written, temporary, contentOf(bytes), reason, sink, Need::required);
 }
 
 void FileTransaction::remove(const QString &path, bool keepBackup)
 {
-    m_steps.append({QString(), path, keepBackup, false});
+    m_steps.append({QString(), path, keepBackup, false, QByteArray()});
 }
 
 QString FileTransaction::relativeName(const QString &path) const
@@ -248,18 +329,23 @@ bool FileTransaction::commit(MessageSink &sink)
         discard();
         return false;
     }
-    QList<IntentStep> steps;
-    for (const Step &step : std::as_const(m_steps)) {
-        const bool put = !step.temporary.isEmpty();
-        steps.append({put, put ? relativeName(step.temporary) : QString(), relativeName(step.target), step.keepBackup,
-                      step.optional});
-    }
-
     // Steps of an earlier commit that could not all be run go first: this commit's intent file
-    // takes the same name.
-    if (!finishIntent(m_folder, m_name, sink)) {
+    // takes the same name, and records what the files hold after them.
+    if (!finishIntent(m_folder, m_name, sink, nullptr)) {
         discard();
         return false;
+    }
+    QList<IntentStep> steps;
+    for (const Step &step : std::as_const(m_steps)) {
+        IntentStep s;
+        s.put = !step.temporary.isEmpty();
+        s.temporary = s.put ? relativeName(step.temporary) : QString();
+        s.target = relativeName(step.target);
+        s.keepBackup = step.keepBackup;
+        s.optional = step.optional;
+        s.before = contentOfFile(step.target);
+        s.after = s.put ? step.after : QByteArray();
+        steps.append(s);
     }
 
     // The commit point: the intent file appears whole, in one rename, or not at all.
@@ -296,7 +382,7 @@ bool FileTransaction::commitSingle(MessageSink &sink)
     }
     // An earlier commit of this database that did not finish goes first, so that its older files
     // are never put over this newer one later.
-    if (!finishIntent(m_folder, m_name, sink)) {
+    if (!finishIntent(m_folder, m_name, sink, nullptr)) {
         discard();
         return false;
     }
@@ -314,10 +400,10 @@ bool FileTransaction::commitSingle(MessageSink &sink)
     return true;
 }
 
-bool FileTransaction::finishIntent(const QString &folder, const QString &name, MessageSink &sink)
+bool FileTransaction::finishIntent(const QString &folder, const QString &name, MessageSink &sink, Pending *outcome)
 {
     const QString intentFile = intentPath(folder, name);
-    if (!QFileInfo::exists(intentFile))
+    if (!QFileInfo::exists(intentFile) && !QFileInfo(intentFile).isSymLink())
         return true;
     QFile file(intentFile);
     QByteArray bytes;
@@ -327,19 +413,46 @@ bool FileTransaction::finishIntent(const QString &folder, const QString &name, M
         ReportReadFailure(intentFile, reason.isEmpty() ? file.errorString() : reason, sink);
         return false;
     }
-    // A damaged intent file never took effect: a commit renames only whole ones into place.
-    if (const auto steps = decodeIntent(bytes); steps && !runSteps(folder, *steps, sink))
+    const std::optional<QList<IntentStep>> steps = decodeIntent(bytes);
+    if (!steps) {
+        // A commit puts only whole intent files in place: one that is damaged was changed since
+        // and may still stand for a commit half done. The user decides; nothing is removed.
+        ReportDamagedIntent(intentFile, sink);
         return false;
-    if (!FileOperations::current().remove(intentFile, reason)) {
+    }
+    FileOperations &files = FileOperations::current();
+    if (!std::all_of(steps->begin(), steps->end(), [&folder](const IntentStep &step) { return seen(folder, step); })) {
+        // The files changed since the intent was made (a database restored from a copy, say): it
+        // no longer describes them and takes no step. Its temporary files are strays now.
+        if (!files.remove(intentFile, reason)) {
+            ReportRemoveFailure(intentFile, reason, sink);
+            return false;
+        }
+        ReportIntentSetAside(intentFile, sink);
+        if (outcome)
+            *outcome = Pending::setAside;
+        return true;
+    }
+    if (!runSteps(folder, *steps, sink))
+        return false;
+    if (!files.remove(intentFile, reason)) {
         ReportRemoveFailure(intentFile, reason, sink);
         return false;
     }
+    // A deletion stopped half-way is finished now: said, since nothing else would show it.
+    const bool deletion = isDeletion(*steps);
+    if (deletion)
+        ReportDeletionCompleted(folder + name, sink);
+    if (outcome)
+        *outcome = deletion ? Pending::deletionCompleted : Pending::completed;
     return true;
 }
 
-bool FileTransaction::completePending(const QString &folder, const QString &name, MessageSink &sink)
+bool FileTransaction::completePending(const QString &folder, const QString &name, MessageSink &sink, Pending *outcome)
 {
-    if (!finishIntent(folder, name, sink))
+    if (outcome)
+        *outcome = Pending::none;
+    if (!finishIntent(folder, name, sink, outcome))
         return false;
     // Temporary files of this database that no intent names are leftovers of a stopped write.
     FileOperations &files = FileOperations::current();

@@ -60,7 +60,12 @@ public:
     // What the next open of a database runs first: completes the steps of an intent file left by
     // a commit that was stopped, and removes the database's stray temporary files. False (after
     // a message) when a step could not be completed; the database must not be opened then.
-    static bool completePending(const QString &folder, const QString &name, MessageSink &sink);
+    // An intent whose files have changed since it was made (a database restored from a copy) is
+    // set aside with a message and takes no step; a damaged one refuses, with a message, and stays;
+    // a deletion that was stopped is finished with a message. `outcome`, when given, says which.
+    enum class Pending { none, completed, deletionCompleted, setAside };
+    static bool completePending(const QString &folder, const QString &name, MessageSink &sink,
+                                Pending *outcome = nullptr);
 
     // The temporary name of a new content of a file of the database `name`: short, whatever
     // the length of the name, and recognisable as that database's.
@@ -75,12 +80,13 @@ private:
         QString target;
         bool keepBackup = true;
         bool optional = false;
+        QByteArray after; // what a put step makes the target hold, as the intent records it
     };
 
     // Runs the steps of an intent file left by a commit that did not finish, and removes it.
-    static bool finishIntent(const QString &folder, const QString &name, MessageSink &sink);
-    bool prepare(const QString &path, bool written, const QString &temporary, const QString &reason,
-                 MessageSink &sink, Need need);
+    static bool finishIntent(const QString &folder, const QString &name, MessageSink &sink, Pending *outcome);
+    bool prepare(const QString &path, bool written, const QString &temporary, const QByteArray &content,
+                 const QString &reason, MessageSink &sink, Need need);
     void discard();
     QString relativeName(const QString &path) const;
     int modeFor(const QString &path) const;

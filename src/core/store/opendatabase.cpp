@@ -87,7 +87,11 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
     } else {
         const QString asked = DatabaseFilePath(db, db.databaseExt);
         const bool askedWasThere = QFileInfo::exists(asked);
-        if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink))
+        FileTransaction::Pending pending = FileTransaction::Pending::none;
+        if (!FileTransaction::completePending(db.databaseDir, db.databaseName, sink, &pending))
+            return false;
+        // A deletion stopped half-way was finished just now: the database is gone.
+        if (pending == FileTransaction::Pending::deletionCompleted)
             return false;
         // An import stopped past its commit point has just been completed: the ".tfc" it started
         // from is gone, and the database is the ".tf4" one now.

@@ -200,6 +200,17 @@ void DatabaseCommands::nowa1Click()
         m_view.kartaClick();
         return;
     }
+    // A save or deletion of a database of this name that was stopped half-way is finished first
+    // (or set aside when its files have changed since), with its message; a damaged one stops here.
+    {
+        Database place;
+        SplitDatabasePath(place, path);
+        if (!FileTransaction::completePending(place.databaseDir, place.databaseName, m_desktop)) {
+            m_lock.release();
+            m_view.kartaClick();
+            return;
+        }
+    }
     m_view.ClearDatabaseInfo();
     InitialiseNewDatabase(m_db, path, m_desktop);
     // The recurring windows show the emptied tables, so that closing one writes nothing of the

@@ -119,6 +119,8 @@ class TestTransactions : public QObject
 
     QTemporaryDir m_dir;
     FixedClock m_clock{QDate(2005, 3, 14)};
+    // The name of the database createDatabase makes; "budzet" unless a test says otherwise.
+    QString m_name = QStringLiteral("budzet");
 
     QString folder() const { return m_dir.path() + u'/'; }
 
@@ -127,7 +129,7 @@ class TestTransactions : public QObject
     {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
-        InitialiseNewDatabase(db, folder() + QStringLiteral("budzet.tf4"), m_clock);
+        InitialiseNewDatabase(db, folder() + m_name + QStringLiteral(".tf4"), m_clock);
         for (int p = 1; p <= 3; ++p) {
             if (p > 1)
                 AppendPeriod(db, m_clock);
@@ -221,6 +223,8 @@ class TestTransactions : public QObject
     }
 
 private slots:
+    void init() { m_name = QStringLiteral("budzet"); }
+
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
@@ -471,37 +475,113 @@ private slots:
         QVERIFY(QFile::exists(folder() + QStringLiteral("a\\b.0")));
     }
 
-    // An intent file that cannot be read may hold a commit half done: the open refuses.
-    // An intent that cannot be read (a folder, a FIFO in its place) refuses the open with a
-    // message, at once: nothing waits for a writer that never comes.
+    // An intent file that cannot be read, or is damaged, may hold a commit half done: the open
+    // refuses with a message naming it, at once (nothing waits for a writer that never comes),
+    // and the intent and the temporary files it may name stay for the user to decide.
     void unreadableIntent_data()
     {
-        QTest::addColumn<bool>("fifo");
-        QTest::newRow("folder") << false;
-        QTest::newRow("FIFO") << true;
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("damaged") << "damaged";
     }
     void unreadableIntent()
     {
-        QFETCH(bool, fifo);
+        QFETCH(QString, kind);
         Database db;
         Sink sink;
         createDatabase(db, sink);
         const QString intent = FileTransaction::intentPath(folder(), QStringLiteral("budzet"));
-        if (fifo)
+        const QString temporary = FileTransaction::temporaryPath(folder(), QStringLiteral("budzet"));
+        if (kind == u"fifo") {
             QCOMPARE(::mkfifo(QFile::encodeName(intent).constData(), 0600), 0);
-        else
+        } else if (kind == u"folder") {
             QVERIFY(QDir().mkdir(intent));
+        } else {
+            test::writeFileBytes(intent, "trelfin-intent 2\nP\t" + QFileInfo(temporary).fileName().toUtf8() + "\tbudzet.0\n");
+            test::writeFileBytes(temporary, "nowy okres");
+        }
         ::alarm(20); // a hang ends the test instead of waiting for the time limit
         QVERIFY(!FileTransaction::completePending(folder(), QStringLiteral("budzet"), sink));
         Database opened;
         QVERIFY(!OpenDatabase(opened, folder() + QStringLiteral("budzet.tf4"), OpenMode::readWrite, sink));
         ::alarm(0);
-        QVERIFY(!sink.messages.isEmpty());
+        QCOMPARE(sink.messages.size(), 2);
+        QVERIFY2(sink.messages.first().contains(QStringLiteral("budzet.tfx")), qPrintable(sink.messages.first()));
         QVERIFY(QFileInfo(intent).exists());
-        if (fifo)
-            QVERIFY(QFile::remove(intent));
-        else
+        if (kind == u"damaged")
+            QVERIFY(QFileInfo::exists(temporary));
+        if (kind == u"folder")
             QVERIFY(QDir().rmdir(intent));
+        else
+            QVERIFY(QFile::remove(intent));
+    }
+
+    // Names with tabs, line breaks or "%" in them are written into the intent so that it reads
+    // back whole: a save stopped at any step leaves the old or the new database.
+    void awkwardNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tab") << QStringLiteral("a\tb");
+        QTest::newRow("line break") << QStringLiteral("a\nb");
+        QTest::newRow("carriage return") << QStringLiteral("a\rb");
+        QTest::newRow("percent") << QStringLiteral("100%");
+    }
+    void awkwardNames()
+    {
+        QFETCH(QString, name);
+        m_name = name;
+        checkEveryStop([this](Database &db, Sink &sink) {
+            db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1250.5, 0, "pensja"));
+            SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
+        }, {name});
+    }
+
+    // A deletion stopped past its commit point is finished by the next open, which says so and
+    // opens nothing; once the files have changed (restored from an older copy) its intent no
+    // longer applies: it is set aside with a message and the restored database opens.
+    void interruptedDeletion_data()
+    {
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("finished") << false;
+        QTest::newRow("restored from a copy") << true;
+    }
+    void interruptedDeletion()
+    {
+        QFETCH(bool, restored);
+        QMap<QString, QByteArray> copy; // the folder one save earlier: what a person restores
+        const Operation saveAfterCopy = [this, &copy](Database &db, Sink &sink) {
+            copy = contents(m_dir.path());
+            db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1, 0, "po kopii"));
+            QVERIFY(SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink));
+        };
+        const Operation remove = [](Database &db, Sink &sink) { DeleteDatabaseFiles(db, sink); };
+        const int steps = run(saveAfterCopy, remove, 0, StoppingFileOperations::Mode::fail);
+        const QString intent = FileTransaction::intentPath(folder(), QStringLiteral("budzet"));
+        int checked = 0;
+        for (int stop = 1; stop <= steps; ++stop) {
+            run(saveAfterCopy, remove, stop, StoppingFileOperations::Mode::kill);
+            if (!QFile::exists(intent))
+                continue;
+            if (restored) {
+                for (auto it = copy.cbegin(); it != copy.cend(); ++it)
+                    test::writeFileBytes(folder() + it.key(), it.value());
+            }
+            Database db;
+            Sink sink;
+            QCOMPARE(OpenDatabase(db, folder() + QStringLiteral("budzet.tf4"), OpenMode::readWrite, sink), restored);
+            QVERIFY(!QFile::exists(intent));
+            const QString said = sink.messages.join(u'\n');
+            if (restored) {
+                QCOMPARE(contents(m_dir.path()), copy);
+                QVERIFY2(said.contains(QStringLiteral("Pominięto niedokończony zapis bazy")), qPrintable(said));
+            } else {
+                QVERIFY(!QFile::exists(folder() + QStringLiteral("budzet.0")));
+                QVERIFY2(said.contains(QStringLiteral("Dokończono przerwane usuwanie bazy")), qPrintable(said));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 0);
     }
 
     // A FIFO or a folder in place of a period file or a side file does not hang the open: the
