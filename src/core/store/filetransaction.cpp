@@ -39,6 +39,9 @@ struct IntentStep
     QString target;
     bool keepBackup = true;
     bool optional = false;
+    // The target is a symbolic link: its temporary lies beside the file the link points to,
+    // which it replaces.
+    bool besideLinkTarget = false;
     QByteArray before; // empty in format 1: not recorded
     QByteArray after;
 };
@@ -59,15 +62,34 @@ QString folderOf(const QString &folder)
     return folder.isEmpty() ? QStringLiteral(".") : folder;
 }
 
-// Keeps the present content of `target` as its backup; a failure costs only the backup.
-void keepBackup(FileOperations &files, const QString &target)
+// Keeps the present content of `target` as `backup`; a failure costs only the backup.
+void keepBackup(FileOperations &files, const QString &target, const QString &backup)
 {
     if (!QFileInfo(target).isFile())
         return;
     QString ignored;
-    const QString backup = FileTransaction::backupPath(target);
     files.remove(backup, ignored);
     files.link(target, backup, ignored);
+}
+
+// `path` with its symbolic links followed; `path` itself when it is no link. A loop of links
+// ends after a few hops.
+QString resolveLinks(QString path)
+{
+    for (int hop = 0; hop < 16; ++hop) {
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            return path;
+        path = info.symLinkTarget(); // absolute, also for a link that points nowhere yet
+    }
+    return path;
+}
+
+// The folder of `path`, with its separator; empty for a bare name.
+QString folderOfFile(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash + 1);
 }
 
 QByteArray contentOf(const QByteArray &bytes)
@@ -115,6 +137,8 @@ QByteArray encodeIntent(const QList<IntentStep> &steps)
             flags += 'b';
         if (step.optional)
             flags += 'o';
+        if (step.besideLinkTarget)
+            flags += 'l';
         const QList<QByteArray> fields = {step.put ? QByteArray("P") : QByteArray("R"),
                                           step.put ? step.temporary.toUtf8().toPercentEncoding() : kNoFile,
                                           step.target.toUtf8().toPercentEncoding(), flags, step.before,
@@ -149,6 +173,7 @@ std::optional<QList<IntentStep>> decodeIntent(const QByteArray &bytes)
             return std::nullopt;
         step.keepBackup = fields.at(3).contains('b');
         step.optional = fields.at(3).contains('o');
+        step.besideLinkTarget = fields.at(3).contains('l');
         if (!format1) {
             step.before = fields.at(4);
             step.after = fields.at(5);
@@ -160,6 +185,17 @@ std::optional<QList<IntentStep>> decodeIntent(const QByteArray &bytes)
     return std::nullopt;
 }
 
+// Where a put step's target and temporary file are: beside the file a linked target points to.
+QString realTarget(const QString &folder, const IntentStep &step)
+{
+    return step.besideLinkTarget ? resolveLinks(folder + step.target) : folder + step.target;
+}
+
+QString temporaryOf(const QString &folder, const IntentStep &step)
+{
+    return (step.besideLinkTarget ? folderOfFile(realTarget(folder, step)) : folder) + step.temporary;
+}
+
 // Whether the files are still those the intent was made for: each step either still to run or
 // run already (an optional one may have been skipped).
 bool seen(const QString &folder, const IntentStep &step)
@@ -169,7 +205,7 @@ bool seen(const QString &folder, const IntentStep &step)
     const QByteArray now = contentOfFile(folder + step.target);
     if (!step.put)
         return now == kNoFile || now == step.before;
-    if (QFileInfo::exists(folder + step.temporary))
+    if (QFileInfo::exists(temporaryOf(folder, step)))
         return now == step.before;
     return now == step.after || (step.optional && now == step.before);
 }
@@ -189,10 +225,11 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
     FileOperations &files = FileOperations::current();
     QString reason;
     for (const IntentStep &step : steps) {
-        const QString target = folder + step.target;
+        const QString named = folder + step.target;
+        const QString target = step.put ? realTarget(folder, step) : named;
         bool done = true;
         if (step.put) {
-            const QString temporary = folder + step.temporary;
+            const QString temporary = temporaryOf(folder, step);
             if (!QFile::exists(temporary)) {
                 // Gone on a replay: put in place before the stop. On the first run it is a fault.
                 if (!firstRun)
@@ -200,14 +237,18 @@ bool runSteps(const QString &folder, const QList<IntentStep> &steps, MessageSink
                 ReportWriteFailure(target, QString::fromLocal8Bit(std::strerror(ENOENT)), sink);
                 return false;
             }
+            // The backup stays beside the name the database uses, also for a linked file.
             if (step.keepBackup)
-                keepBackup(files, target);
+                keepBackup(files, target, FileTransaction::backupPath(named));
             done = files.rename(temporary, target, reason);
             if (!done && step.optional)
                 files.remove(temporary, reason);
-        } else if (QFileInfo::exists(target)) {
+            if (done && step.besideLinkTarget)
+                files.syncFolder(folderOf(folderOfFile(target)), reason);
+        } else if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+            // A removal takes the name away, a link too, never a file elsewhere it points to.
             if (step.keepBackup)
-                keepBackup(files, target);
+                keepBackup(files, target, FileTransaction::backupPath(target));
             done = files.remove(target, reason);
         }
         if (!done) {
@@ -255,7 +296,7 @@ QString FileTransaction::intentPath(const QString &folder, const QString &name)
 bool FileTransaction::prepare(const QString &path, bool written, const QString &temporary, const QByteArray &content,
                               const QString &reason, MessageSink &sink, Need need)
 {
-    if (written && QFileInfo(path).isDir()) {
+    if (written && QFileInfo(resolveLinks(path)).isDir()) {
         // Found out now rather than when the changes are half in place.
         QString ignored;
         FileOperations::current().remove(temporary, ignored);
@@ -275,10 +316,17 @@ bool FileTransaction::write(const QString &path, const QByteArray &bytes, Messag
 {
     if (m_failed)
         return false;
-    const QString temporary = temporaryPath(m_folder, m_name);
+    // A file of the database that is a symbolic link stays one: the new content is written
+    // beside the file it points to (a rename works only within one file system) and replaces that.
+    const QString real = resolveLinks(path);
+    const bool linked = real != path;
+    const QString temporary = temporaryPath(linked ? folderOfFile(real) : m_folder, m_name);
     QString reason;
-    const bool written = FileOperations::current().writeNew(temporary, bytes, modeFor(path), reason);
-    return prepare(path, written, temporary, contentOf(bytes), reason, sink, need);
+    const bool written = FileOperations::current().writeNew(temporary, bytes, modeFor(real), reason);
+    if (!prepare(path, written, temporary, contentOf(bytes), reason, sink, need))
+        return false;
+    m_steps.last().besideLinkTarget = linked;
+    return true;
 }
 
 bool FileTransaction::copyFrom(const QString &source, const QString &path, MessageSink &sink)
@@ -296,9 +344,7 @@ bool FileTransaction::copyFrom(const QString &source, const QString &path, Messa
         m_failed = true;
         return false;
     }
-    const QString temporary = temporaryPath(m_folder, m_name);
-    const bool written = FileOperations::current().writeNew(temporary, bytes, FileModeOf(source), reason);
-    return prepare(path, written, temporary, contentOf(bytes), reason, sink, Need::required);
+    return write(path, bytes, sink);
 }
 
 void FileTransaction::remove(const QString &path, bool keepBackup)
@@ -339,10 +385,12 @@ bool FileTransaction::commit(MessageSink &sink)
     for (const Step &step : std::as_const(m_steps)) {
         IntentStep s;
         s.put = !step.temporary.isEmpty();
-        s.temporary = s.put ? relativeName(step.temporary) : QString();
+        // A linked target's temporary lies beside the file the link points to: its bare name.
+        s.temporary = !s.put ? QString() : step.besideLinkTarget ? fileName(step.temporary) : relativeName(step.temporary);
         s.target = relativeName(step.target);
         s.keepBackup = step.keepBackup;
         s.optional = step.optional;
+        s.besideLinkTarget = step.besideLinkTarget;
         s.before = contentOfFile(step.target);
         s.after = s.put ? step.after : QByteArray();
         steps.append(s);
@@ -387,16 +435,17 @@ bool FileTransaction::commitSingle(MessageSink &sink)
         return false;
     }
     const Step step = m_steps.first();
+    const QString real = step.besideLinkTarget ? resolveLinks(step.target) : step.target;
     FileOperations &files = FileOperations::current();
     if (step.keepBackup)
-        keepBackup(files, step.target);
+        keepBackup(files, real, backupPath(step.target));
     QString reason;
-    if (!files.rename(step.temporary, step.target, reason)) {
+    if (!files.rename(step.temporary, real, reason)) {
         ReportWriteFailure(step.target, reason, sink);
         discard();
         return false;
     }
-    files.syncFolder(folderOf(m_folder), reason);
+    files.syncFolder(folderOf(step.besideLinkTarget ? folderOfFile(real) : m_folder), reason);
     return true;
 }
 

@@ -81,6 +81,7 @@ private:
         bool keepBackup = true;
         bool optional = false;
         QByteArray after; // what a put step makes the target hold, as the intent records it
+        bool besideLinkTarget = false; // the target is a link; the temporary lies beside its file
     };
 
     // Runs the steps of an intent file left by a commit that did not finish, and removes it.

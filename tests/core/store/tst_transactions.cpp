@@ -517,6 +517,65 @@ private slots:
             QVERIFY(QFile::remove(intent));
     }
 
+    // A database file that is a symbolic link stays one through a save: the new content replaces
+    // the file the link points to, the backup stays beside the database's own name, and no
+    // temporary file is left in either folder.
+    void symbolicLinksStayLinks_data()
+    {
+        QTest::addColumn<bool>("absolute");
+        QTest::newRow("relative link") << false;
+        QTest::newRow("absolute link") << true;
+    }
+    void symbolicLinksStayLinks()
+    {
+        QFETCH(bool, absolute);
+        Database db;
+        Sink sink;
+        createDatabase(db, sink);
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("gdzie")));
+        const QString elsewhere = folder() + QStringLiteral("gdzie/");
+        const QByteArray oldRecord = test::fileBytes(folder() + QStringLiteral("budzet.tf4"));
+        for (const char *name : {"budzet.tf4", "budzet.1"}) {
+            const QString file = QString::fromLatin1(name);
+            QVERIFY(QFile::rename(folder() + file, elsewhere + file));
+            const QString target = absolute ? elsewhere + file : QStringLiteral("gdzie/") + file;
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(folder() + file).constData()), 0);
+        }
+        db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1250.5, 0, "pensja"));
+        db.modified = true;
+        QVERIFY(SavePeriodFiles(db, 1, m_clock, sink));
+        for (const char *name : {"budzet.tf4", "budzet.1"}) {
+            QVERIFY2(QFileInfo(folder() + QString::fromLatin1(name)).isSymLink(), name);
+            QVERIFY2(QFileInfo(elsewhere + QString::fromLatin1(name)).isFile(), name);
+        }
+        QCOMPARE(test::fileBytes(folder() + QStringLiteral("budzet.tf4~")), oldRecord);
+        Database again;
+        QVERIFY(OpenDatabase(again, folder() + QStringLiteral("budzet.tf4"), OpenMode::readWrite, sink));
+        QVERIFY(LoadPeriod(again, 1, sink));
+        QCOMPARE(again.incomeCount(), 1);
+        for (const QString &where : {folder(), elsewhere})
+            QVERIFY(QDir(where).entryList({QStringLiteral(".tf-*.tmp")}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A save onto linked files stopped at any step leaves the old or the new database.
+    void linkedSaveStoppedAtEveryStep()
+    {
+        const Operation linkRecordAndPeriod = [this](Database &, Sink &) {
+            QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("gdzie")));
+            for (const char *name : {"budzet.tf4", "budzet.1"}) {
+                const QString file = QString::fromLatin1(name);
+                QVERIFY(QFile::rename(folder() + file, folder() + QStringLiteral("gdzie/") + file));
+                QCOMPARE(::symlink(QFile::encodeName(QStringLiteral("gdzie/") + file).constData(),
+                                   QFile::encodeName(folder() + file).constData()),
+                         0);
+            }
+        };
+        checkEveryStop([this](Database &db, Sink &sink) {
+            db.reg(RegisterKind::incomes).append(entry("05-03-2005", 1250.5, 0, "pensja"));
+            SavePeriodFiles(db, 1, m_clock, sink);
+        }, {QStringLiteral("budzet")}, linkRecordAndPeriod);
+    }
+
     // Names with tabs, line breaks or "%" in them are written into the intent so that it reads
     // back whole: a save stopped at any step leaves the old or the new database.
     void awkwardNames_data()
