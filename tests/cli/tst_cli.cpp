@@ -13,7 +13,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QElapsedTimer>
 #include <QProcess>
+
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -252,6 +255,23 @@ private slots:
         const Run run = cli(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.isEmpty());
+    }
+
+    // A FIFO in place of a period file is refused at once: the command does not wait for a
+    // writer that never comes.
+    void specialFileInPlaceOfAPeriod()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("budzet.*")}, QDir::Files))
+            QVERIFY(QFile::copy(path(name), dir.filePath(name)));
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("budzet.0"))));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("budzet.0"))).constData(), 0600), 0);
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = cli({QStringLiteral("check"), dir.filePath(QStringLiteral("budzet.tf4"))});
+        QVERIFY(timer.elapsed() < 30000);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.contains(QStringLiteral("budzet.0")) || run.err.contains(QStringLiteral("budzet.0")));
     }
 
     // The example writer takes options as options: "--help" prints the usage, an unknown option

@@ -327,6 +327,17 @@ private slots:
             QVERIFY2(modeOf(name) == mode, qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(name)).arg(modeOf(name), 0, 8)));
     }
 
+    // A new database written over an existing one of that name (OK in the options window after
+    // "Nowy") takes its place whole or not at all.
+    void newDatabaseOverAnExistingOne()
+    {
+        checkEveryStop([this](Database &db, Sink &sink) {
+            InitialiseNewDatabase(db, folder() + QStringLiteral("budzet.tf4"), m_clock);
+            AppendPeriod(db, m_clock);
+            WriteNewDatabase(db, m_clock, sink);
+        }, {QStringLiteral("budzet")});
+    }
+
     void deleteDatabase()
     {
         checkEveryStop([](Database &db, Sink &sink) { DeleteDatabaseFiles(db, sink); }, {QStringLiteral("budzet")});
