@@ -29,6 +29,38 @@ using namespace trelfin;
 using test::ScriptedDesktop;
 
 using Fixture = test::CommandFixture;
+
+namespace {
+
+// File operations that refuse to remove any file whose name ends with `suffix`, as a disk that
+// fails there would: a commit past its commit point then stops with that step left to do.
+struct RemovalRefused : FileOperations
+{
+    explicit RemovalRefused(const QString &suffix)
+        : suffix(suffix)
+    {
+    }
+    bool remove(const QString &path, QString &reason) override
+    {
+        if (path.endsWith(suffix)) {
+            reason = QStringLiteral("wstrzymane");
+            return false;
+        }
+        return FileOperations::remove(path, reason);
+    }
+    QString suffix;
+};
+
+// Every file of a folder with its content, hidden ones included.
+QMap<QString, QByteArray> folderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> all;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        all.insert(name, test::fileBytes(QDir(folder).filePath(name)));
+    return all;
+}
+
+} // namespace
 using test::Script;
 using test::click;
 using test::entry;
@@ -130,12 +162,7 @@ private slots:
         f.desktop.answers.enqueue(true);
         f.window.databaseCommands()->zamknij3Click();
         QVERIFY(!f.db.databaseLoaded);
-        const auto files = [&f] {
-            QMap<QString, QByteArray> all;
-            for (const QString &name : QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden))
-                all.insert(name, f.bytes(name));
-            return all;
-        };
+        const auto files = [&f] { return folderContents(f.dir.path()); };
         const QMap<QString, QByteArray> old = files();
 
         f.desktop.fileChoices.enqueue(f.path("budzet.tf4"));
@@ -631,17 +658,7 @@ private slots:
     {
         Fixture f;
         f.createDatabase();
-        struct KeepingAPeriod : FileOperations
-        {
-            bool remove(const QString &path, QString &reason) override
-            {
-                if (path.endsWith(QStringLiteral("budzet.0"))) {
-                    reason = QStringLiteral("wstrzymane");
-                    return false;
-                }
-                return FileOperations::remove(path, reason);
-            }
-        } keeping;
+        RemovalRefused keeping(QStringLiteral("budzet.0"));
         {
             const FileOperations::Override stopped(keeping);
             f.desktop.dialogScripts.enqueue([&f](QDialog &d) {
@@ -1025,12 +1042,7 @@ private slots:
     {
         Fixture f;
         test::writeDatabase2000(f.dir.path(), QStringLiteral("stara"), QStringLiteral("tajne"));
-        const auto files = [&f] {
-            QMap<QString, QByteArray> all;
-            for (const QString &name : QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden))
-                all.insert(name, f.bytes(name));
-            return all;
-        };
+        const auto files = [&f] { return folderContents(f.dir.path()); };
         const QMap<QString, QByteArray> before = files();
         // The password is asked before anything is converted; a wrong one changes no file.
         f.desktop.fileChoices.enqueue(f.path("stara.tfc"));
@@ -1074,17 +1086,7 @@ private slots:
     {
         Fixture f;
         test::writeDatabase2000(f.dir.path(), QStringLiteral("stara"), QString());
-        struct KeepingTheOldRecord : FileOperations
-        {
-            bool remove(const QString &path, QString &reason) override
-            {
-                if (path.endsWith(QStringLiteral(".tfc"))) {
-                    reason = QStringLiteral("wstrzymane");
-                    return false;
-                }
-                return FileOperations::remove(path, reason);
-            }
-        } keeping;
+        RemovalRefused keeping(QStringLiteral(".tfc"));
         {
             const FileOperations::Override stopped(keeping);
             f.desktop.fileChoices.enqueue(f.path("stara.tfc"));

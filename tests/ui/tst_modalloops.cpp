@@ -53,6 +53,16 @@ bool runInApplicationLoop(const std::function<void()> &scenario)
     return QCoreApplication::exec() == scenarioDone;
 }
 
+// Shows the main window over an open database with no files: the default groups, every
+// command enabled.
+void showOverAnOpenDatabase(Tmain &window, Database &db)
+{
+    SetDefaultGroups(db.header);
+    db.databaseLoaded = true;
+    window.EnableDatabaseCommands();
+    window.show();
+}
+
 } // namespace
 
 // The program's modal windows through the real desktop, each running its own event loop and
@@ -213,10 +223,7 @@ private slots:
         Database db;
         QtDesktop desktop;
         Tmain window(db, desktop);
-        SetDefaultGroups(db.header);
-        db.databaseLoaded = true;
-        window.EnableDatabaseCommands();
-        window.show();
+        showOverAnOpenDatabase(window, db);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         db.shoppingItems[0].setText(QStringLiteral("mleko"));
         Tlistazakupow editor(db, desktop, *window.registerCommands(), &window);
@@ -253,10 +260,7 @@ private slots:
         Database db;
         QtDesktop desktop;
         Tmain window(db, desktop);
-        SetDefaultGroups(db.header);
-        db.databaseLoaded = true;
-        window.EnableDatabaseCommands();
-        window.show();
+        showOverAnOpenDatabase(window, db);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.showPage(Tmain::ExpensesTab);
 
