@@ -7,6 +7,7 @@
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
 #include "core/store/opendatabase.h"
+#include "core/store/recovery.h"
 #include "core/tools/export.h"
 #include "core/tools/printdocument.h"
 
@@ -165,6 +166,8 @@ int infoJson(const Database &db)
         periods.replace(p - 1, entry);
     }
     info.insert(QStringLiteral("periods"), periods);
+    if (const QString recovery = RecoveryNotice(db); !recovery.isEmpty())
+        info.insert(QStringLiteral("recovery"), recovery);
     out() << QString::fromUtf8(QJsonDocument(info).toJson(QJsonDocument::Indented));
     return ok;
 }
@@ -177,6 +180,8 @@ int info(const Database &db)
     out() << "Data utworzenia:\t" << h.createdDate << Qt::endl;
     out() << "Data ostatniego zapisu:\t" << h.lastSaveDate << Qt::endl;
     out() << "Ilość okresów:\t" << h.periodCount << Qt::endl;
+    if (const QString recovery = RecoveryNotice(db); !recovery.isEmpty())
+        out() << "Odzyskiwanie:\t" << recovery << Qt::endl;
     ErrorSink sink;
     for (int p = 1; p <= h.periodCount; ++p) {
         Database period = db;

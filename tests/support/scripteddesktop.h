@@ -35,6 +35,9 @@ public:
     // Answers to the next questions whether to save changes; when none is left such a question
     // takes its answer from `answers` ("Tak" saves, "Nie" discards).
     QQueue<SaveAnswer> saveAnswers;
+    // Answers to the next questions with buttons of their own (the index pressed, -1 for Escape);
+    // when none is left such a question takes its answer from `answers` ("Tak" the first button).
+    QQueue<int> choices;
     // What the user does in the program's next windows, in order: each script gets the window
     // shown (not modal) and may fill it and press its buttons. A window still open after its
     // script (or with no script left) is closed as by its frame.
@@ -80,6 +83,14 @@ public:
     {
         messages.append({line1, line2, title, true, defaultAnswer});
         return answers.isEmpty() ? false : answers.dequeue();
+    }
+    int AskChoice(const QString &line1, const QString &line2, const QString &title, const QStringList &buttons) override
+    {
+        if (choices.isEmpty())
+            return AskQuestion(line1, line2, title) ? 0 : 1;
+        Q_UNUSED(buttons);
+        messages.append({line1, line2, title, true});
+        return choices.dequeue();
     }
     SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override
     {

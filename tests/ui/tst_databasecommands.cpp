@@ -8,6 +8,7 @@
 #include "core/store/fileoperations.h"
 #include "core/store/groupset.h"
 #include "core/store/opendatabase.h"
+#include "core/store/recovery.h"
 #include "filetestsupport.h"
 #include "recordingsink.h"
 #include "ui/store/optionswindow.h"
@@ -21,6 +22,7 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -1109,6 +1111,69 @@ private slots:
         QVERIFY(!f.exists("stara.tfx"));
         for (const QString &said : f.messages())
             QVERIFY2(!said.startsWith(QStringLiteral("Nie można odczytać pliku")), qPrintable(said));
+    }
+
+    // A recovery file left by a run that ended without saving is offered at the next open:
+    // "Przywróć" brings the changes back as unsaved ones (a save then writes them and the file
+    // goes), "Odrzuć" keeps the file aside once, "Pokaż później" and Escape leave it for the next
+    // open, untouched by this run's saves. A damaged one is said and kept aside.
+    void recoveryOfferedAtOpen_data()
+    {
+        QTest::addColumn<int>("choice"); // -1: Escape; -2: the file is damaged
+        QTest::newRow("Przywróć") << 0;
+        QTest::newRow("Odrzuć") << 1;
+        QTest::newRow("Pokaż później") << 2;
+        QTest::newRow("Escape") << -1;
+        QTest::newRow("damaged") << -2;
+    }
+    void recoveryOfferedAtOpen()
+    {
+        QFETCH(int, choice);
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 7, 1, "niezapisane"));
+        QString reason;
+        QByteArray recovery = RecoveryBytes({f.db, QDateTime::currentDateTimeUtc().addSecs(5)});
+        if (choice == -2)
+            recovery[100] = char(recovery[100] ^ 1);
+        f.db.modified = false; // as if the program had ended there
+        f.window.databaseCommands()->zamknij3Click(); // "Nie" to the question
+        const QString path = f.path("budzet.tfr");
+        test::writeFileBytes(path, recovery);
+
+        f.desktop.messages.clear();
+        if (choice != -2)
+            f.desktop.choices.enqueue(choice);
+        f.window.databaseCommands()->otworz2Click(f.path("budzet.tf4"));
+        QVERIFY(f.db.databaseLoaded);
+        if (choice == -2) {
+            QVERIFY(f.messages().first().startsWith(QStringLiteral("Nie można użyć pliku odzyskiwania budzet.tfr")));
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(f.bytes("budzet.tfr~"), recovery);
+            return;
+        }
+        const QRegularExpression offer(QStringLiteral("^Znaleziono niezapisane zmiany z \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d\\. Przywrócić je\\?$"));
+        QVERIFY2(offer.match(f.desktop.messages.first().line1).hasMatch(), qPrintable(f.desktop.messages.first().line1));
+        QCOMPARE(f.db.modified, choice == 0);
+        QCOMPARE(f.db.expenseCount(), choice == 0 ? 1 : 0);
+        if (choice == 1) {
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(f.bytes("budzet.tfr~"), recovery);
+            return;
+        }
+        // A save writes what was restored, and a file waiting for a decision stays as it was.
+        f.addEntry(RegisterKind::incomes, entry("02-05-2004", 5, 0, "potem"));
+        f.window.databaseCommands()->zapisz6Click();
+        QCOMPARE(QFile::exists(path), choice != 0);
+        if (choice != 0)
+            QCOMPARE(f.bytes("budzet.tfr"), recovery);
+        f.window.databaseCommands()->zamknij3Click();
+        Database reread;
+        test::RecordingSink sink;
+        QVERIFY(OpenDatabase(reread, f.path("budzet.tf4"), OpenMode::readOnly, sink));
+        QVERIFY(LoadPeriod(reread, 0, sink));
+        QCOMPARE(reread.expenseCount(), choice == 0 ? 1 : 0);
+        QCOMPARE(reread.incomeCount(), 1);
     }
 
     void commandsWithoutADatabase()

@@ -502,6 +502,26 @@ void ReportPeriodReadFailure(Database &db, const QString &hint, MessageSink &sin
     db.pendingAction = PendingAction::readFailed;
 }
 
+std::optional<DatabaseHeader> DatabaseRecordFromBytes(const QByteArray &bytes, QString &problem)
+{
+    if (bytes.size() != DatabaseRecordSize) {
+        problem = QStringLiteral("Plik jest za krótki (%1 B zamiast %2 B).").arg(bytes.size()).arg(DatabaseRecordSize);
+        return std::nullopt;
+    }
+    return decodeDatabaseRecord(bytes, problem);
+}
+
+bool PeriodFromBytes(Database &db, const QByteArray &bytes)
+{
+    PeriodData data;
+    if (!decodePeriod(bytes, data, db.recurringExpenses))
+        return false;
+    db.registers = std::move(data.registers);
+    db.recurringIncomes = data.recurringIncomes;
+    db.recurringExpenses = data.recurringExpenses;
+    return true;
+}
+
 bool LoadPeriod(Database &db, int k, MessageSink &sink)
 {
     const std::optional<QByteArray> bytes = ReadPeriodFileBytes(db, k, MaxPeriodFileSize);

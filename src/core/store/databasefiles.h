@@ -32,6 +32,12 @@ QString DatabaseFilePath(const Database &db, const QString &extension);
 // The bytes of the database file for `header`, and of the period file of the current period.
 QByteArray DatabaseRecordBytes(const DatabaseHeader &header);
 QByteArray PeriodFileBytes(const Database &db);
+// The header that the bytes of a database file hold (DatabaseRecordSize of them), or nothing with
+// the reason in `problem`.
+std::optional<DatabaseHeader> DatabaseRecordFromBytes(const QByteArray &bytes, QString &problem);
+// Reads the bytes of a period file into the registers and recurring tables of `db`; false for
+// damaged bytes, leaving `db` as it was.
+bool PeriodFromBytes(Database &db, const QByteArray &bytes);
 
 // "<databaseDir><databaseName><extension>" as it lies on disk, whatever the letter case of the
 // extension; the path with `extension` as given when there is none.

@@ -7,6 +7,7 @@
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
+#include "core/store/recovery.h"
 #include "core/store/sidefiles.h"
 
 #include <QFile>
@@ -167,7 +168,7 @@ bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
     QStringList paths = {RecordFilePath(db), FoundFilePath(db, QStringLiteral(".tf3")), FoundFilePath(db, QStringLiteral(".tfc"))};
     for (int k = 0; k < db.header.periodCount; ++k)
         paths.append(PeriodFilePath(db, k));
-    paths << ShoppingListPath(db) << NotesPath(db);
+    paths << ShoppingListPath(db) << NotesPath(db) << RecoveryFilePath(db);
     for (const QString &path : std::as_const(paths))
         files.remove(path, false);
     for (const QString &path : std::as_const(paths))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace trelfin {
 
@@ -35,6 +36,14 @@ public:
     virtual SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title)
     {
         return AskQuestion(line1, line2, title) ? SaveAnswer::save : SaveAnswer::discard;
+    }
+    // A question with buttons of its own (the first is the default): the index of the one
+    // pressed, or -1 for Escape and the frame. A sink that offers no such box asks the yes/no
+    // question for the first two.
+    virtual int AskChoice(const QString &line1, const QString &line2, const QString &title, const QStringList &buttons)
+    {
+        Q_UNUSED(buttons);
+        return AskQuestion(line1, line2, title) ? 0 : 1;
     }
 };
 

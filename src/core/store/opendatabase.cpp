@@ -7,6 +7,7 @@
 #include "core/store/filetransaction.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
+#include "core/store/recovery.h"
 #include "core/store/sidefiles.h"
 
 #include <QFileInfo>
@@ -148,6 +149,8 @@ QList<DatabaseProblem> CheckDatabase(const QString &path)
         report(DatabaseFilePath(db, db.databaseExt), sink.said.join(QStringLiteral("; ")));
         return problems;
     }
+    if (const QString recovery = RecoveryNotice(db); !recovery.isEmpty())
+        report(RecoveryFilePath(db), recovery);
     const QList<std::pair<QString, qint64>> sideFiles = {{ShoppingListPath(db), ShoppingListFileSize},
                                                          {NotesPath(db), NotesFileSize}};
     for (const auto &[file, size] : sideFiles) {

@@ -105,6 +105,26 @@ bool ReadNotes(Database &db)
     return true;
 }
 
+bool ShoppingListFromBytes(Database &db, QByteArray bytes)
+{
+    if (bytes.size() != ShoppingListFileSize)
+        return false;
+    for (int i = 0; i < ShoppingItemCount; ++i)
+        UnscrambleShoppingItem(textPositions(bytes, i * ShoppingItem::size, ShoppingItem::textWidth));
+    splitRecords(bytes, db.shoppingItems);
+    return true;
+}
+
+bool NotesFromBytes(Database &db, QByteArray bytes)
+{
+    if (bytes.size() != NotesFileSize)
+        return false;
+    for (int i = 0; i < NoteCount; ++i)
+        UnscrambleNoteText(textPositions(bytes, i * Note::size, Note::textWidth));
+    splitRecords(bytes, db.notes);
+    return true;
+}
+
 bool WriteShoppingList(const Database &db, MessageSink &sink)
 {
     return db.shoppingListKept || WriteWholeFile(ShoppingListPath(db), encodeShoppingList(db), sink);

@@ -27,6 +27,11 @@ QString NotesPath(const Database &db);
 bool ReadShoppingList(Database &db);
 bool ReadNotes(Database &db);
 
+// The shopping list (the notes) from a side file's bytes; false, changing nothing, for bytes of
+// another size.
+bool ShoppingListFromBytes(Database &db, QByteArray bytes);
+bool NotesFromBytes(Database &db, QByteArray bytes);
+
 // The side files' bytes as written.
 QByteArray encodeShoppingList(const Database &db);
 QByteArray encodeNotes(const Database &db);

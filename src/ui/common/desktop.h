@@ -44,6 +44,8 @@ public:
                      DefaultAnswer defaultAnswer = DefaultAnswer::yes) override = 0;
     // The question whether to save changes, with "Tak", "Nie" and "Anuluj".
     SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override = 0;
+    // A question with buttons of its own: the index of the one pressed, -1 for Escape and the frame.
+    int AskChoice(const QString &line1, const QString &line2, const QString &title, const QStringList &buttons) override = 0;
     // The desktop's own plain message box, for the few messages that do not use the two above.
     virtual void ShowPlainMessage(const QString &text) = 0;
 

@@ -1,5 +1,6 @@
 #include "ui/common/qtdesktop.h"
 
+#include "ui/common/choicebox.h"
 #include "ui/common/informationbox.h"
 #include "ui/common/questionbox.h"
 
@@ -61,6 +62,12 @@ bool QtDesktop::AskQuestion(const QString &line1, const QString &line2, const QS
     if (!m_question)
         m_question = std::make_unique<TDpytanie>();
     return m_question->ask(line1, line2, title, defaultAnswer);
+}
+
+int QtDesktop::AskChoice(const QString &line1, const QString &line2, const QString &title, const QStringList &buttons)
+{
+    ChoiceBox box(buttons);
+    return box.ask(line1, line2, title);
 }
 
 SaveAnswer QtDesktop::AskToSave(const QString &line1, const QString &line2, const QString &title)

@@ -25,6 +25,7 @@ public:
     bool AskQuestion(const QString &line1, const QString &line2, const QString &title,
                      DefaultAnswer defaultAnswer = DefaultAnswer::yes) override;
     SaveAnswer AskToSave(const QString &line1, const QString &line2, const QString &title) override;
+    int AskChoice(const QString &line1, const QString &line2, const QString &title, const QStringList &buttons) override;
     void ShowPlainMessage(const QString &text) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;

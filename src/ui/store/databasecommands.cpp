@@ -8,6 +8,7 @@
 #include "core/store/filetransaction.h"
 #include "core/store/olderformats.h"
 #include "core/store/opendatabase.h"
+#include "core/store/recovery.h"
 #include "core/store/sidefiles.h"
 #include "ui/common/commandaction.h"
 #include "ui/common/desktop.h"
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScopeGuard>
 #include <QWidget>
 
@@ -91,8 +93,12 @@ DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView 
     , m_desktop(desktop)
     , m_view(view)
     , m_groupSets(new GroupSetCommands(db, desktop, view, this))
+    , m_recovery(new RecoveryKeeper(db, this))
 {
     createActions();
+    m_recovery->onWriteFailed = [this](const QString &path, const QString &reason) {
+        m_view.setStatusText(QStringLiteral("Nie można zapisać pliku odzyskiwania %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    };
 }
 
 void DatabaseCommands::createActions()
@@ -141,7 +147,12 @@ Topcjebazy *DatabaseCommands::optionsWindow()
 
 bool DatabaseCommands::closeCurrentPeriod()
 {
-    return ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop);
+    if (!ClosePeriod(m_db, m_db.currentPeriod - 1, m_desktop, m_desktop))
+        return false;
+    // Saved, or its changes dropped by "Nie": nothing is left to recover.
+    if (!m_db.modified)
+        m_recovery->removeFile();
+    return true;
 }
 
 void DatabaseCommands::showLockRefusal(const DatabaseLock &lock, const QString &folder)
@@ -177,6 +188,9 @@ bool DatabaseCommands::lockDatabaseAt(const QString &path)
 void DatabaseCommands::leaveDatabase()
 {
     m_db.databaseLoaded = false;
+    // A recovery file waiting for a decision stays for the next open; the next database starts
+    // kept again.
+    m_recovery->setSuspended(false);
     m_view.setStatusText(kStartStatus);
     m_view.ClearDatabaseInfo();
     m_view.DisableDatabaseCommands();
@@ -294,6 +308,7 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
     if (!converting && !passwordAccepted())
         return;
     m_db.currentPeriod = 1;
+    offerRecovery();
     // The reminders stand over the main menu page: it names the database they belong to
     // already, instead of the "b.d." of no database.
     m_view.ShowDatabaseInfo();
@@ -551,9 +566,13 @@ bool DatabaseCommands::deleteDatabase()
         m_deleteWindow = new Tusuwaniebazy(m_db, optionsWindow());
     if (m_desktop.execDialog(*m_deleteWindow) != QDialog::Accepted)
         return false;
+    // No write of the recovery file may come after its deletion.
+    m_recovery->setSuspended(true);
     // When a file cannot be deleted the database stays open (its record and periods are still in
     // memory and can be saved again) and nothing claims that it is gone.
-    return DeleteDatabaseFiles(m_db, m_desktop);
+    const bool deleted = DeleteDatabaseFiles(m_db, m_desktop);
+    m_recovery->setSuspended(false);
+    return deleted;
 }
 
 bool DatabaseCommands::writeDatabaseRecord()
@@ -575,6 +594,49 @@ void DatabaseCommands::checkDueNotes()
 void DatabaseCommands::fillRecurringWindows()
 {
     m_view.fillRecurringWindows();
+}
+
+void DatabaseCommands::offerRecovery()
+{
+    FoundRecovery found = FindRecovery(m_db);
+    const QString name = QFileInfo(RecoveryFilePath(m_db)).fileName();
+    QString reason;
+    switch (found.finding) {
+    case RecoveryFinding::none:
+        return;
+    case RecoveryFinding::stale:
+        RemoveRecoveryFile(m_db);
+        return;
+    case RecoveryFinding::damaged:
+    case RecoveryFinding::otherDatabase:
+        break;
+    case RecoveryFinding::offered: {
+        const QString when = QLocale().toString(found.state.takenAt.toLocalTime(), QStringLiteral("dd.MM.yyyy HH:mm"));
+        const int answer = m_desktop.AskChoice(QStringLiteral("Znaleziono niezapisane zmiany z %1. Przywrócić je?").arg(when),
+                                               QString(), QStringLiteral("Odzyskiwanie zmian"),
+                                               {QStringLiteral("&Przywróć"), QStringLiteral("&Odrzuć"), QStringLiteral("Pokaż &później")});
+        if (answer == 0) {
+            if (ApplyRecovery(m_db, found.state))
+                return;
+            found.problem = QStringLiteral("nie można odczytać zapisanych w nim danych");
+            break;
+        }
+        if (answer == 1) {
+            // Kept aside once, so that a wrong click is not final.
+            if (!SetRecoveryAside(m_db, reason))
+                m_desktop.ShowInformation(QStringLiteral("Nie można odłożyć pliku %1").arg(name), reason, kTrelfin);
+            return;
+        }
+        // Asked again at the next open; until then this run neither writes nor removes it.
+        m_recovery->setSuspended(true);
+        return;
+    }
+    }
+    const bool aside = SetRecoveryAside(m_db, reason);
+    m_desktop.ShowInformation(QStringLiteral("Nie można użyć pliku odzyskiwania %1: %2").arg(name, found.problem),
+                              aside ? QStringLiteral("Zachowano go jako %1~").arg(name)
+                                    : QStringLiteral("Plik pozostaje bez zmian"),
+                              QStringLiteral("Uwaga!"));
 }
 
 bool DatabaseCommands::passwordAccepted()

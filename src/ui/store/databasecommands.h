@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/store/databaselock.h"
+#include "core/store/recoverykeeper.h"
 
 #include <QObject>
 #include <QString>
@@ -96,6 +97,9 @@ private:
     void checkDueEntries(bool atOpen);
     void checkDueNotes();
     void fillRecurringWindows();
+    // At open: a recovery file left by a run that ended without saving is offered ("Przywróć",
+    // "Odrzuć", "Pokaż później"); a damaged one or one of another database is said and kept aside.
+    void offerRecovery();
 
     Database &m_db;
     Desktop &m_desktop;
@@ -103,6 +107,8 @@ private:
     GroupSetCommands *m_groupSets = nullptr;
     bool m_creatingDatabase = false;
     DatabaseLock m_lock;
+    // The recovery file of the open database while it holds unsaved changes.
+    RecoveryKeeper *m_recovery = nullptr;
 
     QAction *m_actNew = nullptr;
     QAction *m_actOpen = nullptr;

@@ -10,6 +10,7 @@
 #include "core/store/filewriter.h"
 #include "core/store/olderformats.h"
 #include "core/store/opendatabase.h"
+#include "core/store/recovery.h"
 #include "core/store/messagesink.h"
 #include "core/store/sidefiles.h"
 
@@ -325,6 +326,36 @@ private slots:
         for (const char *name : {"budzet.tf4", "budzet.tf4~", "budzet.0", "budzet.1", "budzet.2", "budzet.3~",
                                  "budzet.tlz", "budzet.tlz~", "budzet.tnt"})
             QVERIFY2(modeOf(name) == mode, qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(name)).arg(modeOf(name), 0, 8)));
+    }
+
+    // A recovery write stopped at any of its steps, by a failure or a kill, leaves the previous
+    // recovery file or the new one, whole: never a file that cannot be read.
+    void recoveryWriteStoppedAtEveryStep()
+    {
+        const auto writeWithIncomes = [](Database &db, int count) {
+            db.databaseLoaded = true;
+            db.reg(RegisterKind::incomes).entries.clear();
+            for (int i = 0; i < count; ++i)
+                db.reg(RegisterKind::incomes).append(entry("05-03-2005", i + 1, 0, "pensja"));
+            QString reason;
+            WriteRecoveryFile(RecoveryFilePath(db), RecoveryBytes({db, QDateTime::currentDateTimeUtc()}), RecordFilePath(db), reason);
+        };
+        const Operation first = [&](Database &db, Sink &) { writeWithIncomes(db, 1); };
+        const Operation second = [&](Database &db, Sink &) { writeWithIncomes(db, 2); };
+        const int steps = run(first, second, 0, StoppingFileOperations::Mode::fail);
+        QVERIFY(steps >= 3);
+        for (auto mode : {StoppingFileOperations::Mode::fail, StoppingFileOperations::Mode::kill}) {
+            for (int stopAt = 1; stopAt <= steps; ++stopAt) {
+                run(first, second, stopAt, mode);
+                Database db;
+                Sink sink;
+                QVERIFY(OpenDatabase(db, folder() + QStringLiteral("budzet.tf4"), OpenMode::readOnly, sink));
+                const FoundRecovery found = FindRecovery(db);
+                QCOMPARE(found.finding, RecoveryFinding::offered);
+                QVERIFY(ApplyRecovery(db, found.state));
+                QVERIFY2(db.incomeCount() == 1 || db.incomeCount() == 2, qPrintable(QString::number(db.incomeCount())));
+            }
+        }
     }
 
     // A new database written over an existing one of that name (OK in the options window after
