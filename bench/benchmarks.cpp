@@ -13,6 +13,7 @@
 #include "core/store/filewriter.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
+#include "core/store/recovery.h"
 #include "core/tools/printdocument.h"
 #include "ui/mainwindow/mainwindow.h"
 #include "ui/store/databasecommands.h"
@@ -28,6 +29,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
+
+#include <optional>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -205,6 +208,24 @@ int main(int argc, char *argv[])
             QPainter painter(&canvas);
             renderLineChart(painter, chart, true, allSeries, {Qt::red, Qt::green, Qt::blue});
         }), 10);
+
+    // The recovery file of a full period: the snapshot the timer takes on the UI thread, and the
+    // bytes and the write its thread does.
+    db.modified = true;
+    std::optional<RecoverySnapshot> snapshot;
+    // Counted with the copy that the next edit of a register then makes of it, since the
+    // snapshot shares it.
+    row("recovery snapshot (UI thread)", timeIt(15, [&] {
+            snapshot = RecoverySnapshot{db, QDateTime::currentDateTimeUtc()};
+            db.reg(RegisterKind::expenses).entries[0].amount += 0;
+        }, [&] { snapshot.reset(); }), 2);
+    const QString recoveryPath = RecoveryFilePath(db);
+    row("recovery bytes and write (thread)", timeIt(9, [&] {
+            QString reason;
+            WriteRecoveryFile(recoveryPath, RecoveryBytes(*snapshot), RecordFilePath(db), reason);
+        }), 50);
+    RemoveRecoveryFile(db);
+    db.modified = false;
 
     PrintOptions options;
     options.sections[static_cast<int>(PrintSectionKind::expenses)] = true;
