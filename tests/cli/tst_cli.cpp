@@ -6,21 +6,23 @@
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
 #include "core/store/helpers.h"
+#include "core/store/opendatabase.h"
+#include "core/store/recovery.h"
 #include "core/tools/export.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QElapsedTimer>
 #include <QProcess>
-
-#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+
+#include <sys/stat.h>
 
 using namespace trelfin;
 
@@ -272,6 +274,31 @@ private slots:
         QVERIFY(timer.elapsed() < 30000);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.contains(QStringLiteral("budzet.0")) || run.err.contains(QStringLiteral("budzet.0")));
+    }
+
+    // A recovery file of unsaved work is mentioned by "info" and "check" (which then ends with
+    // 1), and the database is left as it is.
+    void pendingRecoveryIsMentioned()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("budzet.*")}, QDir::Files))
+            QVERIFY(QFile::copy(path(name), dir.filePath(name)));
+        Database db;
+        test::LineSink sink;
+        QVERIFY(OpenDatabase(db, dir.filePath(QStringLiteral("budzet.tf4")), OpenMode::readOnly, sink));
+        QVERIFY(LoadPeriod(db, 0, sink));
+        db.reg(RegisterKind::incomes).append(Entry{QStringLiteral("02-05-2004"), 10, 0, QStringLiteral("zwrot")});
+        QString reason;
+        QVERIFY(WriteRecoveryFile(RecoveryFilePath(db), RecoveryBytes({db, QDateTime::currentDateTimeUtc().addSecs(5)}),
+                                  RecordFilePath(db), reason));
+        const QByteArray before = test::fileBytes(RecoveryFilePath(db));
+        const Run info = cli({QStringLiteral("info"), dir.filePath(QStringLiteral("budzet.tf4"))});
+        QCOMPARE(info.exitCode, 0);
+        QVERIFY2(info.out.contains(QStringLiteral("Odzyskiwanie:\tniezapisane zmiany z ")), qPrintable(info.out));
+        const Run check = cli({QStringLiteral("check"), dir.filePath(QStringLiteral("budzet.tf4"))});
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out.contains(QStringLiteral("budzet.tfr")), qPrintable(check.out));
+        QCOMPARE(test::fileBytes(RecoveryFilePath(db)), before);
     }
 
     // The example writer takes options as options: "--help" prints the usage, an unknown option
