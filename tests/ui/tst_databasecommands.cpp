@@ -12,11 +12,14 @@
 #include "filetestsupport.h"
 #include "recordingsink.h"
 #include "ui/store/optionswindow.h"
+#include "ui/store/recentdatabases.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -1174,6 +1177,67 @@ private slots:
         QVERIFY(LoadPeriod(reread, 0, sink));
         QCOMPARE(reread.expenseCount(), choice == 0 ? 1 : 0);
         QCOMPARE(reread.incomeCount(), 1);
+    }
+
+    // The title names the open database and marks unsaved changes; a save says so in the
+    // status line.
+    void titleAndSaveStatus()
+    {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Trelfin 4 LX"));
+        f.createDatabase();
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("budzet[*] — Trelfin 4 LX"));
+        QVERIFY(!f.window.isWindowModified());
+        f.addEntry(RegisterKind::expenses, entry("01-05-2004", 7, 1, "chleb"));
+        f.window.updateWindowTitle();
+        QVERIFY(f.window.isWindowModified());
+        f.window.databaseCommands()->zapisz6Click();
+        QVERIFY(!f.window.isWindowModified());
+        QCOMPARE(f.window.statusText(1), QStringLiteral("Zapisano okres %1 w %2")
+                                             .arg(f.db.currentPeriodInfo().periodName.trimmed(),
+                                                  QDir::toNativeSeparators(f.path("budzet.tf4"))));
+        f.desktop.answers.enqueue(true);
+        f.window.databaseCommands()->zamknij3Click();
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Trelfin 4 LX"));
+    }
+
+    // The "Plik" menu lists the last five databases opened, newest first, under Alt+1..5; one
+    // whose file is gone shows disabled; an item opens its database; "Wyczyść listę" empties it.
+    void recentDatabases()
+    {
+        Fixture f;
+        RecentDatabases *recent = f.window.databaseCommands()->recentDatabases();
+        recent->clear();
+        for (int i = 1; i <= 6; ++i) {
+            f.createDatabase(QStringLiteral("baza%1").arg(i));
+            f.desktop.answers.enqueue(true);
+            f.window.databaseCommands()->zamknij3Click();
+        }
+        QStringList expected;
+        for (int i = 6; i >= 2; --i)
+            expected.append(QFileInfo(f.path(QStringLiteral("baza%1.tf4").arg(i))).absoluteFilePath());
+        QCOMPARE(recent->paths(), expected);
+        // Kept in the settings file: a new window reads the same list.
+        QCOMPARE(RecentDatabases().paths(), expected);
+        const QList<QAction *> items = recent->actions();
+        QCOMPARE(items.first()->text(), QStringLiteral("&1 baza6.tf4"));
+        QCOMPARE(items.first()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
+        QCOMPARE(items.at(4)->text(), QStringLiteral("&5 baza2.tf4"));
+        QVERIFY(f.action("actionRecent1"));
+
+        QVERIFY(QFile::remove(f.path("baza4.tf4")));
+        recent->refreshActions();
+        QVERIFY(!items.at(2)->isEnabled());
+        QVERIFY(items.at(1)->isEnabled());
+
+        items.at(1)->trigger();
+        QVERIFY(f.db.databaseLoaded);
+        QCOMPARE(f.db.databaseName, QStringLiteral("baza5"));
+        QCOMPARE(recent->paths().first(), expected.at(1));
+
+        f.window.findChild<QAction *>(QStringLiteral("actionRecentClear"))->trigger();
+        QVERIFY(recent->paths().isEmpty());
+        QVERIFY(!items.first()->isVisible());
     }
 
     void commandsWithoutADatabase()

@@ -22,6 +22,8 @@ public:
     // Shows "Główne menu" without running the page change.
     virtual void showMainMenuPage() = 0;
     virtual void setStatusText(const QString &text) = 0;
+    // Shows `text` in the status line for a few seconds; then the page's own text comes back.
+    virtual void showPassingStatus(const QString &text) = 0;
     // Forgets the undo copy: the registers in memory were replaced.
     virtual void forgetUndo() = 0;
     // Fills the recurring-items windows from the period just opened.

@@ -16,6 +16,7 @@
 #include "ui/reports/statementpage.h"
 #include "ui/reports/summarypage.h"
 #include "ui/store/databasecommands.h"
+#include "ui/store/recentdatabases.h"
 #include "ui/store/groupsetcommands.h"
 #include "ui/tools/toolcommands.h"
 
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace trelfin {
 
@@ -60,6 +62,10 @@ Tmain::Tmain(Database &database, Desktop &desktop, QWidget *parent, Contents con
     m_editActions = new EditActions(m_desktop, [this] { return m_karta ? m_karta->shownPage() : nullptr; }, this);
     createActions();
     resize(1000, 700);
+    auto *titleTimer = new QTimer(this);
+    titleTimer->setInterval(500);
+    connect(titleTimer, &QTimer::timeout, this, &Tmain::updateWindowTitle);
+    titleTimer->start();
     if (contents == Contents::now)
         buildContents();
 }
@@ -118,7 +124,14 @@ void Tmain::createMenus()
         return menu;
     };
     QMenu *file = addMenu(QStringLiteral("&Plik"), QStringLiteral("menuPlik"));
-    placeActions(file, m_databaseCommands->fileActions() + QList<QAction *>{m_toolCommands->actionPrint(), m_actQuit});
+    placeActions(file, m_databaseCommands->fileActions() + QList<QAction *>{m_toolCommands->actionPrint()});
+    file->addSeparator();
+    RecentDatabases *recent = m_databaseCommands->recentDatabases();
+    placeActions(file, recent->actions());
+    file->addSeparator();
+    placeActions(file, {m_actQuit});
+    // A database deleted or moved since shows disabled.
+    connect(file, &QMenu::aboutToShow, recent, &RecentDatabases::refreshActions);
 
     QMenu *edit = addMenu(QStringLiteral("&Edycja"), QStringLiteral("menuEdycja"));
     placeActions(edit, QList<QAction *>{m_registerCommands->actionUndo()} + m_editActions->menuActions());
@@ -311,6 +324,7 @@ void Tmain::enableCommands(bool databaseOpen)
 
 void Tmain::ShowDatabaseInfo()
 {
+    updateWindowTitle();
     m_mainMenuPage->showDatabaseInfo(m_db);
     // Register pages not built yet take their counts when they are.
     m_registerCommands->showCounts();
@@ -318,6 +332,7 @@ void Tmain::ShowDatabaseInfo()
 
 void Tmain::ClearDatabaseInfo()
 {
+    updateWindowTitle();
     m_mainMenuPage->clearDatabaseInfo();
     m_registerCommands->clearPages();
     // The balance and forecast keep their span while no computation names one: that of a
@@ -336,6 +351,29 @@ void Tmain::selectPage(int index)
 int Tmain::currentPage() const
 {
     return m_karta->currentIndex();
+}
+
+void Tmain::showPassingStatus(const QString &text)
+{
+    setStatusText(text);
+    QTimer::singleShot(5000, this, [this, text] {
+        // Unless something else has been said since, the page's own text comes back.
+        if (m_statusLine->panelText(1) != text)
+            return;
+        if (!m_db.databaseLoaded)
+            setStatusText(kNoDatabaseStatus);
+        else if (NotebookPage *page = currentNotebookPage())
+            setStatusText(page->statusText());
+    });
+}
+
+void Tmain::updateWindowTitle()
+{
+    // "[*]" is where the desktop shows "*" while the window is marked modified.
+    const QString title = m_db.databaseLoaded ? m_db.databaseName + QStringLiteral("[*] — ") + kProgramTitle : kProgramTitle;
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    setWindowModified(m_db.databaseLoaded && m_db.modified);
 }
 
 QString Tmain::statusText(int panel) const

@@ -119,6 +119,10 @@ public:
 
     QString statusText(int panel) const;
     void setStatusText(const QString &text) override;
+    void showPassingStatus(const QString &text) override;
+    // The title names the open database and marks unsaved changes with "*"
+    // ("przyklad — Trelfin 4 LX"); it follows the database twice a second.
+    void updateWindowTitle();
 
     bool chartDatesPending() const;
 

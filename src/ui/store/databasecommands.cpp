@@ -18,6 +18,7 @@
 #include "ui/store/optionswindow.h"
 #include "ui/store/passwordprompt.h"
 #include "ui/store/periodnamewindow.h"
+#include "ui/store/recentdatabases.h"
 #include "ui/store/setpasswordwindow.h"
 #include "ui/store/groupsetcommands.h"
 
@@ -94,8 +95,10 @@ DatabaseCommands::DatabaseCommands(Database &db, Desktop &desktop, DatabaseView 
     , m_view(view)
     , m_groupSets(new GroupSetCommands(db, desktop, view, this))
     , m_recovery(new RecoveryKeeper(db, this))
+    , m_recent(new RecentDatabases(this))
 {
     createActions();
+    m_recent->onOpen = [this](const QString &path) { otworz2Click(path); };
     m_recovery->onWriteFailed = [this](const QString &path, const QString &reason) {
         m_view.setStatusText(QStringLiteral("Nie można zapisać pliku odzyskiwania %1: %2").arg(QDir::toNativeSeparators(path), reason));
     };
@@ -240,6 +243,7 @@ void DatabaseCommands::nowa1Click()
     m_creatingDatabase = false;
     if (kept) {
         m_db.databaseLoaded = true;
+        m_recent->add(path);
         m_view.forgetUndo();
         m_view.RefreshRegisterGrids();
         m_view.ShowDatabaseInfo();
@@ -318,6 +322,7 @@ void DatabaseCommands::otworz2Click(const QString &givenPath)
     fillRecurringWindows();
     m_db.databaseLoaded = true;
     opened = true;
+    m_recent->add(DatabaseFilePath(m_db, m_db.databaseExt)); // an imported one under its new name
     m_view.ShowDatabaseInfo();
     m_view.forgetUndo();
     m_view.kartaClick();
@@ -329,10 +334,15 @@ void DatabaseCommands::zapisz6Click()
         m_desktop.ShowInformation(QStringLiteral("Brak załadowanej bazy"), QString(), kTrelfin);
         return;
     }
+    const bool hadChanges = m_db.modified;
     m_db.pendingAction = PendingAction::saveWithoutQuestion;
-    closeCurrentPeriod();
+    const bool saved = closeCurrentPeriod();
     m_db.pendingAction = PendingAction::none;
     m_view.ShowDatabaseInfo();
+    if (saved && hadChanges)
+        m_view.showPassingStatus(QStringLiteral("Zapisano okres %1 w %2")
+                                     .arg(m_db.currentPeriodInfo().periodName.trimmed(),
+                                          QDir::toNativeSeparators(RecordFilePath(m_db))));
 }
 
 void DatabaseCommands::Zapiszjako1Click()
@@ -364,8 +374,10 @@ void DatabaseCommands::Zapiszjako1Click()
     // its current period could not be read back.
     if (!sameDatabase && m_db.databaseDir == place.databaseDir && m_db.databaseName == place.databaseName)
         m_lock = std::move(newLock);
-    if (copied)
+    if (copied) {
+        m_recent->add(path);
         m_desktop.ShowInformation(QStringLiteral("Dane zostały zapisane pod nową nazwą"), QString(), kTrelfin);
+    }
 }
 
 void DatabaseCommands::zamknij3Click()

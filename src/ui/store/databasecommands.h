@@ -12,6 +12,7 @@ namespace trelfin {
 
 class Database;
 class DatabaseView;
+class RecentDatabases;
 class Desktop;
 class GroupSetCommands;
 class Tdialogblokujacy;
@@ -70,6 +71,8 @@ public:
     // The "Plik" menu items, in menu order: "&Nowy", "&Otwórz...", "&Zapisz", "Z&apisz jako...",
     // "Z&amknij", "Importuj dane z TrelFIN 2000", "Blokuj", "Op&cje".
     QList<QAction *> fileActions() const;
+    // The recent databases' items of the "Plik" menu, with their separator and "Wyczyść listę".
+    RecentDatabases *recentDatabases() const { return m_recent; }
     QAction *actionNew() const { return m_actNew; }
     QAction *actionOpen() const { return m_actOpen; }
     // Enables the items that need an open database, and the group-set items, for the state the
@@ -109,6 +112,7 @@ private:
     DatabaseLock m_lock;
     // The recovery file of the open database while it holds unsaved changes.
     RecoveryKeeper *m_recovery = nullptr;
+    RecentDatabases *m_recent = nullptr;
 
     QAction *m_actNew = nullptr;
     QAction *m_actOpen = nullptr;
