@@ -259,7 +259,7 @@ int exportFiles(const Database &db, const Request &request)
         return problem;
     }
     ErrorSink sink;
-    return ExportRegisters(db, request.folder, request.registers, request.format, sink) ? ok : problem;
+    return ExportRegisters(db, request.folder, request.registers, request.format, sink, request.csv) ? ok : problem;
 }
 
 int print(const Database &db, const Request &request)

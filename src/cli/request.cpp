@@ -25,7 +25,9 @@ Polecenia:
   balance [--from D --to D]    bilans: przychód, rozchód i wydatki według grup
   forecast [--from D --to D]   prognoza: niezapłacone wydatki planowane według grup
   export --format txt|csv --dir KATALOG [--registers rozchod,konto,przychod,dlugi,planowanie]
-                               pliki eksportu, takie same jak w programie
+         [--separator ';'] [--header] [--utf8]
+                               pliki eksportu, takie same jak w programie; dla csv: średnik
+                               jako separator, wiersz nagłówka, UTF-8 ze znacznikiem BOM
   check                        sprawdza każdy plik bazy; kod wyjścia 1, gdy coś znaleziono
   dump --json                  rekord bazy i okres w formacie JSON (bez hasła)
   print --sections LISTA --pdf PLIK [--from D --to D] [--day D]
@@ -77,8 +79,11 @@ ParseResult ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption sectionsOption(QStringLiteral("sections"), QString(), QStringLiteral("LISTA"));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
+    const QCommandLineOption separatorOption(QStringLiteral("separator"), QString(), QStringLiteral("ZNAK"));
+    const QCommandLineOption headerOption(QStringLiteral("header"), QString());
+    const QCommandLineOption utf8Option(QStringLiteral("utf8"), QString());
     parser.addOptions({help, periodOption, passwordOption, dayOption, fromOption, toOption, formatOption, dirOption,
-                       registersOption, sectionsOption, pdfOption, jsonOption});
+                       registersOption, sectionsOption, pdfOption, jsonOption, separatorOption, headerOption, utf8Option});
     if (!parser.parse(QStringList{QStringLiteral("trelfin-cli")} + arguments))
         return UsageError{parser.errorText()};
     if (parser.isSet(help))
@@ -123,6 +128,17 @@ ParseResult ParseCommandLine(const QStringList &arguments)
             return UsageError{QStringLiteral("export wymaga --dir KATALOG")};
         r.format = format == QStringLiteral("txt") ? ExportFormat::text : ExportFormat::csv;
         r.folder = parser.value(dirOption);
+        const bool csvOptionGiven = parser.isSet(separatorOption) || parser.isSet(headerOption) || parser.isSet(utf8Option);
+        if (csvOptionGiven && r.format != ExportFormat::csv)
+            return UsageError{QStringLiteral("--separator, --header i --utf8 dotyczą tylko --format csv")};
+        if (parser.isSet(separatorOption)) {
+            const QString separator = parser.value(separatorOption);
+            if (separator != QStringLiteral(";") && separator != QStringLiteral(","))
+                return UsageError{QStringLiteral("--separator przyjmuje ';' albo ','")};
+            r.csv.separator = separator.at(0);
+        }
+        r.csv.header = parser.isSet(headerOption);
+        r.csv.utf8 = parser.isSet(utf8Option);
         const QStringList names = parser.isSet(registersOption)
             ? parser.value(registersOption).split(u',', Qt::SkipEmptyParts)
             : QStringList{QStringLiteral("rozchod"), QStringLiteral("konto"), QStringLiteral("przychod"),

@@ -32,6 +32,7 @@ struct Request
     ExportFormat format = ExportFormat::text;
     QString folder;                       // export
     QList<ExportRequest> registers;       // export, in the order asked for
+    CsvOptions csv;                       // export --format csv
     std::array<bool, PrintSectionCount> sections{}; // print, in print order
     QString pdf;                          // print
 };

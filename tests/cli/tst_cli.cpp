@@ -126,6 +126,21 @@ private slots:
         QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("przychod.csv"))));
         QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("Konto.csv"))));
 
+        // The options for a Polish spreadsheet give the program's bytes with them.
+        QTemporaryDir polish;
+        QCOMPARE(cli({QStringLiteral("export"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--format"), QStringLiteral("csv"),
+                      QStringLiteral("--dir"), polish.path(), QStringLiteral("--registers"), QStringLiteral("rozchod"),
+                      QStringLiteral("--separator"), QStringLiteral(";"), QStringLiteral("--header"), QStringLiteral("--utf8")})
+                     .exitCode,
+                 0);
+        QCOMPARE(test::fileBytes(QDir(polish.path()).filePath(QStringLiteral("rozchod.csv"))),
+                 ExportFileBytes(m_db, RegisterKind::expenses, ExportFormat::csv, CsvOptions{u';', true, true}));
+        for (const QStringList &wrong : {QStringList{QStringLiteral("--format"), QStringLiteral("txt"), QStringLiteral("--utf8")},
+                                         QStringList{QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--separator"), QStringLiteral("|")}})
+            QCOMPARE(cli(QStringList{QStringLiteral("export"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--dir"), polish.path()} + wrong)
+                         .exitCode,
+                     2);
+
         // A folder that is not there yet is made.
         const QString deeper = QDir(out.path()).filePath(QStringLiteral("arkusze/maj"));
         QCOMPARE(cli({QStringLiteral("export"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--format"), QStringLiteral("txt"),

@@ -89,6 +89,19 @@ private slots:
         QVERIFY(f.desktop.messages.first().line1.contains(QStringLiteral("rozchod.csv")));
         QVERIFY(!f.exists("Konto.csv"));
 
+        // The CSV window's boxes for a Polish spreadsheet: a semicolon, a header line, UTF-8.
+        QVERIFY(QDir(f.dir.path()).rmdir(QStringLiteral("rozchod.csv")));
+        f.desktop.messages.clear();
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            for (const char *box : {"srednik", "naglowek", "utf8"})
+                d.findChild<QCheckBox *>(QString::fromLatin1(box))->setChecked(true);
+            click(d, "ok");
+        });
+        f.window.toolCommands()->EksportujdanejakoCSVExcel1Click();
+        QVERIFY(f.bytes("rozchod.csv").startsWith("\xef\xbb\xbf\"Data\";\"Wartość\";\"Grupa\";\"Opis\"\r\n\"01-02-2002\";\"12,50\";"));
+        QVERIFY(!f.window.findChild<QDialog *>(QStringLiteral("eksport"))
+                     || !f.window.findChild<QDialog *>(QStringLiteral("eksport"))->findChild<QCheckBox *>(QStringLiteral("utf8")));
+
         // A folder that does not exist is said in the window, which stays open for another.
         f.desktop.messages.clear();
         const QString missing = QDir::toNativeSeparators(f.path("brak"));

@@ -15,6 +15,29 @@ QStringList registerRowCells(const Database &db, RegisterKind kind, int row)
     return {e.date, FormatAmount(e.amount), db.groupColumnText(kind, e.group), e.description};
 }
 
+QStringList registerColumnTitles(RegisterKind kind)
+{
+    const QString date = QStringLiteral("Data");
+    const QString amount = QStringLiteral("Wartość");
+    const QString description = QStringLiteral("Opis");
+    switch (kind) {
+    case RegisterKind::expenses: return {date, amount, QStringLiteral("Grupa"), description};
+    case RegisterKind::incomes: return {date, amount, QStringLiteral("XXXXXXXXXXXXXX"), description};
+    case RegisterKind::debts: return {date, amount, QStringLiteral("Rodzaj"), description};
+    case RegisterKind::planned: return {QStringLiteral("Termin"), amount, QStringLiteral("Grupa"), description};
+    case RegisterKind::bankAccount: return {date, amount, QStringLiteral("Rodzaj operacji"), description};
+    }
+    return {};
+}
+
+QStringList registerRowTexts(const Database &db, RegisterKind kind, int row)
+{
+    QStringList cells = registerRowCells(db, kind, row);
+    while (cells[2].endsWith(u' '))
+        cells[2].chop(1);
+    return cells;
+}
+
 QString registerClipboardText(const Database &db, RegisterKind kind, int top, int bottom)
 {
     if (top > bottom)
@@ -23,7 +46,7 @@ QString registerClipboardText(const Database &db, RegisterKind kind, int top, in
     bottom = std::min(bottom, db.reg(kind).count());
     QString text;
     for (int row = top; row <= bottom; ++row) {
-        text += registerRowCells(db, kind, row).join(u'\t');
+        text += registerRowTexts(db, kind, row).join(u'\t');
         text += u'\n';
     }
     return text;

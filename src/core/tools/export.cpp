@@ -37,27 +37,33 @@ QString textField(QString cell)
 
 } // namespace
 
-QByteArray ExportFileBytes(const Database &db, RegisterKind kind, ExportFormat format)
+QByteArray ExportFileBytes(const Database &db, RegisterKind kind, ExportFormat format, const CsvOptions &csv)
 {
-    QByteArray bytes;
-    const int count = db.reg(kind).count();
-    for (int row = 1; row <= count; ++row) {
-        QStringList cells = registerRowCells(db, kind, row);
+    const bool asCsv = format == ExportFormat::csv;
+    const bool utf8 = asCsv && csv.utf8;
+    const QString separator = asCsv ? QString(csv.separator) : QStringLiteral("\t");
+    const auto line = [&](QStringList cells, bool formatted) {
         if (kind == RegisterKind::incomes)
             cells.removeAt(2);
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            // The second cell is the amount the program formats: a minus in front is its sign,
-            // which the spreadsheet must read as a number.
-            cells[i] = format == ExportFormat::csv ? csvField(cells.at(i), i != 1) : textField(cells.at(i));
+            // The second cell of a row is the amount the program formats: a minus in front is its
+            // sign, which the spreadsheet must read as a number.
+            cells[i] = asCsv ? csvField(cells.at(i), !formatted || i != 1) : textField(cells.at(i));
         }
-        bytes += toCp1250(cells.join(format == ExportFormat::text ? QStringLiteral("\t") : QStringLiteral(",")));
-        bytes += "\r\n";
-    }
+        const QString text = cells.join(separator) + QStringLiteral("\r\n");
+        return utf8 ? text.toUtf8() : toCp1250(text);
+    };
+    QByteArray bytes = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    if (asCsv && csv.header)
+        bytes += line(registerColumnTitles(kind), false);
+    const int count = db.reg(kind).count();
+    for (int row = 1; row <= count; ++row)
+        bytes += line(registerRowTexts(db, kind, row), true);
     return bytes;
 }
 
 bool ExportRegisters(const Database &db, const QString &folder, const QList<ExportRequest> &requests,
-                     ExportFormat format, MessageSink &sink)
+                     ExportFormat format, MessageSink &sink, const CsvOptions &csv)
 {
     const QString extension = format == ExportFormat::text ? QStringLiteral(".txt") : QStringLiteral(".csv");
     for (RegisterKind kind : {RegisterKind::expenses, RegisterKind::bankAccount, RegisterKind::incomes,
@@ -66,7 +72,7 @@ bool ExportRegisters(const Database &db, const QString &folder, const QList<Expo
             if (request.kind != kind)
                 continue;
             const QString path = QDir(folder).filePath(request.baseName + extension);
-            if (!WriteWholeFile(path, ExportFileBytes(db, kind, format), sink, false))
+            if (!WriteWholeFile(path, ExportFileBytes(db, kind, format, csv), sink, false))
                 return false;
         }
     }

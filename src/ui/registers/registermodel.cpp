@@ -39,17 +39,7 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
 
 QStringList RegisterModel::columnTitles(RegisterKind kind)
 {
-    const QString date = QStringLiteral("Data");
-    const QString amount = QStringLiteral("Wartość");
-    const QString description = QStringLiteral("Opis");
-    switch (kind) {
-    case RegisterKind::expenses: return {date, amount, QStringLiteral("Grupa"), description};
-    case RegisterKind::incomes: return {date, amount, QStringLiteral("XXXXXXXXXXXXXX"), description};
-    case RegisterKind::debts: return {date, amount, QStringLiteral("Rodzaj"), description};
-    case RegisterKind::planned: return {QStringLiteral("Termin"), amount, QStringLiteral("Grupa"), description};
-    case RegisterKind::bankAccount: return {date, amount, QStringLiteral("Rodzaj operacji"), description};
-    }
-    return {};
+    return registerColumnTitles(kind);
 }
 
 QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const

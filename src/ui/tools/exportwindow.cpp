@@ -101,7 +101,33 @@ Teksport::Teksport(ExportFormat format, Desktop &desktop, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(folderRow);
+    if (!text) {
+        // Off by default: the described form (commas, no header, code page 1250) stays the one
+        // written unless asked otherwise.
+        m_semicolon = new QCheckBox(QStringLiteral("Średnik jako &separator (arkusz w polskiej wersji)"), this);
+        m_semicolon->setObjectName(QStringLiteral("srednik"));
+        m_header = new QCheckBox(QStringLiteral("&Wiersz nagłówka z nazwami kolumn"), this);
+        m_header->setObjectName(QStringLiteral("naglowek"));
+        m_utf8 = new QCheckBox(QStringLiteral("Kodowanie &UTF-8 (ze znacznikiem BOM)"), this);
+        m_utf8->setObjectName(QStringLiteral("utf8"));
+        setHint(m_semicolon, QStringLiteral("Rozdziela pola średnikiem zamiast przecinka"));
+        setHint(m_header, QStringLiteral("Pierwszy wiersz pliku podaje nazwy kolumn"));
+        setHint(m_utf8, QStringLiteral("Zapisuje tekst w UTF-8 zamiast w stronie kodowej Windows-1250"));
+        for (QCheckBox *box : {m_semicolon, m_header, m_utf8})
+            layout->addWidget(box);
+    }
     layout->addLayout(buttons);
+}
+
+CsvOptions Teksport::csvOptions() const
+{
+    CsvOptions options;
+    if (!m_semicolon)
+        return options;
+    options.separator = m_semicolon->isChecked() ? u';' : u',';
+    options.header = m_header->isChecked();
+    options.utf8 = m_utf8->isChecked();
+    return options;
 }
 
 bool Teksport::eventFilter(QObject *watched, QEvent *event)

@@ -73,7 +73,7 @@ void ToolCommands::exportRegisters(ExportFormat format)
     window->setStartFolder(m_db.databaseDir);
     if (m_desktop.execDialog(*window) != QDialog::Accepted)
         return;
-    if (!ExportRegisters(m_db, window->folder(), window->requests(), format, m_desktop))
+    if (!ExportRegisters(m_db, window->folder(), window->requests(), format, m_desktop, window->csvOptions()))
         return;
     m_desktop.ShowInformation(QStringLiteral("Operacja zakończona"),
                               format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")

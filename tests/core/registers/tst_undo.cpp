@@ -114,20 +114,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("expenses 2-3")
             << RegisterKind::expenses << 2 << 3
-            << "02-03-2005\t12,50\tODZIEŻ    \tKurtka\n03-03-2005\t0,00\tKOSMETYKI \tMydło\n";
+            << "02-03-2005\t12,50\tODZIEŻ\tKurtka\n03-03-2005\t0,00\tKOSMETYKI\tMydło\n";
         QTest::newRow("incomes have no group")
             << RegisterKind::incomes << 1 << 1 << "01-03-2005\t1000,00\t\tPensja\n";
         QTest::newRow("debt kinds") << RegisterKind::debts << 1 << 2
-                                    << "01-03-2005\t1000,00\tDŁUG      \tPensja\n"
-                                       "02-03-2005\t12,50\tPOŻYCZKA  \tKurtka\n";
+                                    << "01-03-2005\t1000,00\tDŁUG\tPensja\n"
+                                       "02-03-2005\t12,50\tPOŻYCZKA\tKurtka\n";
         QTest::newRow("settled planned") << RegisterKind::planned << 4 << 4
-                                         << "04-03-2005\t1234567,89\tDOKONANE  \tCzynsz\n";
+                                         << "04-03-2005\t1234567,89\tDOKONANE\tCzynsz\n";
         QTest::newRow("bank kinds") << RegisterKind::bankAccount << 3 << 3
-                                    << "03-03-2005\t0,00\tOPŁATY    \tMydło\n";
+                                    << "03-03-2005\t0,00\tOPŁATY\tMydło\n";
         QTest::newRow("bottom before top") << RegisterKind::expenses << 3 << 2
-            << "02-03-2005\t12,50\tODZIEŻ    \tKurtka\n03-03-2005\t0,00\tKOSMETYKI \tMydło\n";
+            << "02-03-2005\t12,50\tODZIEŻ\tKurtka\n03-03-2005\t0,00\tKOSMETYKI\tMydło\n";
         QTest::newRow("rows past the end are left out")
-            << RegisterKind::expenses << 4 << 9 << "04-03-2005\t1234567,89\tDOKONANE  \tCzynsz\n";
+            << RegisterKind::expenses << 4 << 9 << "04-03-2005\t1234567,89\tDOKONANE\tCzynsz\n";
     }
 
     // One line per row, the cells as the grid shows them, separated by tabs.

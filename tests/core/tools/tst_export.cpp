@@ -45,10 +45,10 @@ private slots:
         const Database db = sampleDatabase();
         QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text),
                  QByteArray("01-02-2002\t12,50\tINNE\tchleb\r\n"
-                            "02-02-2002\t3,00\t\xaf" "YWNO\x8c\xc6   \t\"Kefir\", \xb9\xea\r\n"));
+                            "02-02-2002\t3,00\t\xaf" "YWNO\x8c\xc6\t\"Kefir\", \xb9\xea\r\n"));
         QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::csv),
                  QByteArray("\"01-02-2002\",\"12,50\",\"INNE\",\"chleb\"\r\n"
-                            "\"02-02-2002\",\"3,00\",\"\xaf" "YWNO\x8c\xc6   \",\"\"\"Kefir\"\", \xb9\xea\"\r\n"));
+                            "\"02-02-2002\",\"3,00\",\"\xaf" "YWNO\x8c\xc6\",\"\"\"Kefir\"\", \xb9\xea\"\r\n"));
         QCOMPARE(ExportFileBytes(db, RegisterKind::incomes, ExportFormat::text), QByteArray("10-02-2002\t1000,00\tpensja\r\n"));
         QCOMPARE(ExportFileBytes(db, RegisterKind::incomes, ExportFormat::csv),
                  QByteArray("\"10-02-2002\",\"1000,00\",\"pensja\"\r\n"));
@@ -83,6 +83,42 @@ private slots:
                  QByteArray("\"01-02-2002\",\"12,50\",\"INNE\",") + csv + "\r\n");
         QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text),
                  QByteArray("01-02-2002\t12,50\tINNE\t") + text + "\r\n");
+    }
+
+    // The CSV options for a Polish spreadsheet, byte for byte: a semicolon, a header line named
+    // as the grid's columns, UTF-8 with a byte-order mark; each alone and all together.
+    void csvOptions_data()
+    {
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray rows1250 = "\"01-02-2002\";\"12,50\";\"INNE\";\"chleb\"\r\n"
+                                    "\"02-02-2002\";\"3,00\";\"\xaf" "YWNO\x8c\xc6\";\"\"\"Kefir\"\", \xb9\xea\"\r\n";
+        QTest::newRow("described") << QChar(u',') << false << false
+                                   << QByteArray("\"01-02-2002\",\"12,50\",\"INNE\",\"chleb\"\r\n"
+                                                 "\"02-02-2002\",\"3,00\",\"\xaf" "YWNO\x8c\xc6\",\"\"\"Kefir\"\", \xb9\xea\"\r\n");
+        QTest::newRow("semicolon") << QChar(u';') << false << false << rows1250;
+        QTest::newRow("header") << QChar(u',') << true << false
+                                << QByteArray("\"Data\",\"Warto\x9c\xe6\",\"Grupa\",\"Opis\"\r\n"
+                                              "\"01-02-2002\",\"12,50\",\"INNE\",\"chleb\"\r\n"
+                                              "\"02-02-2002\",\"3,00\",\"\xaf" "YWNO\x8c\xc6\",\"\"\"Kefir\"\", \xb9\xea\"\r\n");
+        QTest::newRow("for a Polish spreadsheet") << QChar(u';') << true << true
+            << QByteArray("\xef\xbb\xbf\"Data\";\"Wartość\";\"Grupa\";\"Opis\"\r\n"
+                          "\"01-02-2002\";\"12,50\";\"INNE\";\"chleb\"\r\n"
+                          "\"02-02-2002\";\"3,00\";\"ŻYWNOŚĆ\";\"\"\"Kefir\"\", ąę\"\r\n");
+    }
+    void csvOptions()
+    {
+        QFETCH(QChar, separator);
+        QFETCH(bool, header);
+        QFETCH(bool, utf8);
+        QFETCH(QByteArray, expected);
+        const Database db = sampleDatabase();
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::csv, CsvOptions{separator, header, utf8}), expected);
+        // The text export has none of them.
+        QCOMPARE(ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text, CsvOptions{separator, header, utf8}),
+                 ExportFileBytes(db, RegisterKind::expenses, ExportFormat::text));
     }
 
     // The files in the described order, under their names; an empty register gives an empty file.
