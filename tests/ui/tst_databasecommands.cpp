@@ -1179,6 +1179,37 @@ private slots:
         QCOMPARE(reread.incomeCount(), 1);
     }
 
+    // Cut in one period and pasted in another, entries move between periods whole.
+    void cutAndPasteBetweenPeriods()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); }); // period 2, now current
+        f.desktop.answers.enqueue(true);
+        f.window.biezacyokresChange(0);
+        QCOMPARE(f.db.currentPeriod, 1);
+        f.addEntry(RegisterKind::expenses, entry("03-05-2004", 12.5, 4, "przenoszony"));
+        f.window.showPage(Tmain::ExpensesTab);
+        f.window.registerPage(RegisterKind::expenses)->selectRow(1);
+        f.db.header.confirmDeletes = 0;
+        f.action("actionCut")->trigger();
+        QCOMPARE(f.db.expenseCount(), 0);
+        f.desktop.answers.enqueue(true); // save period 1 without the entry
+        f.window.biezacyokresChange(1);
+        QCOMPARE(f.db.currentPeriod, 2);
+        f.window.showPage(Tmain::ExpensesTab);
+        f.action("actionPaste")->trigger();
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("03-05-2004", 12.5, 4, "przenoszony")}));
+        f.window.databaseCommands()->zapisz6Click();
+        Database reread;
+        test::RecordingSink sink;
+        QVERIFY(OpenDatabase(reread, f.path("budzet.tf4"), OpenMode::readOnly, sink));
+        QVERIFY(LoadPeriod(reread, 0, sink));
+        QCOMPARE(reread.expenseCount(), 0);
+        QVERIFY(LoadPeriod(reread, 1, sink));
+        QCOMPARE(reread.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("03-05-2004", 12.5, 4, "przenoszony")}));
+    }
+
     // The title names the open database and marks unsaved changes; a save says so in the
     // status line.
     void titleAndSaveStatus()

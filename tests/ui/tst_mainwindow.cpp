@@ -176,14 +176,14 @@ private slots:
                  QStringList({"&Nowy", "&Otwórz...", "&Zapisz", "Z&apisz jako...", "Z&amknij",
                               "Importuj dane z TrelFIN 2000", "Blokuj", "Op&cje", "&Drukuj", "Za&kończ"}));
         QCOMPARE(captions("menuEdycja"),
-                 QStringList({"&Cofnij", "&Wytnij", "&Kopiuj", "&Usuń", "Zaznacz wszystko"}));
+                 QStringList({"&Cofnij", "&Wytnij", "&Kopiuj", "Wkl&ej", "&Usuń", "Zaznacz wszystko"}));
         QCOMPARE(captions("menuPomoc"), QStringList({"&Pomoc", "O prog&ramie"}));
         QCOMPARE(captions("menuWidok").size(), 10);
         QCOMPARE(captions("menuNarzedzia").size(), 8);
         // Ins works from the window without a caption in any menu.
         QVERIFY(f.window.actions().contains(f.action("actionInsert")));
         QCOMPARE(f.window.menuBar()->actions().size(), 5);
-        QCOMPARE(f.widget<QMenu>("popupMenu")->actions().size(), 5);
+        QCOMPARE(f.widget<QMenu>("popupMenu")->actions().size(), 6);
     }
 
     void mainMenuButtons()
@@ -274,10 +274,10 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("status");
-        QTest::addColumn<QList<bool>>("items"); // cut, copy, delete, select all
-        const QList<bool> reports{false, true, false, true};
-        const QList<bool> registers{true, true, true, true};
-        const QList<bool> none{false, false, false, false};
+        QTest::addColumn<QList<bool>>("items"); // cut, copy, paste, delete, select all
+        const QList<bool> reports{false, true, false, false, true};
+        const QList<bool> registers{true, true, true, true, true};
+        const QList<bool> none{false, false, false, false, false};
         QTest::newRow("Bilans") << 1
             << "Aby zapoznać się z bilansem na konkretny okres naciśnij przycisk opisujący odpowiedni przedział czasowy"
             << reports;
@@ -308,7 +308,8 @@ private slots:
         QCOMPARE(f.karta()->currentIndex(), page);
         QCOMPARE(f.window.statusText(1), status);
         const QList<bool> actual{f.action("actionCut")->isEnabled(), f.action("actionCopy")->isEnabled(),
-                                 f.action("actionDelete")->isEnabled(), f.action("actionSelectAll")->isEnabled()};
+                                 f.action("actionPaste")->isEnabled(), f.action("actionDelete")->isEnabled(),
+                                 f.action("actionSelectAll")->isEnabled()};
         QCOMPARE(actual, items);
         f.window.preparePopupMenu();
         QList<bool> popup;
@@ -322,7 +323,7 @@ private slots:
         // Back to "Główne menu": everything off again.
         f.clickTab(0);
         QCOMPARE(f.window.statusText(1), QStringLiteral("Dane dotyczące użytkownika i wybranego okresu kięgowania"));
-        for (const char *item : {"actionCut", "actionCopy", "actionDelete", "actionSelectAll"})
+        for (const char *item : {"actionCut", "actionCopy", "actionPaste", "actionDelete", "actionSelectAll"})
             QVERIFY2(!f.action(item)->isEnabled(), item);
     }
 

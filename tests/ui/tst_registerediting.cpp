@@ -313,6 +313,47 @@ private slots:
         QVERIFY(f.desktop.messages.isEmpty());
     }
 
+    // Rows copied from one register paste into another after the selected row, every field
+    // kept, as one undo step; kinds the target lacks become its first, and the paste says so;
+    // a paste that would pass 3999 takes what fits and says how many were left out.
+    void pasteRows()
+    {
+        Fixture f;
+        f.add(RegisterKind::expenses, "01-05-2004", 1, 1, "jeden");
+        f.add(RegisterKind::expenses, "02-05-2004", 2.5, 4, "dwa");
+        f.add(RegisterKind::planned, "10-05-2004", 7, 2, "plan");
+        f.add(RegisterKind::planned, "11-05-2004", 8, 2, "plan 2");
+        f.clickTab(Tmain::ExpensesTab);
+        f.selectRows(RegisterKind::expenses, 1, 2);
+        f.action("actionCopy")->trigger();
+        f.clickTab(Tmain::PlannedTab);
+        f.selectRows(RegisterKind::planned, 1, 1);
+        f.action("actionPaste")->trigger();
+        QCOMPARE(f.descriptions(RegisterKind::planned), QStringList({"plan", "jeden", "dwa", "plan 2"}));
+        QCOMPARE(f.entries(RegisterKind::planned).at(2), f.entries(RegisterKind::expenses).at(1));
+        QVERIFY(f.desktop.messages.isEmpty());
+        QCOMPARE(f.window.findChild<QLineEdit *>(QStringLiteral("ilosc_l"))->text(), QStringLiteral("4"));
+        f.commands().undo();
+        QCOMPARE(f.descriptions(RegisterKind::planned), QStringList({"plan", "plan 2"}));
+
+        f.clickTab(Tmain::DebtsTab);
+        f.action("actionPaste")->trigger();
+        QCOMPARE(f.entries(RegisterKind::debts).size(), 2);
+        QCOMPARE(f.entries(RegisterKind::debts).at(1).group, 1);
+        QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Wklejono 2 z 2 wierszy"));
+        QVERIFY(f.desktop.messages.last().line2.startsWith(QStringLiteral("2 z grupą lub rodzajem")));
+
+        f.db.reg(RegisterKind::incomes).entries.resize(MaxEntries - 1);
+        f.clickTab(Tmain::IncomesTab);
+        f.desktop.clipboard = QStringLiteral("01-05-2004\t10,00\tpierwszy\n02-05-2004\t20,00\tdrugi\nzły wiersz\n");
+        f.action("actionPaste")->trigger();
+        QCOMPARE(f.db.incomeCount(), MaxEntries);
+        QCOMPARE(f.entries(RegisterKind::incomes).last().description, QStringLiteral("pierwszy"));
+        QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Wklejono 1 z 3 wierszy"));
+        QVERIFY2(f.desktop.messages.last().line2.contains(QStringLiteral("1 nie zmieściło się")), qPrintable(f.desktop.messages.last().line2));
+        QVERIFY(f.desktop.messages.last().line2.contains(QStringLiteral("wiersz 3: zły wiersz")));
+    }
+
     void copyAndCut()
     {
         Fixture f;

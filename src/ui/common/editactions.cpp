@@ -18,6 +18,8 @@ EditActions::EditActions(Desktop &desktop, std::function<NotebookPage *()> shown
                                             QKeySequence(Qt::CTRL | Qt::Key_X))},
         {EditItem::copy, createCommandAction(this, QStringLiteral("actionCopy"), QStringLiteral("&Kopiuj"),
                                              QKeySequence(Qt::CTRL | Qt::Key_C))},
+        {EditItem::paste, createCommandAction(this, QStringLiteral("actionPaste"), QStringLiteral("Wkl&ej"),
+                                              QKeySequence(Qt::CTRL | Qt::Key_V))},
         {EditItem::remove, createCommandAction(this, QStringLiteral("actionDelete"), QStringLiteral("&Usuń"),
                                                QKeySequence(Qt::Key_Delete))},
         {EditItem::selectAll, createCommandAction(this, QStringLiteral("actionSelectAll"), QStringLiteral("Zaznacz wszystko"),
@@ -50,6 +52,7 @@ QMenu *EditActions::popupMenu(QWidget *parent)
     };
     add(EditItem::cut, QStringLiteral("Wy&tnij"), QKeySequence(Qt::CTRL | Qt::Key_X));
     add(EditItem::copy, QStringLiteral("&Kopiuj"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    add(EditItem::paste, QStringLiteral("Wk&lej"), QKeySequence(Qt::CTRL | Qt::Key_V));
     add(EditItem::remove, QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
     m_popup->addSeparator();
     add(EditItem::selectAll, QStringLiteral("Zaznacz &Wszystko"), QKeySequence());

@@ -15,8 +15,8 @@ namespace trelfin {
 
 class Desktop;
 
-// "&Wytnij", "&Kopiuj", "&Usuń" and "Zaznacz wszystko" of the "&Edycja" menu, and the same four
-// in the popup menu of the grids. Each is performed by the page shown; "Kopiuj" puts the page's
+// "&Wytnij", "&Kopiuj", "Wkl&ej", "&Usuń" and "Zaznacz wszystko" of the "&Edycja" menu, and the
+// same five in the popup menu of the grids. Each is performed by the page shown; "Kopiuj" puts the page's
 // selection text on the clipboard. Both sets are enabled for what the page shown offers.
 class EditActions : public QObject
 {

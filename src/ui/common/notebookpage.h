@@ -16,6 +16,7 @@ enum class EditItem {
     copy = 0x2,
     remove = 0x4,
     selectAll = 0x8,
+    paste = 0x10,
 };
 Q_DECLARE_FLAGS(EditItems, EditItem)
 Q_DECLARE_OPERATORS_FOR_FLAGS(EditItems)

@@ -1,5 +1,6 @@
 #include "ui/registers/registercommands.h"
 
+#include "core/registers/paste.h"
 #include "core/registers/registeredit.h"
 #include "core/registers/registermessages.h"
 #include "core/registers/rowtext.h"
@@ -100,6 +101,7 @@ void RegisterCommands::perform(RegisterKind kind, RegisterCommand command)
     case RegisterCommand::addMany: addMany(kind); break;
     case RegisterCommand::remove: remove(kind); break;
     case RegisterCommand::cut: cut(kind); break;
+    case RegisterCommand::paste: paste(kind); break;
     case RegisterCommand::find: find(kind); break;
     case RegisterCommand::sort: sort(kind); break;
     case RegisterCommand::settle: settle(); break;
@@ -381,6 +383,45 @@ void RegisterCommands::undo()
     m_actUndo->setText(m_undo.redoNext ? kRedo : kUndo);
     m_view.showRegisterPage(*kind);
     m_view.RefreshRegisterGrids();
+}
+
+void RegisterCommands::paste(RegisterKind kind)
+{
+    const QString text = m_desktop.clipboardText();
+    if (text.trimmed().isEmpty())
+        return;
+    const PastedRows rows = ReadPastedRows(m_db, kind, text);
+    // What could not be read is named, the first few lines of it.
+    const QString unreadable = rows.unreadable.isEmpty()
+        ? QString()
+        : QStringLiteral("Pominięto wiersze, których nie można odczytać: ")
+            + QStringList(rows.unreadable.mid(0, 3)).join(QStringLiteral("; "))
+            + (rows.unreadable.size() > 3 ? QStringLiteral(" i %1 innych").arg(rows.unreadable.size() - 3) : QString());
+    if (rows.entries.isEmpty()) {
+        m_desktop.ShowInformation(QStringLiteral("Nie wklejono żadnego wiersza"), unreadable, QStringLiteral("Wklejanie danych"));
+        return;
+    }
+    if (m_db.reg(kind).count() >= MaxEntries) {
+        showMessage(m_desktop, registerFullMessage(kind));
+        return;
+    }
+    takeUndoSnapshot(kind);
+    RegisterPage *p = page(kind);
+    const auto [top, bottom] = p->selectedRows();
+    const int after = bottom == 0 ? m_db.reg(kind).count() : bottom;
+    const int inserted = InsertPastedRows(m_db, kind, after, rows.entries);
+    m_view.RefreshRegisterGrids();
+    p->selectRow(after + 1);
+    QStringList notes;
+    if (inserted < rows.entries.size())
+        notes.append(QStringLiteral("%1 nie zmieściło się (najwyżej %2 pozycji)").arg(rows.entries.size() - inserted).arg(MaxEntries));
+    if (rows.groupsReplaced > 0 && kind != RegisterKind::incomes)
+        notes.append(QStringLiteral("%1 z grupą lub rodzajem, którego tu nie ma, otrzymało pierwszą").arg(rows.groupsReplaced));
+    if (!unreadable.isEmpty())
+        notes.append(unreadable);
+    if (!notes.isEmpty())
+        m_desktop.ShowInformation(QStringLiteral("Wklejono %1 z %2 wierszy").arg(inserted).arg(rows.entries.size() + rows.unreadable.size()),
+                                  notes.join(QStringLiteral("; ")), QStringLiteral("Wklejanie danych"));
 }
 
 void RegisterCommands::cut(RegisterKind kind)

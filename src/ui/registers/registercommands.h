@@ -76,6 +76,9 @@ public:
     void undo();
     // Deletes the selected rows and puts them on the clipboard.
     void cut(RegisterKind kind);
+    // Rows from the clipboard after the selected row (or at the end), as one undo step: rows of
+    // the program's registers and of spreadsheets; what cannot be read is named and left out.
+    void paste(RegisterKind kind);
 
     // Forgets the undo copy and disables "&Cofnij": the current period changed.
     void clearUndo();

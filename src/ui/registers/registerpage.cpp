@@ -237,6 +237,7 @@ void RegisterPage::performEditItem(EditItem item)
 {
     switch (item) {
     case EditItem::cut: emit commandRequested(RegisterCommand::cut); break;
+    case EditItem::paste: emit commandRequested(RegisterCommand::paste); break;
     case EditItem::remove: emit commandRequested(RegisterCommand::remove); break;
     default: NotebookPage::performEditItem(item); break;
     }

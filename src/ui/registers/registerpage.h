@@ -16,7 +16,7 @@ namespace trelfin {
 class RegisterModel;
 
 // The commands of a register page's button bar (and of Enter, double click and the Edit items).
-enum class RegisterCommand { edit, add, addMany, remove, cut, find, sort, recurring, settle, toShoppingList, print, help };
+enum class RegisterCommand { edit, add, addMany, remove, cut, paste, find, sort, recurring, settle, toShoppingList, print, help };
 
 // A register page: the grid of one register, its count field and its button bar.
 class RegisterPage : public QWidget, public NotebookPage
@@ -29,12 +29,12 @@ public:
     QString statusText() const override;
     EditItems editItems() const override
     {
-        return EditItem::cut | EditItem::copy | EditItem::remove | EditItem::selectAll;
+        return EditItem::cut | EditItem::copy | EditItem::paste | EditItem::remove | EditItem::selectAll;
     }
     // The selected entries as the grid shows them.
     QString selectionText() const override;
     void selectAll() override;
-    // "Wytnij" and "Usuń" are register commands, asked for as the buttons ask for theirs.
+    // "Wytnij", "Wklej" and "Usuń" are register commands, asked for as the buttons ask for theirs.
     void performEditItem(EditItem item) override;
     bool offersPrinting() const override { return true; }
 
