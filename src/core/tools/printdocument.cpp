@@ -53,13 +53,17 @@ PrintSection registerSection(const Database &db, RegisterKind kind, const Report
                               : kind == RegisterKind::bankAccount ? QStringLiteral("RODZAJ OPERACJI")
                                                                   : QStringLiteral("GRUPA");
     section.columns = {{kind == RegisterKind::planned ? QStringLiteral("TERMIN") : QStringLiteral("DATA"), 70},
-                       {QStringLiteral("WARTOŚĆ"), 70}};
+                       {QStringLiteral("WARTOŚĆ"), 70, true}};
     if (kind != RegisterKind::incomes)
         section.columns.append({kindHeading, kind == RegisterKind::bankAccount ? 150 : 100});
     section.columns.append({QStringLiteral("OPIS"), 350});
+    double sum = 0.0;
+    int count = 0;
     for (const Entry &e : db.reg(kind).entries) {
         if (!insideSpan(e.date, span))
             continue;
+        sum += e.amount;
+        ++count;
         QStringList row = {e.date, FormatAmount(e.amount)};
         if (kind == RegisterKind::debts)
             row.append(debtKindName(e.group));
@@ -70,6 +74,11 @@ PrintSection registerSection(const Database &db, RegisterKind kind, const Report
         row.append(e.description);
         section.rows.append(row);
     }
+    QStringList total = {QStringLiteral("Razem"), FormatAmount(sum)};
+    if (kind != RegisterKind::incomes)
+        total.append(QString());
+    total.append(QStringLiteral("pozycji: %1").arg(count));
+    section.rows.append(total);
     return section;
 }
 
@@ -86,14 +95,35 @@ PrintSection breakdownSection(const Database &db, RegisterKind kind, const Repor
         total += e.amount;
     }
     PrintSection section;
-    section.columns = {{QStringLiteral("RODZAJ"), 100}, {QStringLiteral("ILOŚĆ"), 70}, {QStringLiteral("WARTOŚĆ"), 70},
-                       {QStringLiteral("PROCENT"), 70}};
+    section.columns = {{QStringLiteral("RODZAJ"), 100}, {QStringLiteral("ILOŚĆ"), 70, true}, {QStringLiteral("WARTOŚĆ"), 70, true},
+                       {QStringLiteral("PROCENT"), 70, true}};
     for (int g = 1; g <= GroupCount; ++g) {
         const GroupSummaryRow &row = table.row(g);
         section.rows.append({db.header.groupNames[g], QString::number(row.count), FormatAmount(row.sum),
                              total != 0.0 ? FormatPercent(row.sum / total * 100.0) : QStringLiteral("-")});
     }
     return section;
+}
+
+// The balance's last rows: the incomes of the span, its expenses and their difference.
+void appendBalanceTotals(PrintSection &section, const Database &db, const ReportSpan &span)
+{
+    const auto total = [&](RegisterKind kind, int &count) {
+        double sum = 0.0;
+        for (const Entry &e : db.reg(kind).entries) {
+            if (insideSpan(e.date, span)) {
+                sum += e.amount;
+                ++count;
+            }
+        }
+        return sum;
+    };
+    int incomeCount = 0, expenseCount = 0;
+    const double incomes = total(RegisterKind::incomes, incomeCount);
+    const double expenses = total(RegisterKind::expenses, expenseCount);
+    section.rows.append({QStringLiteral("PRZYCHÓD"), QString::number(incomeCount), FormatAmount(incomes), QString()});
+    section.rows.append({QStringLiteral("ROZCHÓD"), QString::number(expenseCount), FormatAmount(expenses), QString()});
+    section.rows.append({QStringLiteral("RÓŻNICA"), QString(), FormatAmount(incomes - expenses), QString()});
 }
 
 // round(length × scale), halves to even.
@@ -152,6 +182,8 @@ QList<PrintSection> BuildPrintSections(const Database &db, const PrintOptions &o
         case PrintSectionKind::forecast: {
             const bool balance = kind == PrintSectionKind::balance;
             PrintSection section = breakdownSection(db, balance ? RegisterKind::expenses : RegisterKind::planned, span(kind));
+            if (balance)
+                appendBalanceTotals(section, db, span(kind));
             section.title = datedTitle(balance ? "BILANS    dane z przedzialu od " : "PROGNOZA    dane z przedzialu od ", span(kind));
             sections.append(section);
             break;
@@ -160,8 +192,8 @@ QList<PrintSection> BuildPrintSections(const Database &db, const PrintOptions &o
             const QString day = NormalizeDate(options.statementDay, today);
             PrintSection section;
             section.title = QStringLiteral("STATYSTYKA    na dzień ") + day + QStringLiteral("   ") + period;
-            section.columns = {{QStringLiteral("OPIS"), 300}, {QStringLiteral("WARTOŚĆ"), 70},
-                               {QStringLiteral("ILOŚĆ ELEMENTÓW"), 120}};
+            section.columns = {{QStringLiteral("OPIS"), 300}, {QStringLiteral("WARTOŚĆ"), 70, true},
+                               {QStringLiteral("ILOŚĆ ELEMENTÓW"), 120, true}};
             for (QStringList row : statementRowTexts(computeStatement(db, day))) {
                 row[0] = row[0].trimmed();
                 section.rows.append(row);
@@ -254,7 +286,8 @@ QList<PrintedPage> LayOutPrintJob(const QString &headerText, const QList<PrintSe
         int x = margin;
         for (qsizetype c = 0; c < section.columns.size(); ++c) {
             const int width = scaled(section.columns.at(c).width, scale);
-            pages.last().append({QRect(x, y, width, rowHeight), cells.value(c)});
+            pages.last().append({QRect(x, y, width, rowHeight), cells.value(c),
+                                 section.columns.at(c).alignRight ? Qt::AlignRight : Qt::AlignLeft});
             x += width;
         }
         y += rowHeight;
@@ -298,7 +331,7 @@ bool PaintPrintJob(QPagedPaintDevice &device, const QString &headerText, const Q
         for (const PrintedText &t : pages.at(p)) {
             painter.save();
             painter.setClipRect(t.box);
-            painter.drawText(t.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, t.text);
+            painter.drawText(t.box, t.alignment | Qt::AlignTop | Qt::TextWordWrap, t.text);
             painter.restore();
         }
     }

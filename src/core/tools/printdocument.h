@@ -41,9 +41,12 @@ struct PrintColumn
 {
     QString heading;
     int width = 0;  // panel pixels
+    bool alignRight = false; // numbers, as the grids show them
 };
 
 // One printed section: its title line, its columns and its data rows (the headings row apart).
+// A register section ends with a "Razem" row: the sum of the amounts and the count of entries;
+// the balance ends with the incomes, the expenses and their difference.
 struct PrintSection
 {
     QString title;
@@ -68,6 +71,7 @@ struct PrintedText
 {
     QRect box;
     QString text;
+    Qt::Alignment alignment = Qt::AlignLeft;
     bool operator==(const PrintedText &) const = default;
 };
 using PrintedPage = QList<PrintedText>;

@@ -116,14 +116,20 @@ private slots:
         // and bank account are empty: no section.
         QCOMPARE(sections.size(), 8);
         QCOMPARE(sections[0].title, QStringLiteral("ROZCHÓD    dane z przedzialu od 12-05-2004 do 12-05-2004   wydruk okresu: maj"));
-        QCOMPARE(sections[0].rows, (QVector<QStringList>{{"12-05-2004", "12,50", "ŻYWNOŚĆ   ", "chleb"}}));
-        QCOMPARE(sections[1].rows.size(), 0);
+        // Each register section ends with its "Razem": the sum and the count of the rows above.
+        QCOMPARE(sections[0].rows, (QVector<QStringList>{{"12-05-2004", "12,50", "ŻYWNOŚĆ   ", "chleb"},
+                                                         {"Razem", "12,50", "", "pozycji: 1"}}));
+        QCOMPARE(sections[1].rows, (QVector<QStringList>{{"Razem", "0,00", "pozycji: 0"}}));
         QCOMPARE(sections[1].columns.size(), 3);
         // The settled planned entry is listed in section 4 under "DOKONANE"...
         QCOMPARE(sections[2].rows.first(), QStringList({"12-05-2004", "50,00", "DOKONANE  ", "zapłacone"}));
         // ...but counts neither in the forecast breakdown nor in line F.
         const PrintSection &balance = sections[3];
-        QCOMPARE(balance.rows.size(), 30);
+        QCOMPARE(balance.rows.size(), 33);
+        // The balance ends with the incomes, the expenses and their difference.
+        QCOMPARE(balance.rows.mid(30), (QVector<QStringList>{{"PRZYCHÓD", "0", "0,00", ""},
+                                                             {"ROZCHÓD", "1", "12,50", ""},
+                                                             {"RÓŻNICA", "", "-12,50", ""}}));
         QCOMPARE(balance.rows[0], QStringList({"ŻYWNOŚĆ   ", "1", "12,50", "100,0000"}));
         QCOMPARE(balance.rows[1], QStringList({"ODZIEŻ    ", "0", "0,00", "0,0000"}));
         const PrintSection &forecast = sections[4];
@@ -145,6 +151,32 @@ private slots:
         o.owner = o.programHeader = true;
         QCOMPARE(PrintHeaderText(db, o, kToday),
                  QStringLiteral("TrelFIN 4LX   użytkownik: Anna   data wydruku: 12.05.2004    "));
+    }
+
+    // Amounts, counts and percents stand right-aligned in their columns, as on screen; the
+    // "Razem" row is laid out like the others, through the text-height function.
+    void totalsAndAlignment()
+    {
+        Database db = sampleDatabase();
+        PrintOptions o;
+        o.sections[int(PrintSectionKind::expenses)] = true;
+        o.from[0] = QStringLiteral("01-05-2004");
+        o.to[0] = QStringLiteral("31-05-2004");
+        const QList<PrintSection> sections = BuildPrintSections(db, o, kToday, [](const QString &t) { return QStringList{t}; });
+        QCOMPARE(sections.size(), 1);
+        QCOMPARE(sections[0].rows.last(), QStringList({"Razem", "112,50", "", "pozycji: 2"}));
+        const QList<PrintedPage> pages = LayOutPrintJob(QString(), sections, 1.0, 100000, fakeHeight);
+        const PrintedPage &page = pages.first();
+        // header, title, 4 headings, 2 rows and the total of 4 cells each
+        QCOMPARE(page.size(), 2 + 4 * 4);
+        const PrintedText &totalAmount = page.at(page.size() - 3);
+        QCOMPARE(totalAmount.text, QStringLiteral("112,50"));
+        QCOMPARE(totalAmount.box, QRect(75, 5 + 16 * 5, 70, 16));
+        QCOMPARE(totalAmount.alignment, Qt::AlignRight);
+        QCOMPARE(page.at(page.size() - 4).text, QStringLiteral("Razem"));
+        QCOMPARE(page.at(page.size() - 4).alignment, Qt::AlignLeft);
+        QCOMPARE(page.at(3).text, QStringLiteral("WARTOŚĆ"));
+        QCOMPARE(page.at(3).alignment, Qt::AlignRight);
     }
 
     // The notes' word wrap: lines no wider than the box, line breaks kept.
