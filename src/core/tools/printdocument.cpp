@@ -18,6 +18,8 @@ namespace {
 constexpr int kMargin = 5;
 constexpr int kRowHeight = 16;
 constexpr int kLineWidth = 600;
+// The blank a right-aligned column leaves before the next one.
+constexpr int kNumberGap = 8;
 
 const char *const kTitles[5] = {
     "ROZCHÓD    dane z przedzialu od ", "PRZYCHÓD    dane z przedzialu od ", "DŁUGI/POŻYCZKI    dane z przedzialu od ",
@@ -286,8 +288,9 @@ QList<PrintedPage> LayOutPrintJob(const QString &headerText, const QList<PrintSe
         int x = margin;
         for (qsizetype c = 0; c < section.columns.size(); ++c) {
             const int width = scaled(section.columns.at(c).width, scale);
-            pages.last().append({QRect(x, y, width, rowHeight), cells.value(c),
-                                 section.columns.at(c).alignRight ? Qt::AlignRight : Qt::AlignLeft});
+            const bool right = section.columns.at(c).alignRight;
+            pages.last().append({QRect(x, y, right ? width - scaled(kNumberGap, scale) : width, rowHeight), cells.value(c),
+                                 right ? Qt::AlignRight : Qt::AlignLeft});
             x += width;
         }
         y += rowHeight;

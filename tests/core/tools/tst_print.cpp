@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(page.size(), 2 + 4 * 4);
         const PrintedText &totalAmount = page.at(page.size() - 3);
         QCOMPARE(totalAmount.text, QStringLiteral("112,50"));
-        QCOMPARE(totalAmount.box, QRect(75, 5 + 16 * 5, 70, 16));
+        QCOMPARE(totalAmount.box, QRect(75, 5 + 16 * 5, 70 - 8, 16)); // a blank before the next column
         QCOMPARE(totalAmount.alignment, Qt::AlignRight);
         QCOMPARE(page.at(page.size() - 4).text, QStringLiteral("Razem"));
         QCOMPARE(page.at(page.size() - 4).alignment, Qt::AlignLeft);
