@@ -7,6 +7,7 @@
 #include "core/registers/sort.h"
 #include "core/reports/charts.h"
 #include "core/reports/groupsummary.h"
+#include "core/reports/periodsummary.h"
 #include "core/reports/statement.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -117,6 +119,19 @@ double timeIt(int runs, const std::function<void()> &work, const std::function<v
     return median(times);
 }
 
+// The process's peak resident memory so far (VmHWM), in kilobytes; 0 when it cannot be read.
+qint64 peakResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
 void row(const char *name, double ms, double target)
 {
     std::printf("%s\t%.1f\t%.0f\n", name, ms, target);
@@ -151,6 +166,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the database did not open\n");
         return 1;
     }
+    // The summary across periods, read from warm files one period at a time; the peak memory it
+    // adds (VmHWM, in MB, against a target of 20) is measured first, before any larger work.
+    const qint64 peakBefore = peakResidentKilobytes();
+    row("summary of 100 full periods", timeIt(5, [&] { SummarisePeriods(db, 1, db.header.periodCount); }), 250);
+    row("summary peak memory growth (MB)", double(peakResidentKilobytes() - peakBefore) / 1024.0, 20);
+    row("summary of 12 full periods", timeIt(9, [&] { SummarisePeriods(db, 1, 12); }), 30);
+
     int period = 1;
     row("switch period", timeIt(9, [&] { window.biezacyokresChange(period++ % Periods); }), 20);
 

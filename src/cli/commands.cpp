@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "core/reports/groupsummary.h"
+#include "core/reports/periodsummary.h"
 #include "core/reports/statement.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
@@ -140,6 +141,53 @@ QJsonObject dumpJson(const Database &db)
                              {QStringLiteral("recurringIncomes"), incomes},
                              {QStringLiteral("recurringExpenses"), expenses}};
     return QJsonObject{{QStringLiteral("database"), record}, {QStringLiteral("period"), period}};
+}
+
+QJsonObject figuresJson(const Database &db, const PeriodFigures &f)
+{
+    QJsonObject groups;
+    for (int g = 1; g <= GroupCount; ++g)
+        groups.insert(db.header.groupNames[g].trimmed(), f.groups[g]);
+    return QJsonObject{{QStringLiteral("period"), f.period},         {QStringLiteral("name"), f.name},
+                       {QStringLiteral("from"), f.firstDate},        {QStringLiteral("to"), f.lastDate},
+                       {QStringLiteral("read"), f.read},             {QStringLiteral("incomes"), f.incomes},
+                       {QStringLiteral("expenses"), f.expenses},     {QStringLiteral("difference"), f.difference},
+                       {QStringLiteral("loansOpen"), f.loansOpen},   {QStringLiteral("debtsOpen"), f.debtsOpen},
+                       {QStringLiteral("plannedOpen"), f.plannedOpen}, {QStringLiteral("bankBalance"), f.bankBalance},
+                       {QStringLiteral("groups"), groups}};
+}
+
+int summaryOfPeriods(const Database &db, const Request &request)
+{
+    const auto [defaultFirst, defaultLast] = DefaultSummaryRange(db);
+    const int first = request.firstPeriod ? request.firstPeriod : defaultFirst;
+    const int last = request.lastPeriod ? request.lastPeriod : defaultLast;
+    if (last > db.header.periodCount) {
+        err() << "Baza ma " << db.header.periodCount << " okresów" << Qt::endl;
+        return badUsage;
+    }
+    const PeriodsSummary s = SummarisePeriods(db, first, last);
+    if (request.json) {
+        QJsonArray periods;
+        for (const PeriodFigures &f : s.periods)
+            periods.append(figuresJson(db, f));
+        QJsonArray groups;
+        for (int g = 1; g <= GroupCount; ++g)
+            groups.append(QJsonObject{{QStringLiteral("name"), db.header.groupNames[g].trimmed()},
+                                      {QStringLiteral("total"), s.total.groups[g]},
+                                      {QStringLiteral("average"), s.average(g)},
+                                      {QStringLiteral("share"), s.share(g)}});
+        out() << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("periods"), periods},
+                                                             {QStringLiteral("total"), figuresJson(db, s.total)},
+                                                             {QStringLiteral("groups"), groups},
+                                                             {QStringLiteral("unreadable"), QJsonArray::fromStringList(s.unreadable)}})
+                                       .toJson(QJsonDocument::Indented));
+    } else {
+        out() << PeriodsSummaryText(db, s);
+    }
+    for (const QString &period : s.unreadable)
+        err() << "Nie można odczytać: " << period << Qt::endl;
+    return s.unreadable.isEmpty() ? ok : problem;
 }
 
 int dump(const Database &db)
@@ -306,6 +354,7 @@ int RunRequest(const Request &request)
     case Command::statement: return statement(db, request);
     case Command::balance:
     case Command::forecast: return summary(db, request);
+    case Command::summary: return summaryOfPeriods(db, request);
     case Command::exportFiles: return exportFiles(db, request);
     case Command::print: return print(db, request);
     case Command::check: break;

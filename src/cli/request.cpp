@@ -24,6 +24,9 @@ Polecenia:
   statement --day DD-MM-RRRR   stan konta na podany dzień (18 wierszy strony "Statystyka")
   balance [--from D --to D]    bilans: przychód, rozchód i wydatki według grup
   forecast [--from D --to D]   prognoza: niezapłacone wydatki planowane według grup
+  summary [--periods A-B]      zestawienie okresów: przychód, rozchód, różnica, długi, planowane
+                               i stan konta każdego okresu, rozchód według grup (domyślnie
+                               ostatnie 12 okresów)
   export --format txt|csv --dir KATALOG [--registers rozchod,konto,przychod,dlugi,planowanie]
          [--separator ';'] [--header] [--utf8]
                                pliki eksportu, takie same jak w programie; dla csv: średnik
@@ -57,6 +60,7 @@ QStringList printSectionNames()
 const QList<std::pair<QString, Command>> kCommands = {
     {QStringLiteral("info"), Command::info},        {QStringLiteral("statement"), Command::statement},
     {QStringLiteral("balance"), Command::balance},  {QStringLiteral("forecast"), Command::forecast},
+    {QStringLiteral("summary"), Command::summary},
     {QStringLiteral("export"), Command::exportFiles}, {QStringLiteral("print"), Command::print},
     {QStringLiteral("check"), Command::check},      {QStringLiteral("dump"), Command::dump},
 };
@@ -82,8 +86,10 @@ ParseResult ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption separatorOption(QStringLiteral("separator"), QString(), QStringLiteral("ZNAK"));
     const QCommandLineOption headerOption(QStringLiteral("header"), QString());
     const QCommandLineOption utf8Option(QStringLiteral("utf8"), QString());
+    const QCommandLineOption periodsOption(QStringLiteral("periods"), QString(), QStringLiteral("A-B"));
     parser.addOptions({help, periodOption, passwordOption, dayOption, fromOption, toOption, formatOption, dirOption,
-                       registersOption, sectionsOption, pdfOption, jsonOption, separatorOption, headerOption, utf8Option});
+                       registersOption, sectionsOption, pdfOption, jsonOption, separatorOption, headerOption, utf8Option,
+                       periodsOption});
     if (!parser.parse(QStringList{QStringLiteral("trelfin-cli")} + arguments))
         return UsageError{parser.errorText()};
     if (parser.isSet(help))
@@ -114,6 +120,18 @@ ParseResult ParseCommandLine(const QStringList &arguments)
     case Command::statement:
         if (!parser.isSet(dayOption))
             return UsageError{QStringLiteral("statement wymaga --day DD-MM-RRRR")};
+        break;
+    case Command::summary:
+        if (parser.isSet(periodsOption)) {
+            const QStringList bounds = parser.value(periodsOption).split(u'-');
+            bool firstOk = false, lastOk = false;
+            if (bounds.size() == 2) {
+                r.firstPeriod = bounds.at(0).toInt(&firstOk);
+                r.lastPeriod = bounds.at(1).toInt(&lastOk);
+            }
+            if (!firstOk || !lastOk || r.firstPeriod < 1 || r.lastPeriod < r.firstPeriod)
+                return UsageError{QStringLiteral("--periods wymaga zakresu A-B, np. 1-12")};
+        }
         break;
     case Command::balance:
     case Command::forecast:

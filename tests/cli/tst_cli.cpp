@@ -113,6 +113,26 @@ private slots:
         QVERIFY(run.out.contains(QStringLiteral("KOSMETYKI \t1\t50,00\t100,0000")));
     }
 
+    // The summary of periods prints the window's two tables, as text or JSON.
+    void summaryOfPeriods()
+    {
+        const Run text = cli({QStringLiteral("summary"), path(QStringLiteral("budzet.tf4"))});
+        QCOMPARE(text.exitCode, 0);
+        const QStringList lines = text.out.split(u'\n');
+        QVERIFY(lines.at(0).startsWith(QStringLiteral("Okres\tOd\tDo\tPrzychód\tRozchód\tRóżnica")));
+        QVERIFY2(lines.at(1).contains(QStringLiteral("\t1250,50\t400,00\t850,50\t")), qPrintable(lines.at(1)));
+        QVERIFY(lines.at(2).startsWith(QStringLiteral("Razem\t")));
+        const Run json = cli({QStringLiteral("summary"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--periods"),
+                              QStringLiteral("1-1"), QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject summary = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(summary.value(QStringLiteral("periods")).toArray().size(), 1);
+        QCOMPARE(summary.value(QStringLiteral("total")).toObject().value(QStringLiteral("expenses")).toDouble(), 400.0);
+        QCOMPARE(summary.value(QStringLiteral("groups")).toArray().size(), 30);
+        for (const QString &range : {QStringLiteral("1-5"), QStringLiteral("x"), QStringLiteral("2-1")})
+            QCOMPARE(cli({QStringLiteral("summary"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--periods"), range}).exitCode, 2);
+    }
+
     // The export files are byte for byte the program's.
     void exportFiles()
     {
