@@ -172,6 +172,13 @@ int main(int argc, char *argv[])
     row("summary of 100 full periods", timeIt(5, [&] { SummarisePeriods(db, 1, db.header.periodCount); }), 250);
     row("summary peak memory growth (MB)", double(peakResidentKilobytes() - peakBefore) / 1024.0, 20);
     row("summary of 12 full periods", timeIt(9, [&] { SummarisePeriods(db, 1, 12); }), 30);
+    if (qEnvironmentVariableIsSet("TRELFIN_BENCH_DETAIL")) {
+        Database other = db;
+        test::ScriptedDesktop quiet;
+        row("  load of one full period", timeIt(9, [&] { LoadPeriod(other, 1, quiet); }), 2);
+        row("  total balance of one", timeIt(9, [&] { computeTotalBalance(other, SummaryOrder::byGroup); }), 1);
+        row("  statement of one", timeIt(9, [&] { computeStatement(other, QStringLiteral("31-12-9999")); }), 1);
+    }
 
     int period = 1;
     row("switch period", timeIt(9, [&] { window.biezacyokresChange(period++ % Periods); }), 20);

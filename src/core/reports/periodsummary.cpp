@@ -1,10 +1,8 @@
 #include "core/reports/periodsummary.h"
 
 #include "core/reports/groupsummary.h"
-#include "core/reports/statement.h"
 #include "core/store/databasefiles.h"
 #include "core/store/helpers.h"
-#include "core/store/messagesink.h"
 
 #include <QFileInfo>
 
@@ -14,39 +12,94 @@ namespace trelfin {
 
 namespace {
 
-// Says nothing: a period that cannot be read is named in the summary instead.
-class SilentSink : public MessageSink
+// Adds up one period's entries as the pages do: incomes and expenses, and expenses by group, as
+// the total balance counts them (every entry; each group's sum rounded as the six-byte real form
+// keeps it); the debts and loans open, the planned expenses not settled and the bank balance as
+// the statement counts them on a day after every entry (every entry whose date can be read).
+class PeriodAccumulator
 {
 public:
-    void ShowInformation(const QString &, const QString &, const QString &) override {}
-};
-
-// A day after every entry of the period, so that the statement counts them all.
-QString dayAfterEveryEntry(const Database &db)
-{
-    int latest = 0;
-    for (const Register &r : db.registers) {
-        for (const Entry &e : r.entries) {
-            if (const auto parts = ParseDate(e.date))
-                latest = std::max(latest, DateKey(*parts));
+    void add(RegisterKind kind, std::optional<int> dateKey, double amount, int group)
+    {
+        switch (kind) {
+        case RegisterKind::incomes:
+            m_incomes += amount;
+            return;
+        case RegisterKind::expenses:
+            m_expenses += amount;
+            m_groups.add(group, amount);
+            return;
+        case RegisterKind::debts:
+            if (!dateKey)
+                return;
+            if (group == 1)
+                m_debtsTaken += amount;
+            else if (group == 2)
+                m_loansGiven += amount;
+            else if (group == 3)
+                m_debtsPaidBack += amount;
+            else if (group == 4)
+                m_loansBack += amount;
+            return;
+        case RegisterKind::planned:
+            if (dateKey && group != SettledGroup)
+                m_planned += amount;
+            return;
+        case RegisterKind::bankAccount:
+            if (dateKey && group >= 1 && group <= BankOperationKindCount)
+                m_bank[group] += amount;
+            return;
         }
     }
-    return latest == 0 ? QStringLiteral("31-12-9999") : FormatDate(latest % 100, latest / 100 % 100, latest / 10000);
+
+    void fill(PeriodFigures &f) const
+    {
+        f.incomes = m_incomes;
+        f.expenses = m_expenses;
+        f.difference = m_incomes - m_expenses;
+        for (int g = 1; g <= GroupCount; ++g)
+            f.groups[g] = m_groups.row(g).sum;
+        f.loansOpen = m_loansGiven - m_loansBack;
+        f.debtsOpen = m_debtsTaken - m_debtsPaidBack;
+        f.plannedOpen = m_planned;
+        f.bankBalance = m_bank[1] - m_bank[2] - m_bank[3] - m_bank[4] - m_bank[5] + m_bank[6];
+    }
+
+private:
+    double m_incomes = 0, m_expenses = 0;
+    GroupSummaryTable m_groups;
+    double m_debtsTaken = 0, m_debtsPaidBack = 0, m_loansGiven = 0, m_loansBack = 0;
+    double m_planned = 0;
+    std::array<double, BankOperationKindCount + 1> m_bank{};
+};
+
+// The figures of the period in memory.
+void figuresInMemory(PeriodFigures &f, const Database &db)
+{
+    PeriodAccumulator sum;
+    for (int r = 0; r < RegisterCount; ++r) {
+        const auto kind = static_cast<RegisterKind>(r);
+        for (const Entry &e : db.reg(kind).entries) {
+            const auto parts = ParseDate(e.date);
+            sum.add(kind, parts ? std::optional<int>(DateKey(*parts)) : std::nullopt, e.amount, e.group);
+        }
+    }
+    sum.fill(f);
 }
 
-void figure(PeriodFigures &f, const Database &period)
+// The figures of period file k, read straight from its bytes; false when it cannot be read.
+bool figuresOnDisk(PeriodFigures &f, const Database &db, int k)
 {
-    const GroupSummary balance = computeTotalBalance(period, SummaryOrder::byGroup);
-    f.incomes = balance.incomeTotal;
-    f.expenses = balance.total;
-    f.difference = f.incomes - f.expenses;
-    for (int g = 1; g <= GroupCount; ++g)
-        f.groups[g] = balance.table.row(g).sum;
-    const Statement s = computeStatement(period, dayAfterEveryEntry(period));
-    f.loansOpen = s.D;
-    f.debtsOpen = s.E;
-    f.plannedOpen = s.F;
-    f.bankBalance = s.g;
+    const std::optional<QByteArray> bytes = ReadPeriodFileBytes(db, k, LargestPeriodFileSize());
+    if (!bytes)
+        return false;
+    PeriodAccumulator sum;
+    if (!ForEachPeriodEntry(*bytes, [&sum](RegisterKind kind, std::optional<int> dateKey, double amount, int group) {
+            sum.add(kind, dateKey, amount, group);
+        }))
+        return false;
+    sum.fill(f);
+    return true;
 }
 
 } // namespace
@@ -64,7 +117,6 @@ PeriodsSummary SummarisePeriods(const Database &db, int from, int to, const std:
     from = std::clamp(from, 1, std::max(1, count));
     to = std::clamp(to, from, std::max(1, count));
     const int all = to - from + 1;
-    SilentSink sink;
     for (int p = from; p <= to; ++p) {
         PeriodFigures f;
         f.period = p;
@@ -72,17 +124,11 @@ PeriodsSummary SummarisePeriods(const Database &db, int from, int to, const std:
         f.firstDate = db.header.periods[p].firstWriteDate();
         f.lastDate = db.header.periods[p].lastWriteDate();
         if (p == db.currentPeriod) {
-            figure(f, db);
+            figuresInMemory(f, db);
             f.read = true;
         } else {
-            // One period in memory at a time: the copy shares the record and takes this
-            // period's registers in place of the current one's.
-            Database period = db;
-            period.currentPeriod = p;
-            if (LoadPeriod(period, p - 1, sink)) {
-                figure(f, period);
-                f.read = true;
-            }
+            // Never all in memory: each file's bytes are summed as they are read.
+            f.read = figuresOnDisk(f, db, p - 1);
         }
         if (f.read) {
             ++summary.readCount;

@@ -241,7 +241,9 @@ public:
     {
         if (m_file.size() - m_pos < PeriodRecordSize)
             return false;
-        record = m_file.mid(m_pos, PeriodRecordSize);
+        // One buffer for every record: no allocation per record.
+        record.resize(PeriodRecordSize);
+        std::memcpy(record.data(), m_file.constData() + m_pos, PeriodRecordSize);
         m_pos += PeriodRecordSize;
         return true;
     }
@@ -267,6 +269,33 @@ public:
     }
 
     double amount() const { return getDouble(record, EntryOffset::amount); }
+    // The date key (year * 10000 + month * 100 + day) of the current record's date, read as
+    // ParseDate reads it: each piece blanks then digits; nothing when it is no date.
+    std::optional<int> dateKey()
+    {
+        UnscramblePlain(textPositions(record, EntryOffset::date, Width::entryDate));
+        const int length = std::min<int>(static_cast<std::uint8_t>(record[EntryOffset::date]), Width::entryDate);
+        const char *text = record.constData() + EntryOffset::date + 1;
+        const auto piece = [&](int from, int size) -> std::optional<int> {
+            int i = from;
+            const int end = std::min(from + size, length);
+            while (i < end && text[i] == ' ')
+                ++i;
+            if (i >= end)
+                return std::nullopt;
+            int value = 0;
+            for (; i < end; ++i) {
+                if (text[i] < '0' || text[i] > '9')
+                    return std::nullopt;
+                value = value * 10 + (text[i] - '0');
+            }
+            return value;
+        };
+        const auto day = piece(0, 2), month = piece(3, 2), year = piece(6, 4);
+        if (!day || !month || !year)
+            return std::nullopt;
+        return *year * 10000 + *month * 100 + *day;
+    }
     std::uint8_t group() const { return static_cast<std::uint8_t>(record[EntryOffset::group]); }
     QString description() { return getWrappedText(record, EntryOffset::description, Width::description); }
 
@@ -277,6 +306,21 @@ public:
             if (reg.count() >= SectionEntryLimit)
                 return false;
             reg.entries.append(entry(withGroup));
+            if (!next())
+                return false;
+        }
+        return true;
+    }
+
+    // Visits the entries from the current record up to the end record, which stays current.
+    template<class Visit>
+    bool visitSection(RegisterKind kind, Visit &visit)
+    {
+        int count = 0;
+        while (!isEndRecord()) {
+            if (count++ >= SectionEntryLimit)
+                return false;
+            visit(kind, dateKey(), amount(), kind == RegisterKind::incomes ? 0 : int(group()));
             if (!next())
                 return false;
         }
@@ -349,6 +393,38 @@ bool decodePeriod(const QByteArray &file, PeriodData &data,
 }
 
 } // namespace
+
+qsizetype LargestPeriodFileSize()
+{
+    return MaxPeriodFileSize;
+}
+
+bool ForEachPeriodEntry(const QByteArray &file, const PeriodEntryVisitor &visit)
+{
+    // The same walk as decodePeriod, so that a file is damaged for both or for neither.
+    PeriodReader in(file);
+    if (!in.next() || !in.visitSection(RegisterKind::expenses, visit) || !in.next())
+        return false;
+    if (!in.visitSection(RegisterKind::incomes, visit) || !in.next())
+        return false;
+    if (!in.visitSection(RegisterKind::debts, visit))
+        return false;
+    if (!in.atEnd() && (!in.next() || !in.visitSection(RegisterKind::planned, visit)))
+        return false;
+    for (int r = 0; r < RecurringRows; ++r) {
+        if (!in.next() || !Real48::fromDouble(in.amount()))
+            return false;
+    }
+    if (!in.next() || !in.visitSection(RegisterKind::bankAccount, visit))
+        return false;
+    if (in.atEnd())
+        return true;
+    for (int r = 0; r < RecurringRows; ++r) {
+        if (!in.next() || !Real48::fromDouble(in.amount()))
+            return false;
+    }
+    return true;
+}
 
 QByteArray DatabaseRecordBytes(const DatabaseHeader &header)
 {

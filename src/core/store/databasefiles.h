@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace trelfin {
@@ -72,6 +73,15 @@ enum class EntryField { date = 0, amount = 16, group = 24, description = 25 };
 // The byte offset in a period file, as the registers in `db` were read from it, of `field` of
 // entry `index` (0-based) of register `kind`.
 qsizetype PeriodEntryOffset(const Database &db, RegisterKind kind, int index, EntryField field);
+
+// Walks the entries of a period file's bytes in file order without building the registers (for
+// reports over many periods): `visit(kind, dateKey, amount, group)` for each, dateKey as DateKey
+// gives it or nothing for a date that cannot be read, group 0 for incomes. False for bytes that
+// LoadPeriod would refuse as damaged.
+using PeriodEntryVisitor = std::function<void(RegisterKind kind, std::optional<int> dateKey, double amount, int group)>;
+bool ForEachPeriodEntry(const QByteArray &file, const PeriodEntryVisitor &visit);
+// The longest period file the readers take.
+qsizetype LargestPeriodFileSize();
 
 // The first `maxSize` bytes of period file k (0-based); nothing when it cannot be opened or read.
 std::optional<QByteArray> ReadPeriodFileBytes(const Database &db, int k, qsizetype maxSize);
