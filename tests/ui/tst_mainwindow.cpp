@@ -179,7 +179,8 @@ private slots:
                  QStringList({"&Cofnij", "&Wytnij", "&Kopiuj", "Wkl&ej", "&Usuń", "Zaznacz wszystko"}));
         QCOMPARE(captions("menuPomoc"), QStringList({"&Pomoc", "O prog&ramie"}));
         QCOMPARE(captions("menuWidok").size(), 10);
-        QCOMPARE(captions("menuNarzedzia").size(), 8);
+        QCOMPARE(captions("menuNarzedzia").size(), 9);
+        QCOMPARE(captions("menuNarzedzia").last(), QStringLiteral("&Zestawienie okresów..."));
         // Ins works from the window without a caption in any menu.
         QVERIFY(f.window.actions().contains(f.action("actionInsert")));
         QCOMPARE(f.window.menuBar()->actions().size(), 5);
@@ -196,6 +197,7 @@ private slots:
             {" Zamknij bazę", "Zamyka edytowaną bazę"},
             {"   Blokuj         ", "Blokuje hasłem dostęp do programu pod Twoją nieobecność"},
             {"   Opcje          ", "Ustawienie opcji otwartej bazy. Dodawanie / usuwanie okresów księgowych"},
+            {"Zestawienie", "Zestawienie wybranych okresów: przychód, rozchód, grupy wydatków"},
             {"   Pomoc         ", "Pomoc programu TrelFIN"},
             {"  Wyjście       ", "Kończy pracę programu"},
         };

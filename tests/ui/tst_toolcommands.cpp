@@ -6,6 +6,7 @@
 #include "ui/reports/statementpage.h"
 #include "ui/tools/shoppingwindows.h"
 #include "ui/tools/toolcommands.h"
+#include "ui/reports/periodsummarywindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +17,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QLabel>
+#include <QImage>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace trelfin;
 using test::ScriptedDesktop;
@@ -216,6 +222,63 @@ private slots:
         });
         f.window.registerPage(RegisterKind::expenses)->button(RegisterCommand::recurring)->click();
         QCOMPARE(f.db.expenseCount(), 1); // OK adds nothing
+    }
+
+    // "Zestawienie okresów": the last periods summed in both tables and the chart, the current
+    // period with its unsaved entry; copied, saved as PNG and CSV, printed; the range chosen.
+    void periodsSummaryWindow()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.addEntry(RegisterKind::incomes, entry("02-05-2004", 1000, 0, "pensja"));
+        f.addEntry(RegisterKind::expenses, entry("03-05-2004", 250, 1, "zakupy"));
+        f.desktop.answers.enqueue(true); // save period 1 first
+        f.withOptions([](Topcjebazy &o) { o.dodajClick(); }); // period 2, now current
+        f.addEntry(RegisterKind::expenses, entry("04-05-2004", 40, 2, "niezapisane"));
+        f.action("actionPeriodsSummary")->trigger();
+        QCOMPARE(f.desktop.shownWindows.last(), QStringLiteral("zestawienie"));
+        auto *window = f.window.findChild<PeriodsSummaryWindow *>(QStringLiteral("zestawienie"));
+        QVERIFY(window);
+        window->waitForResult();
+        QCOMPARE(window->summary().periods.size(), 2);
+        QCOMPARE(window->summary().total.incomes, 1000.0);
+        QCOMPARE(window->summary().total.expenses, 290.0);
+        auto *periods = window->findChild<QTableWidget *>(QStringLiteral("okresy"));
+        QCOMPARE(periods->rowCount(), 3);
+        QCOMPARE(periods->item(2, 0)->text(), QStringLiteral("Razem"));
+        QCOMPARE(periods->item(2, 4)->text(), QStringLiteral("290,00"));
+        QCOMPARE(periods->item(2, 4)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+        auto *groups = window->findChild<QTableWidget *>(QStringLiteral("grupy"));
+        QCOMPARE(groups->rowCount(), 30);
+        QCOMPARE(groups->item(1, 2)->text(), QStringLiteral("40,00")); // ODZIEŻ in period 2
+        for (const char *field : {"odokresu", "dookresu"}) {
+            const QWidget *box = window->findChild<QWidget *>(QString::fromLatin1(field));
+            const auto labels = window->findChildren<QLabel *>();
+            QVERIFY2(std::any_of(labels.begin(), labels.end(), [box](QLabel *l) { return l->buddy() == box; }), field);
+        }
+
+        QApplication::setActiveWindow(window); // shortcuts work in the active window
+        window->findChild<QTableWidget *>(QStringLiteral("okresy"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f.desktop.clipboard, window->clipboardText());
+        QVERIFY(f.desktop.clipboard.startsWith(QStringLiteral("Okres\tOd\tDo\t")));
+        f.desktop.fileChoices.enqueue(f.path("zestawienie.png"));
+        window->findChild<QPushButton *>(QStringLiteral("png"))->click();
+        QVERIFY(!QImage(f.path("zestawienie.png")).isNull());
+        f.desktop.fileChoices.enqueue(f.path("zestawienie.csv"));
+        window->findChild<QPushButton *>(QStringLiteral("csv"))->click();
+        QVERIFY(f.bytes("zestawienie.csv").startsWith("\xef\xbb\xbf\"Okres\";\"Od\";\"Do\";"));
+        window->findChild<QPushButton *>(QStringLiteral("drukuj"))->click();
+        QCOMPARE(f.desktop.printJobs.last().title, QStringLiteral("Zestawienie okresów"));
+        QVERIFY(f.desktop.printJobs.last().painted);
+
+        // One period chosen: its own figures.
+        window->findChild<QSpinBox *>(QStringLiteral("odokresu"))->setValue(2);
+        window->findChild<QPushButton *>(QStringLiteral("przelicz"))->click();
+        window->waitForResult();
+        QCOMPARE(window->summary().periods.size(), 1);
+        QCOMPARE(window->summary().total.expenses, 40.0);
+        window->close();
     }
 
     // A database made after another starts with empty recurring windows: closing one writes

@@ -5,6 +5,9 @@
 #include "core/store/helpers.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
 
 #include <algorithm>
 
@@ -199,6 +202,67 @@ QVector<QStringList> groupTableRows(const Database &db, const PeriodsSummary &su
         rows.append(cells);
     }
     return rows;
+}
+
+void renderPeriodsChart(QPainter &painter, const PeriodsSummary &summary, const QRect &area)
+{
+    painter.save();
+    painter.fillRect(area, Qt::white);
+    const QFontMetrics metrics(painter.font());
+    double top = 0, bottom = 0;
+    for (const PeriodFigures &f : summary.periods) {
+        if (!f.read)
+            continue;
+        top = std::max({top, f.incomes, f.expenses, f.difference});
+        bottom = std::min(bottom, f.difference);
+    }
+    if (top == bottom)
+        top = 1;
+    const int left = area.left() + metrics.horizontalAdvance(FormatAmount(-std::max(top, -bottom))) + 8;
+    const int right = area.right() - 4;
+    const int plotTop = area.top() + metrics.height();
+    const int plotBottom = area.bottom() - metrics.height() - 6;
+    const auto yOf = [&](double value) {
+        return plotBottom - int(std::lround((value - bottom) / (top - bottom) * (plotBottom - plotTop)));
+    };
+    // The scale: the top, zero and the bottom when below zero.
+    painter.setPen(Qt::black);
+    for (double value : {top, 0.0, bottom}) {
+        if (value == bottom && bottom == 0.0 && value != 0.0)
+            continue;
+        const int y = yOf(value);
+        painter.drawText(QRect(area.left(), y - metrics.height() / 2, left - area.left() - 6, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, FormatAmount(value));
+        painter.setPen(value == 0.0 ? QPen(Qt::black) : QPen(Qt::lightGray, 1, Qt::DotLine));
+        painter.drawLine(left, y, right, y);
+        painter.setPen(Qt::black);
+    }
+    const qsizetype count = summary.periods.size();
+    if (count == 0) {
+        painter.restore();
+        return;
+    }
+    const double slot = double(right - left) / double(count);
+    const int barWidth = std::max(1, int(slot * 0.35));
+    QPolygon difference;
+    for (qsizetype i = 0; i < count; ++i) {
+        const PeriodFigures &f = summary.periods.at(i);
+        const int x = left + int(slot * double(i));
+        const int centre = x + int(slot / 2);
+        painter.drawText(QRect(x, plotBottom + 4, int(slot), metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(f.period));
+        if (!f.read)
+            continue;
+        const int zero = yOf(0);
+        painter.fillRect(QRect(QPoint(centre - barWidth, yOf(f.incomes)), QPoint(centre - 1, zero)), QColor(0, 128, 0));
+        painter.fillRect(QRect(QPoint(centre, yOf(f.expenses)), QPoint(centre + barWidth - 1, zero)), QColor(200, 0, 0));
+        difference.append(QPoint(centre, yOf(f.difference)));
+    }
+    painter.setPen(QPen(Qt::blue, 2));
+    painter.drawPolyline(difference);
+    for (const QPoint &p : std::as_const(difference))
+        painter.drawEllipse(p, 2, 2);
+    painter.restore();
 }
 
 QString PeriodsSummaryText(const Database &db, const PeriodsSummary &summary)

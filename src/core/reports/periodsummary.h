@@ -9,6 +9,9 @@
 #include <array>
 #include <functional>
 
+class QPainter;
+class QRect;
+
 namespace trelfin {
 
 // The figures of one period, as its own pages show them: incomes and expenses as the total
@@ -58,5 +61,10 @@ QVector<QStringList> periodTableRows(const PeriodsSummary &summary); // the peri
 QStringList groupTableTitles(const PeriodsSummary &summary);
 QVector<QStringList> groupTableRows(const Database &db, const PeriodsSummary &summary);
 QString PeriodsSummaryText(const Database &db, const PeriodsSummary &summary);
+
+// The chart of a summary drawn into `area`: per period a bar of its incomes and one of its
+// expenses side by side, the difference as a line across the periods, a zero line, the scale on
+// the left and the periods' numbers below. The same drawing serves the screen, print and PNG.
+void renderPeriodsChart(QPainter &painter, const PeriodsSummary &summary, const QRect &area);
 
 } // namespace trelfin

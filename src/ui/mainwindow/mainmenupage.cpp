@@ -78,6 +78,8 @@ MainMenuPage::MainMenuPage(QWidget *parent)
     add(QStringLiteral("opcje"), QStringLiteral("   Opcje          "),
         QStringLiteral("Ustawienie opcji otwartej bazy. Dodawanie / usuwanie okresów księgowych"),
         &MainMenuPage::optionsRequested);
+    add(QStringLiteral("zestawienie"), QStringLiteral("Zestawienie"),
+        QStringLiteral("Zestawienie wybranych okresów: przychód, rozchód, grupy wydatków"), &MainMenuPage::summaryRequested);
     add(QStringLiteral("pomoc"), QStringLiteral("   Pomoc         "), QStringLiteral("Pomoc programu TrelFIN"),
         &MainMenuPage::helpRequested);
     add(QStringLiteral("wyjscie"), QStringLiteral("  Wyjście       "), QStringLiteral("Kończy pracę programu"),

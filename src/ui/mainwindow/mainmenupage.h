@@ -42,6 +42,7 @@ signals:
     void closeRequested();
     void lockRequested();
     void optionsRequested();
+    void summaryRequested();
     void helpRequested();
     void quitRequested();
     // The user chose item `index` of the period list.

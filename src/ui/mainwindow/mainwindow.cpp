@@ -146,6 +146,8 @@ void Tmain::createMenus()
     placeActions(tools, m_toolCommands->shoppingAndNotesActions()
                             + QList<QAction *>{groups->actionEditGroups(), groups->actionExportGroups(), groups->actionImportGroups()}
                             + m_toolCommands->exportActions());
+    tools->addSeparator();
+    placeActions(tools, {m_toolCommands->actionPeriodsSummary()});
 
     QMenu *help = addMenu(QStringLiteral("Pomo&c"), QStringLiteral("menuPomoc"));
     placeActions(help, {m_actHelp, m_actAbout});
@@ -213,6 +215,13 @@ NotebookPage *Tmain::buildPage(int index)
         m_mainMenuPage->connectDatabaseCommands(*m_databaseCommands);
         connect(m_mainMenuPage, &MainMenuPage::helpRequested, this, [this] { showHelp(QStringLiteral("glowne-menu")); });
         connect(m_mainMenuPage, &MainMenuPage::quitRequested, this, &QWidget::close);
+        // Like the menu item: nothing without a database.
+        connect(m_mainMenuPage, &MainMenuPage::summaryRequested, this, [this] {
+            if (!m_db.databaseLoaded)
+                refuseWithoutDatabase();
+            else
+                m_toolCommands->showPeriodsSummary();
+        });
         connect(m_mainMenuPage, &MainMenuPage::periodChosen, this, &Tmain::biezacyokresChange);
         built = m_mainMenuPage;
         break;

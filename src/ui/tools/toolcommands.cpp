@@ -3,6 +3,7 @@
 #include "core/store/database.h"
 #include "ui/common/commandaction.h"
 #include "ui/common/desktop.h"
+#include "ui/reports/periodsummarywindow.h"
 #include "ui/common/databaseview.h"
 #include "ui/tools/exportwindow.h"
 #include "ui/tools/noteswindows.h"
@@ -41,6 +42,8 @@ void ToolCommands::createActions()
     connect(m_actNotes, &QAction::triggered, this, &ToolCommands::notatki1Click);
     connect(m_actExportText, &QAction::triggered, this, &ToolCommands::EksportujjakoDBF1Click);
     connect(m_actExportCsv, &QAction::triggered, this, &ToolCommands::EksportujdanejakoCSVExcel1Click);
+    m_actPeriodsSummary = createCommandAction(this, QStringLiteral("actionPeriodsSummary"), QStringLiteral("&Zestawienie okresów..."));
+    connect(m_actPeriodsSummary, &QAction::triggered, this, &ToolCommands::showPeriodsSummary);
 }
 
 QList<QAction *> ToolCommands::shoppingAndNotesActions() const
@@ -55,7 +58,8 @@ QList<QAction *> ToolCommands::exportActions() const
 
 void ToolCommands::enableActions(bool databaseOpen)
 {
-    for (QAction *a : {m_actPrint, m_actShowShoppingList, m_actShoppingList, m_actNotes, m_actExportText, m_actExportCsv})
+    for (QAction *a : {m_actPrint, m_actShowShoppingList, m_actShoppingList, m_actNotes, m_actExportText, m_actExportCsv,
+                       m_actPeriodsSummary})
         a->setEnabled(databaseOpen);
 }
 
@@ -79,6 +83,25 @@ void ToolCommands::exportRegisters(ExportFormat format)
                               format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")
                                                            : QStringLiteral("pliki danych otrzymały rozszerzenia .csv"),
                               QStringLiteral("Eksport danych"));
+}
+
+PeriodsSummaryWindow *ToolCommands::periodsSummaryWindow()
+{
+    if (!m_periodsSummary) {
+        m_periodsSummary = new PeriodsSummaryWindow(m_db, m_desktop, m_view.dialogParent());
+        connect(m_periodsSummary, &PeriodsSummaryWindow::helpRequested, this,
+                [this] { m_view.showHelp(QStringLiteral("zestawienie")); });
+    }
+    return m_periodsSummary;
+}
+
+void ToolCommands::showPeriodsSummary()
+{
+    if (!m_db.databaseLoaded)
+        return;
+    PeriodsSummaryWindow *window = periodsSummaryWindow();
+    window->start();
+    m_desktop.showWindow(*window);
 }
 
 Tdrukuj *ToolCommands::printPanel()

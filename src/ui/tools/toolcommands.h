@@ -13,6 +13,7 @@ class Database;
 class DatabaseView;
 class Desktop;
 class Teksport;
+class PeriodsSummaryWindow;
 class Tdrukuj;
 class Tnotatnik;
 class RegisterCommands;
@@ -56,6 +57,10 @@ public:
     // The items of the "&Narzędzia" menu that come before the group-set items, and those after.
     QList<QAction *> shoppingAndNotesActions() const;
     QList<QAction *> exportActions() const;
+    // "Zestawienie okresów...": the summary across periods, shown without blocking.
+    QAction *actionPeriodsSummary() const { return m_actPeriodsSummary; }
+    void showPeriodsSummary();
+    PeriodsSummaryWindow *periodsSummaryWindow();
     // The items work only while a database is open.
     void enableActions(bool databaseOpen);
 
@@ -89,6 +94,8 @@ private:
     QAction *m_actNotes = nullptr;
     QAction *m_actExportText = nullptr;
     QAction *m_actExportCsv = nullptr;
+    QAction *m_actPeriodsSummary = nullptr;
+    PeriodsSummaryWindow *m_periodsSummary = nullptr;
 };
 
 } // namespace trelfin
