@@ -35,7 +35,8 @@ Polecenia:
   dump --json                  rekord bazy i okres w formacie JSON (bez hasła)
   print --sections LISTA --pdf PLIK [--from D --to D] [--day D]
                                wydruk do pliku PDF; LISTA z: rozchod, przychod, dlugi,
-                               planowanie, konto, bilans, prognoza, stankonta, listazakupow, notatnik
+                               planowanie, konto, bilans, prognoza, stankonta, listazakupow, notatnik,
+                               zestawienie
 
 Opcje wspólne:
   --period N                   okres (domyślnie 1)
@@ -54,7 +55,7 @@ QStringList printSectionNames()
     for (const RegisterName &r : kRegisterNames)
         names.append(r.name);
     return names + QStringList{QStringLiteral("bilans"), QStringLiteral("prognoza"), QStringLiteral("stankonta"),
-                               QStringLiteral("listazakupow"), QStringLiteral("notatnik")};
+                               QStringLiteral("listazakupow"), QStringLiteral("notatnik"), QStringLiteral("zestawienie")};
 }
 
 const QList<std::pair<QString, Command>> kCommands = {

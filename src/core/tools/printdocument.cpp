@@ -1,6 +1,7 @@
 #include "core/tools/printdocument.h"
 
 #include "core/reports/groupsummary.h"
+#include "core/reports/periodsummary.h"
 #include "core/reports/statement.h"
 #include "core/store/helpers.h"
 
@@ -136,6 +137,26 @@ int scaled(double length, double scale)
 
 } // namespace
 
+QList<PrintSection> PeriodsSummarySections(const Database &db, const PeriodsSummary &summary)
+{
+    const auto section = [](const QString &title, const QStringList &titles, const QVector<QStringList> &rows,
+                            int firstNumber, int firstWidth, int width) {
+        PrintSection s;
+        s.title = title;
+        for (qsizetype c = 0; c < titles.size(); ++c)
+            s.columns.append({titles[c].toUpper(), c == 0 ? firstWidth : width, c >= firstNumber});
+        s.rows = rows;
+        return s;
+    };
+    const QString span = summary.periods.isEmpty()
+        ? QString()
+        : QStringLiteral("okresy %1 - %2").arg(summary.periods.first().period).arg(summary.periods.last().period);
+    const int columns = int(summary.periods.size()) + 3;
+    return {section(QStringLiteral("ZESTAWIENIE OKRESÓW    ") + span, periodTableTitles(), periodTableRows(summary), 3, 110, 62),
+            section(QStringLiteral("WYDATKI WEDŁUG GRUP    ") + span, groupTableTitles(summary),
+                    groupTableRows(db, summary), 1, 80, std::max(40, 560 / std::max(1, columns)))};
+}
+
 QString PrintHeaderText(const Database &db, const PrintOptions &options, const QDate &today)
 {
     QString text;
@@ -212,6 +233,11 @@ QList<PrintSection> BuildPrintSections(const Database &db, const PrintOptions &o
                     section.rows.append({item.text()});
             }
             sections.append(section);
+            break;
+        }
+        case PrintSectionKind::periodsSummary: {
+            const auto [first, last] = DefaultSummaryRange(db);
+            sections += PeriodsSummarySections(db, SummarisePeriods(db, first, last));
             break;
         }
         case PrintSectionKind::notes: {

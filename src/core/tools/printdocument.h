@@ -17,11 +17,13 @@ class QPagedPaintDevice;
 
 namespace trelfin {
 
+struct PeriodsSummary;
+
 // The ten sections a print job may hold, in the order they print.
 enum class PrintSectionKind {
-    expenses, incomes, debts, planned, bankAccount, balance, forecast, statement, shoppingList, notes
+    expenses, incomes, debts, planned, bankAccount, balance, forecast, statement, shoppingList, notes, periodsSummary
 };
-constexpr int PrintSectionCount = 10;
+constexpr int PrintSectionCount = 11;
 
 // What the print panel asks for. Dates are as typed; blank or incomplete ones stand for today.
 struct PrintOptions
@@ -62,9 +64,13 @@ using NoteLineBreaker = std::function<QStringList(const QString &text)>;
 QString PrintHeaderText(const Database &db, const PrintOptions &options, const QDate &today);
 
 // The sections chosen, in print order, filled from the current period: a register section only
-// when its register holds an entry (its rows those in range), the others whenever chosen.
+// when its register holds an entry (its rows those in range), the others whenever chosen. The
+// summary of periods gives two sections (periods, then groups) over the last 12 periods.
 QList<PrintSection> BuildPrintSections(const Database &db, const PrintOptions &options, const QDate &today,
                                        const NoteLineBreaker &breakNote);
+
+// The two sections of a summary across periods: its table of periods and its table of groups.
+QList<PrintSection> PeriodsSummarySections(const Database &db, const PeriodsSummary &summary);
 
 // A text placed on a page: drawn word-wrapped into `box` and clipped to it.
 struct PrintedText

@@ -289,21 +289,7 @@ void PeriodsSummaryWindow::exportCsv()
 
 void PeriodsSummaryWindow::print()
 {
-    const auto section = [](const QString &title, const QStringList &titles, const QVector<QStringList> &rows, int firstNumber,
-                            int firstWidth, int width) {
-        PrintSection s;
-        s.title = title;
-        for (qsizetype c = 0; c < titles.size(); ++c)
-            s.columns.append({titles[c].toUpper(), c == 0 ? firstWidth : width, c >= firstNumber});
-        s.rows = rows;
-        return s;
-    };
-    const QString span = QStringLiteral("okresy %1–%2").arg(m_from->value()).arg(m_to->value());
-    const QList<PrintSection> sections = {
-        section(QStringLiteral("ZESTAWIENIE OKRESÓW    ") + span, periodTableTitles(), periodTableRows(m_summary), 3, 110, 62),
-        section(QStringLiteral("WYDATKI WEDŁUG GRUP    ") + span, groupTableTitles(m_summary), groupTableRows(m_db, m_summary), 1, 80,
-                std::max(40, int(560 / std::max<qsizetype>(1, m_summary.periods.size() + 3)))),
-    };
+    const QList<PrintSection> sections = PeriodsSummarySections(m_db, m_summary);
     const QString header = QStringLiteral("TrelFIN 4LX   użytkownik: ") + m_db.header.ownerName + QStringLiteral("   ");
     QFont printFont = font();
     printFont.setPointSize(7);

@@ -43,6 +43,7 @@ const SectionBox kSectionBoxes[PrintSectionCount] = {
     {"stankonta", "Stan konta na podany dzień", "stan konta na podany dzień"},
     {"listazakupow", "Lista zakupów", "listę zakupów"},
     {"notatnik", "Notatnik", "notatki"},
+    {"zestawienie", "Zestawienie okresów", "zestawienie ostatnich 12 okresów"},
 };
 
 // The sections whose own dates the fields od2..od7 hold when the dates are not shared.

@@ -113,8 +113,13 @@ private slots:
         const QList<PrintSection> sections = BuildPrintSections(db, o, kToday, breakLines);
 
         // Blank dates: today to today. Incomes are there but none today: headings only. Debts
-        // and bank account are empty: no section.
-        QCOMPARE(sections.size(), 8);
+        // and bank account are empty: no section. The summary of periods gives two, last.
+        QCOMPARE(sections.size(), 10);
+        QVERIFY(sections[8].title.startsWith(QStringLiteral("ZESTAWIENIE OKRESÓW    okresy 1 - 1")));
+        QCOMPARE(sections[8].rows.last().mid(3, 2), QStringList({"900,00", "112,50"}));
+        QCOMPARE(sections[8].columns.at(3).alignRight, true);
+        QVERIFY(sections[9].title.startsWith(QStringLiteral("WYDATKI WEDŁUG GRUP")));
+        QCOMPARE(sections[9].rows.size(), 30);
         QCOMPARE(sections[0].title, QStringLiteral("ROZCHÓD    dane z przedzialu od 12-05-2004 do 12-05-2004   wydruk okresu: maj"));
         // Each register section ends with its "Razem": the sum and the count of the rows above.
         QCOMPARE(sections[0].rows, (QVector<QStringList>{{"12-05-2004", "12,50", "ŻYWNOŚĆ   ", "chleb"},
