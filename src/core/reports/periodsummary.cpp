@@ -10,6 +10,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 
 namespace trelfin {
 
@@ -220,7 +221,7 @@ void renderPeriodsChart(QPainter &painter, const PeriodsSummary &summary, const 
         top = 1;
     const int left = area.left() + metrics.horizontalAdvance(FormatAmount(-std::max(top, -bottom))) + 8;
     const int right = area.right() - 4;
-    const int plotTop = area.top() + metrics.height();
+    const int plotTop = area.top() + 2 * metrics.height(); // the legend above
     const int plotBottom = area.bottom() - metrics.height() - 6;
     const auto yOf = [&](double value) {
         return plotBottom - int(std::lround((value - bottom) / (top - bottom) * (plotBottom - plotTop)));
@@ -262,6 +263,20 @@ void renderPeriodsChart(QPainter &painter, const PeriodsSummary &summary, const 
     painter.drawPolyline(difference);
     for (const QPoint &p : std::as_const(difference))
         painter.drawEllipse(p, 2, 2);
+    // The legend, at the top right.
+    const int mark = metrics.height() - 4;
+    int x = right;
+    const std::array<std::pair<QString, QColor>, 3> legend = {
+        std::pair{QStringLiteral("Różnica"), QColor(Qt::blue)}, std::pair{QStringLiteral("Rozchód"), QColor(200, 0, 0)},
+        std::pair{QStringLiteral("Przychód"), QColor(0, 128, 0)}};
+    for (const auto &[text, colour] : legend) {
+        x -= metrics.horizontalAdvance(text);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(x, area.top() + metrics.ascent() + 1), text);
+        x -= mark + 4;
+        painter.fillRect(QRect(x, area.top() + 3, mark, mark), colour);
+        x -= 12;
+    }
     painter.restore();
 }
 
