@@ -344,12 +344,18 @@ QList<PrintedPage> LayOutPrintJob(const QString &headerText, const QList<PrintSe
 }
 
 bool PaintPrintJob(QPagedPaintDevice &device, const QString &headerText, const QList<PrintSection> &sections,
-                   const QFont &font, double scale)
+                   const QFont &font, double scale, const PagePainter &firstPage)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setFont(font);
+    if (firstPage) {
+        firstPage(painter, QRect(0, 0, device.width(), device.height()));
+        if (!sections.isEmpty() && !device.newPage())
+            return false;
+        painter.setFont(font);
+    }
     const auto textHeight = [&painter, &device](const QString &text, int width) {
         return painter.boundingRect(QRect(0, 0, width, device.height() * 4), Qt::TextWordWrap, text).height();
     };

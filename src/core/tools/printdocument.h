@@ -13,6 +13,7 @@
 #include <functional>
 
 class QFont;
+class QPainter;
 class QPagedPaintDevice;
 
 namespace trelfin {
@@ -96,8 +97,11 @@ QList<PrintedPage> LayOutPrintJob(const QString &headerText, const QList<PrintSe
 
 // Paints the job on `device` in `font`. False when the device could not be painted on or a page
 // could not be started.
+// `firstPage`, when given, paints a page of its own before the sections (a chart), into the
+// page's rectangle.
+using PagePainter = std::function<void(QPainter &painter, const QRect &page)>;
 bool PaintPrintJob(QPagedPaintDevice &device, const QString &headerText, const QList<PrintSection> &sections,
-                   const QFont &font, double scale);
+                   const QFont &font, double scale, const PagePainter &firstPage = {});
 
 // The word wrap of notes: lines of `text` as a box `width` pixels wide shows them in `font`.
 QStringList WrapText(const QString &text, const QFont &font, int width);

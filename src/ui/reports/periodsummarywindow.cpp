@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -294,8 +295,22 @@ void PeriodsSummaryWindow::print()
     const QString header = QStringLiteral("TrelFIN 4LX   użytkownik: ") + m_db.header.ownerName + QStringLiteral("   ");
     QFont printFont = font();
     printFont.setPointSize(7);
-    if (!m_desktop.print(QStringLiteral("Zestawienie okresów"), [sections, header, printFont](QPrinter &printer) {
-            return PaintPrintJob(printer, header, sections, printFont, double(printer.resolution()) / 96.0);
+    // The chart first, on a page of its own, drawn as on screen at the printer's scale.
+    const PeriodsSummary summary = m_summary;
+    const QSize chartSize = m_chart->size().expandedTo(QSize(640, 300));
+    // In pixels, so that the text scales with the drawing instead of taking the printer's points.
+    QFont chartFont = font();
+    chartFont.setPixelSize(QFontInfo(font()).pixelSize());
+    const auto chartPage = [summary, chartSize, chartFont](QPainter &painter, const QRect &page) {
+        const double scale = std::min(double(page.width()) / chartSize.width(), double(page.height()) / 2 / chartSize.height());
+        painter.save();
+        painter.scale(scale, scale);
+        painter.setFont(chartFont);
+        renderPeriodsChart(painter, summary, QRect(QPoint(0, 0), chartSize));
+        painter.restore();
+    };
+    if (!m_desktop.print(QStringLiteral("Zestawienie okresów"), [sections, header, printFont, chartPage](QPrinter &printer) {
+            return PaintPrintJob(printer, header, sections, printFont, double(printer.resolution()) / 96.0, chartPage);
         }))
         m_desktop.ShowInformation(QStringLiteral("Problem z drukarką"), QStringLiteral("Sprawdź drukarkę"), QStringLiteral("Uwaga"));
 }
