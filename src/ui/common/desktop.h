@@ -26,6 +26,19 @@ struct FileDialogRequest
     bool confirmOverwrite = false;
 };
 
+// A save dialog that asks before replacing a file.
+inline FileDialogRequest saveFileRequest(const QString &title, const QString &filter, const QString &defaultExtension,
+                                         const QString &defaultFileName)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.defaultExtension = defaultExtension;
+    request.defaultFileName = defaultFileName;
+    request.confirmOverwrite = true;
+    return request;
+}
+
 // A print job: paints its pages onto the printer it is given (a QPainter begun on it, newPage()
 // between pages) and says whether it could.
 using PrintJob = std::function<bool(QPrinter &printer)>;

@@ -123,6 +123,14 @@ QFrame *bottomPanel(QWidget *parent)
 
 } // namespace
 
+void saveChartImage(Desktop &desktop, const QImage &image, const QString &defaultName)
+{
+    const QString path = desktop.chooseSaveFile(saveFileRequest(QStringLiteral("Zapisz wykres jako PNG"),
+                                                                QStringLiteral("Obrazy PNG (*.png)|*.png"), QStringLiteral(".png"), defaultName));
+    if (!path.isEmpty() && !image.save(path, "PNG"))
+        desktop.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(path), QString(), QStringLiteral("Uwaga"));
+}
+
 void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop)
 {
     // The chart's area of the window with the labels standing on it, without the panel of
@@ -134,17 +142,7 @@ void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop)
     QObject::connect(copy, &QAction::triggered, &window, [image, &desktop] { desktop.setClipboardImage(image()); });
     auto *save = new QAction(QStringLiteral("Zapisz jako PNG..."), &window);
     save->setObjectName(QStringLiteral("zapiszpng"));
-    QObject::connect(save, &QAction::triggered, &window, [image, &desktop] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Zapisz wykres jako PNG");
-        request.filter = QStringLiteral("Obrazy PNG (*.png)|*.png");
-        request.defaultExtension = QStringLiteral(".png");
-        request.defaultFileName = QStringLiteral("wykres");
-        request.confirmOverwrite = true;
-        const QString path = desktop.chooseSaveFile(request);
-        if (!path.isEmpty() && !image().save(path, "PNG"))
-            desktop.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(path), QString(), QStringLiteral("Uwaga"));
-    });
+    QObject::connect(save, &QAction::triggered, &window, [image, &desktop] { saveChartImage(desktop, image(), QStringLiteral("wykres")); });
     window.addAction(copy);
     chart.addAction(copy);
     chart.addAction(save);

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+class QImage;
 class QLabel;
 class QTableWidget;
 
@@ -21,6 +22,8 @@ class Desktop;
 // labels on it, not the buttons below) as an image; "Zapisz jako PNG..." writes the same image
 // into a file the user chooses.
 void offerChartImage(QDialog &window, QWidget &chart, Desktop &desktop);
+// "Zapisz jako PNG...": asks for a file (named `defaultName` at first) and writes `image` into it.
+void saveChartImage(Desktop &desktop, const QImage &image, const QString &defaultName);
 
 // The area a chart is drawn on: the client area of its window, painted by `paint`.
 class ChartCanvas : public QWidget

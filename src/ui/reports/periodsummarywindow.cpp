@@ -240,33 +240,19 @@ void PeriodsSummaryWindow::copyTables()
 
 void PeriodsSummaryWindow::savePng()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Zapisz wykres jako PNG");
-    request.filter = QStringLiteral("Obrazy PNG (*.png)|*.png");
-    request.defaultExtension = QStringLiteral(".png");
-    request.defaultFileName = QStringLiteral("zestawienie");
-    request.confirmOverwrite = true;
-    const QString path = m_desktop.chooseSaveFile(request);
-    if (path.isEmpty())
-        return;
     QImage image(m_chart->size().expandedTo(QSize(640, 300)), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setFont(font());
     renderPeriodsChart(painter, m_summary, image.rect());
     painter.end();
-    if (!image.save(path, "PNG"))
-        m_desktop.ShowInformation(QStringLiteral("Nie można zapisać pliku %1").arg(path), QString(), QStringLiteral("Uwaga"));
+    saveChartImage(m_desktop, image, QStringLiteral("zestawienie"));
 }
 
 void PeriodsSummaryWindow::exportCsv()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Eksportuj zestawienie jako CSV");
-    request.filter = QStringLiteral("Pliki CSV (*.csv)|*.csv");
-    request.defaultExtension = QStringLiteral(".csv");
-    request.defaultFileName = QStringLiteral("zestawienie");
-    request.confirmOverwrite = true;
-    const QString path = m_desktop.chooseSaveFile(request);
+    const QString path = m_desktop.chooseSaveFile(saveFileRequest(QStringLiteral("Eksportuj zestawienie jako CSV"),
+                                                                  QStringLiteral("Pliki CSV (*.csv)|*.csv"), QStringLiteral(".csv"),
+                                                                  QStringLiteral("zestawienie")));
     if (path.isEmpty())
         return;
     // Semicolons and UTF-8 with a byte-order mark: a Polish spreadsheet opens it with a double click.

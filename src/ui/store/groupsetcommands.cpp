@@ -54,13 +54,8 @@ void GroupSetCommands::editGroupSet()
 
 void GroupSetCommands::Eksportgrup1Click()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Eksportuj zbiór grup:");
-    request.filter = kGroupSetFilter;
-    request.defaultExtension = QStringLiteral(".tgr");
-    request.defaultFileName = QStringLiteral("beznazwy");
-    request.confirmOverwrite = true;
-    const QString path = m_desktop.chooseSaveFile(request);
+    const QString path = m_desktop.chooseSaveFile(
+        saveFileRequest(QStringLiteral("Eksportuj zbiór grup:"), kGroupSetFilter, QStringLiteral(".tgr"), QStringLiteral("beznazwy")));
     if (path.isEmpty())
         return;
     if (ExportGroupSet(m_db.header, path, m_desktop))

@@ -236,13 +236,8 @@ void Tdrukuj::previewClick()
 
 void Tdrukuj::pdfClick()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Zapisz wydruk jako PDF");
-    request.filter = QStringLiteral("Dokumenty PDF (*.pdf)|*.pdf");
-    request.defaultExtension = QStringLiteral(".pdf");
-    request.defaultFileName = QStringLiteral("wydruk");
-    request.confirmOverwrite = true;
-    const QString path = m_desktop.chooseSaveFile(request);
+    const QString path = m_desktop.chooseSaveFile(saveFileRequest(
+        QStringLiteral("Zapisz wydruk jako PDF"), QStringLiteral("Dokumenty PDF (*.pdf)|*.pdf"), QStringLiteral(".pdf"), QStringLiteral("wydruk")));
     if (path.isEmpty())
         return;
     if (!m_desktop.printToPdf(path, QStringLiteral("Wydruk danych programu Trelfin"), job()))
