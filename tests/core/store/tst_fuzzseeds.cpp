@@ -1,11 +1,13 @@
 // Writes the seed corpus of the file readers' fuzz targets (one folder per target under
 // TRELFIN_FUZZ_SEEDS) and checks that every seed is a file its reader accepts, so that the
 // fuzzers start from the real formats.
+#include "core/store/cp1250.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
 #include "core/store/groupset.h"
 #include "core/store/olderformats.h"
 #include "core/store/sidefiles.h"
+#include "core/tools/bankstatement.h"
 #include "core/tools/exampledatabase.h"
 
 #include "database2000.h"
@@ -83,6 +85,24 @@ void TestFuzzSeeds::writeAndCheckSeeds()
         seed("period_2000", QStringLiteral("old.%1").arg(k), test::fileBytes(dir.filePath(QStringLiteral("stara.%1").arg(k))));
     }
     QVERIFY2(sink.messages.isEmpty(), qPrintable(sink.messages.join('\n')));
+
+    // Bank statements: one small file of each kind the reader knows, each read back.
+    const QList<std::pair<const char *, QByteArray>> statements = {
+        {"pko.csv", toCp1250(QStringLiteral("\"Data operacji\",\"Data waluty\",\"Typ transakcji\",\"Kwota\",\"Waluta\",\"Saldo po transakcji\",\"Opis transakcji\"\r\n"
+                                            "\"2026-10-02\",\"2026-10-03\",\"Płatność kartą\",\"-38.17\",\"PLN\",\"+1961.83\",\"Tytuł: ŻABKA\"\r\n"))},
+        {"mbank.csv", toCp1250(QStringLiteral("#Data operacji;#Data księgowania;#Opis operacji;#Tytuł;#Nadawca/Odbiorca;#Numer konta;#Kwota;#Saldo po operacji;\n"
+                                              "2026-10-05;2026-10-06;ZAKUP PRZY UŻYCIU KARTY;BIEDRONKA;;;-1 234,56;-234,56;\n"))},
+        {"mt940.sta", toCp1250(QStringLiteral(":20:ST1\r\n:25:/PL61\r\n:60F:C261001PLN1234,56\r\n:61:2610021002DN25,50NTRFNONREF//C1\r\n"
+                                              ":86:073~00PŁATNOŚĆ~20ŻABKA~27ŻABKA POLSKA\r\n:62F:C261031PLN1209,06\r\n"))},
+        {"camt.xml", QByteArray("<Document><BkToCstmrStmt><Stmt><Ntry><Amt Ccy=\"PLN\">10.00</Amt><CdtDbtInd>DBIT</CdtDbtInd>"
+                                "<Sts>BOOK</Sts><BookgDt><Dt>2026-10-05</Dt></BookgDt></Ntry></Stmt></BkToCstmrStmt></Document>")},
+    };
+    for (const auto &[name, bytes] : statements) {
+        QString problem;
+        const auto statement = ReadBankStatement(bytes, problem);
+        QVERIFY2(statement && statement->rows.size() == 1, name);
+        seed("bank_statement", QString::fromLatin1(name), bytes);
+    }
 
     // Every seed written is there, and the small period reads back as written.
     for (const QString &name : m_written)

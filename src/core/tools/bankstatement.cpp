@@ -1,0 +1,579 @@
+#include "core/tools/bankstatement.h"
+
+#include "core/store/cp1250.h"
+#include "core/store/helpers.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <functional>
+
+namespace trelfin {
+
+namespace {
+
+const QString kUnknownFormat = QStringLiteral("Nie rozpoznano formatu wyciągu bankowego");
+
+// ---- Text ------------------------------------------------------------------------------------
+
+QString decodeStatementText(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    const bool high = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (high) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return fromCp1250(bytes);
+}
+
+// The lines of the text, line ends of any kind.
+QStringList linesOf(const QString &text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return t.split(u'\n');
+}
+
+// One line of CSV: fields separated by `separator`, each optionally in double quotes (a quote
+// inside doubled).
+QStringList csvCells(const QString &line, QChar separator)
+{
+    QStringList cells;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted) {
+            if (c == u'"' && i + 1 < line.size() && line.at(i + 1) == u'"') {
+                cell += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == separator) {
+            cells.append(cell);
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    cells.append(cell);
+    return cells;
+}
+
+// A header cell as a name: without quotes, "#" and blanks around it.
+QString headerName(QString cell)
+{
+    cell = cell.trimmed();
+    if (cell.startsWith(u'#'))
+        cell.remove(0, 1);
+    return cell.trimmed();
+}
+
+QString squeezed(const QString &text)
+{
+    return text.simplified();
+}
+
+// ---- CSV presets ---------------------------------------------------------------------------
+
+// Which columns of a CSV layout hold what, by their header names; the first name found counts.
+struct CsvPreset
+{
+    QString format;
+    QChar separator;
+    QStringList recognisedBy; // every one of these must be a column
+    QStringList date;         // operation date, then booking date
+    QStringList amount;       // a signed amount; empty: debit and credit
+    QString debit, credit;
+    QStringList currency;
+    QStringList counterparty;
+    QStringList title;
+    QStringList kind;
+    QStringList reference;
+    QString blockAmount;      // a pending block's own amount column
+};
+
+const QList<CsvPreset> &csvPresets()
+{
+    static const QList<CsvPreset> presets = {
+        {QStringLiteral("PKO BP"), u',',
+         {QStringLiteral("Data operacji"), QStringLiteral("Data waluty"), QStringLiteral("Typ transakcji"), QStringLiteral("Kwota")},
+         {QStringLiteral("Data operacji"), QStringLiteral("Data waluty")}, {QStringLiteral("Kwota")}, {}, {},
+         {QStringLiteral("Waluta")}, {}, {}, {QStringLiteral("Typ transakcji")}, {}, {}},
+        {QStringLiteral("mBank"), u';',
+         {QStringLiteral("Data operacji"), QStringLiteral("Opis operacji"), QStringLiteral("Kwota")},
+         {QStringLiteral("Data operacji"), QStringLiteral("Data księgowania")}, {QStringLiteral("Kwota")}, {}, {},
+         {}, {QStringLiteral("Nadawca/Odbiorca")}, {QStringLiteral("Tytuł")}, {QStringLiteral("Opis operacji")}, {}, {}},
+        {QStringLiteral("ING Bank Śląski"), u';',
+         {QStringLiteral("Data transakcji"), QStringLiteral("Dane kontrahenta"), QStringLiteral("Kwota transakcji (waluta rachunku)")},
+         {QStringLiteral("Data transakcji"), QStringLiteral("Data księgowania")}, {QStringLiteral("Kwota transakcji (waluta rachunku)")},
+         {}, {}, {QStringLiteral("Waluta")}, {QStringLiteral("Dane kontrahenta")}, {QStringLiteral("Tytuł")},
+         {QStringLiteral("Szczegóły")}, {QStringLiteral("Nr transakcji")}, QStringLiteral("Kwota blokady/zwolnienie blokady")},
+        {QStringLiteral("Bank Millennium"), u',',
+         {QStringLiteral("Data transakcji"), QStringLiteral("Obciążenia"), QStringLiteral("Uznania")},
+         {QStringLiteral("Data transakcji"), QStringLiteral("Data rozliczenia")}, {}, QStringLiteral("Obciążenia"),
+         QStringLiteral("Uznania"), {QStringLiteral("Waluta")}, {QStringLiteral("Odbiorca/Zleceniodawca"), QStringLiteral("Nazwa")},
+         {QStringLiteral("Opis")}, {QStringLiteral("Typ transakcji"), QStringLiteral("Rodzaj transakcji")}, {}, {}},
+        {QStringLiteral("Pekao SA"), u';',
+         {QStringLiteral("Data księgowania"), QStringLiteral("Nadawca / Odbiorca"), QStringLiteral("Kwota operacji")},
+         {QStringLiteral("Data księgowania"), QStringLiteral("Data waluty")}, {QStringLiteral("Kwota operacji")}, {}, {},
+         {QStringLiteral("Waluta")}, {QStringLiteral("Nadawca / Odbiorca")}, {QStringLiteral("Tytułem")},
+         {QStringLiteral("Typ operacji")}, {QStringLiteral("Numer referencyjny")}, {}},
+    };
+    return presets;
+}
+
+int columnOf(const QStringList &header, const QStringList &names)
+{
+    for (const QString &name : names) {
+        const qsizetype i = header.indexOf(name);
+        if (i >= 0)
+            return int(i);
+    }
+    return -1;
+}
+
+QString cellAt(const QStringList &cells, int column)
+{
+    return column >= 0 && column < cells.size() ? cells.at(column).trimmed() : QString();
+}
+
+// The "label: value" cells after PKO BP's named columns: the title, the other side's name and,
+// for a card payment, the place.
+void readPkoDetails(const QStringList &cells, int from, StatementRow &row)
+{
+    QString place;
+    for (int i = std::max(from, 0); i < cells.size(); ++i) {
+        const QString cell = cells.at(i).trimmed();
+        const auto valueAfter = [&cell](const QString &label) { return squeezed(cell.mid(label.size())); };
+        if (cell.startsWith(QStringLiteral("Tytuł:")))
+            row.title = valueAfter(QStringLiteral("Tytuł:"));
+        else if (cell.startsWith(QStringLiteral("Nazwa nadawcy:")))
+            row.counterparty = valueAfter(QStringLiteral("Nazwa nadawcy:"));
+        else if (cell.startsWith(QStringLiteral("Nazwa odbiorcy:")))
+            row.counterparty = valueAfter(QStringLiteral("Nazwa odbiorcy:"));
+        else if (cell.startsWith(QStringLiteral("Lokalizacja:"))) {
+            static const QRegularExpression address(QStringLiteral("Adres:\\s*(.*?)\\s*(Miasto:|Kraj:|$)"));
+            const auto m = address.match(cell);
+            place = m.hasMatch() ? squeezed(m.captured(1)) : valueAfter(QStringLiteral("Lokalizacja:"));
+        }
+    }
+    if (row.counterparty.isEmpty())
+        row.counterparty = place;
+}
+
+std::optional<BankStatement> readCsv(const QStringList &lines)
+{
+    for (const CsvPreset &preset : csvPresets()) {
+        for (qsizetype h = 0; h < lines.size(); ++h) {
+            QStringList header = csvCells(lines.at(h), preset.separator);
+            for (QString &cell : header)
+                cell = headerName(cell);
+            if (!std::all_of(preset.recognisedBy.begin(), preset.recognisedBy.end(),
+                             [&header](const QString &name) { return header.contains(name); }))
+                continue;
+            BankStatement statement;
+            statement.format = preset.format;
+            const bool mbank = preset.format == QStringLiteral("mBank");
+            // mBank's header block: the period, the account and the balances, each on the line
+            // after its label.
+            for (qsizetype i = 0; mbank && i + 1 < lines.size(); ++i) {
+                const QString label = lines.at(i).trimmed();
+                const QStringList next = csvCells(lines.at(i + 1), u';');
+                if (label.startsWith(QStringLiteral("#Za okres:")) && next.size() >= 2) {
+                    statement.from = ReadBankDate(next.at(0)).value_or(QString());
+                    statement.to = ReadBankDate(next.at(1)).value_or(QString());
+                } else if (label.startsWith(QStringLiteral("#Numer rachunku"))) {
+                    statement.account = squeezed(next.value(0));
+                } else if (label.startsWith(QStringLiteral("#Saldo początkowe"))) {
+                    statement.opening = ReadBankAmount(next.value(0));
+                }
+            }
+            // The closing balance stands in a footer line, in the cell after its label.
+            for (qsizetype i = h + 1; mbank && i < lines.size(); ++i) {
+                const QStringList cells = csvCells(lines.at(i), u';');
+                const qsizetype at = cells.indexOf(QStringLiteral("#Saldo końcowe"));
+                if (at >= 0)
+                    statement.closing = ReadBankAmount(cells.value(at + 1));
+            }
+            const int date = columnOf(header, preset.date);
+            const int booking = preset.date.size() > 1 ? columnOf(header, preset.date.mid(1)) : -1;
+            const int amount = columnOf(header, preset.amount);
+            const int debit = int(header.indexOf(preset.debit));
+            const int credit = int(header.indexOf(preset.credit));
+            const int currency = columnOf(header, preset.currency);
+            const int counterparty = columnOf(header, preset.counterparty);
+            const int title = columnOf(header, preset.title);
+            const int kind = columnOf(header, preset.kind);
+            const int reference = columnOf(header, preset.reference);
+            const int block = preset.blockAmount.isEmpty() ? -1 : int(header.indexOf(preset.blockAmount));
+            for (qsizetype l = h + 1; l < lines.size(); ++l) {
+                const QString &line = lines.at(l);
+                const QStringList cells = csvCells(line, preset.separator);
+                // Blank lines and the bank's own "#" lines (mBank's footer) are no rows.
+                if (line.trimmed().isEmpty()
+                    || std::any_of(cells.begin(), cells.end(), [](const QString &c) { return c.trimmed().startsWith(u'#'); }))
+                    continue;
+                StatementRow row;
+                row.line = int(l + 1);
+                const QString operationDate = cellAt(cells, date);
+                const QString bookingDate = cellAt(cells, booking);
+                std::optional<double> value;
+                if (amount >= 0) {
+                    value = cellAt(cells, amount).isEmpty() ? std::nullopt : ReadBankAmount(cellAt(cells, amount));
+                } else {
+                    const auto out = ReadBankAmount(cellAt(cells, debit));
+                    const auto in = ReadBankAmount(cellAt(cells, credit));
+                    if (out && *out != 0)
+                        value = -std::abs(*out);
+                    else if (in)
+                        value = std::abs(*in);
+                }
+                row.kind = squeezed(cellAt(cells, kind));
+                row.counterparty = squeezed(cellAt(cells, counterparty));
+                row.title = squeezed(cellAt(cells, title));
+                row.reference = squeezed(cellAt(cells, reference));
+                const QString currencyText = cellAt(cells, currency);
+                row.currency = currencyText.isEmpty() ? QStringLiteral("PLN") : currencyText;
+                if (preset.format == QStringLiteral("PKO BP"))
+                    readPkoDetails(cells, int(header.indexOf(QStringLiteral("Opis transakcji"))), row);
+                // A pending block: named so, or with only the block's own amount, or (PKO BP) a row
+                // without its operation date.
+                const auto blockValue = block >= 0 ? ReadBankAmount(cellAt(cells, block)) : std::nullopt;
+                row.pending = row.kind.contains(QStringLiteral("Blokada"), Qt::CaseInsensitive)
+                    || row.kind.contains(QStringLiteral("W rozliczeniu"), Qt::CaseInsensitive)
+                    || (!value && blockValue && *blockValue != 0);
+                if (!value && row.pending)
+                    value = blockValue;
+                const auto day = ReadBankDate(operationDate.isEmpty() ? bookingDate : operationDate);
+                if (!day || !value) {
+                    statement.skipped.append(QStringLiteral("wiersz %1: %2").arg(l + 1).arg(
+                        !day ? QStringLiteral("nie można odczytać daty") : QStringLiteral("nie można odczytać kwoty")));
+                    continue;
+                }
+                row.date = *day;
+                row.amount = *value;
+                statement.rows.append(row);
+            }
+            return statement;
+        }
+    }
+    return std::nullopt;
+}
+
+// ---- MT940 -----------------------------------------------------------------------------------
+
+// "YYMMDD" as "dd-mm-yyyy" (years 00..79 are 2000..2079).
+std::optional<QString> mt940Date(const QString &text)
+{
+    if (text.size() < 6)
+        return std::nullopt;
+    bool ok = false;
+    const int yy = text.left(2).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    const QDate date(yy < 80 ? 2000 + yy : 1900 + yy, text.mid(2, 2).toInt(), text.mid(4, 2).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return FormatDashDate(date);
+}
+
+// A balance line ":60F:C261001PLN1234,56".
+std::optional<double> mt940Balance(const QString &value)
+{
+    static const QRegularExpression form(QStringLiteral("^([CD])(\\d{6})([A-Z]{3})([0-9,]+)$"));
+    const auto m = form.match(value.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const auto amount = ReadBankAmount(m.captured(4));
+    if (!amount)
+        return std::nullopt;
+    return m.captured(1) == u'D' ? -*amount : *amount;
+}
+
+// The ":86:" details: with subfields (separator "~", "^" or "<" and a two-digit code) the kind,
+// the title and the other side; without them the whole text is the title.
+void readMt940Details(const QString &details, StatementRow &row)
+{
+    QChar separator;
+    for (const QChar candidate : {QChar(u'~'), QChar(u'^'), QChar(u'<')}) {
+        if (QRegularExpression(QStringLiteral("\\%1\\d\\d").arg(candidate)).match(details).hasMatch()) {
+            separator = candidate;
+            break;
+        }
+    }
+    if (separator.isNull()) {
+        row.title = squeezed(details);
+        return;
+    }
+    QString title, name;
+    const QStringList parts = details.split(separator);
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        bool ok = false;
+        const int code = part.left(2).toInt(&ok);
+        if (!ok)
+            continue;
+        const QString value = part.mid(2);
+        if (code == 0)
+            row.kind = squeezed(value);
+        else if (code >= 20 && code <= 25)
+            title += value;
+        else if ((code >= 27 && code <= 29) || code == 32 || code == 33)
+            name += value;
+    }
+    row.title = squeezed(title);
+    row.counterparty = squeezed(name);
+    // The transaction type code before the first separator, when no "00" subfield names a kind.
+    if (row.kind.isEmpty())
+        row.kind = squeezed(parts.first());
+}
+
+std::optional<BankStatement> readMt940(const QStringList &lines)
+{
+    // Each tag with its continuation lines, and the line it starts on.
+    struct Tag
+    {
+        QString name, value;
+        int line;
+    };
+    QList<Tag> tags;
+    static const QRegularExpression tagLine(QStringLiteral("^:(\\d\\d[A-Z]?):(.*)$"));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        const auto m = tagLine.match(line);
+        if (m.hasMatch())
+            tags.append({m.captured(1), m.captured(2), int(i + 1)});
+        else if (!tags.isEmpty() && !line.startsWith(u'-') && !line.trimmed().isEmpty())
+            tags.last().value += (tags.last().name == QStringLiteral("86") ? QString() : QStringLiteral("\n")) + line;
+    }
+    const auto has = [&tags](const char *name) {
+        return std::any_of(tags.begin(), tags.end(), [name](const Tag &t) { return t.name == QLatin1String(name); });
+    };
+    if (!has("20") || !has("61"))
+        return std::nullopt;
+    BankStatement statement;
+    statement.format = QStringLiteral("MT940");
+    static const QRegularExpression entry(QStringLiteral("^(\\d{6})(\\d{4})?(R?[CD])([A-Z])?([0-9,]+)(N?[A-Z0-9]{3})?(.*)$"));
+    for (qsizetype t = 0; t < tags.size(); ++t) {
+        const Tag &tag = tags.at(t);
+        if (tag.name == QStringLiteral("25")) {
+            statement.account = tag.value.trimmed();
+        } else if (tag.name == QStringLiteral("60F") || tag.name == QStringLiteral("60M")) {
+            if (!statement.opening)
+                statement.opening = mt940Balance(tag.value);
+            statement.from = mt940Date(tag.value.mid(1, 6)).value_or(statement.from);
+        } else if (tag.name == QStringLiteral("62F") || tag.name == QStringLiteral("62M")) {
+            statement.closing = mt940Balance(tag.value);
+            statement.to = mt940Date(tag.value.mid(1, 6)).value_or(statement.to);
+        } else if (tag.name == QStringLiteral("61")) {
+            const QString first = tag.value.section(u'\n', 0, 0).trimmed();
+            const auto m = entry.match(first);
+            const auto day = m.hasMatch() ? mt940Date(m.captured(1)) : std::nullopt;
+            const auto amount = m.hasMatch() ? ReadBankAmount(m.captured(5)) : std::nullopt;
+            if (!day || !amount) {
+                statement.skipped.append(QStringLiteral("wiersz %1: nie można odczytać linii :61:").arg(tag.line));
+                continue;
+            }
+            StatementRow row;
+            row.line = tag.line;
+            row.date = *day;
+            const QString mark = m.captured(3);
+            // A debit and a reversed credit take money out; a credit and a reversed debit bring it in.
+            row.amount = mark == QStringLiteral("D") || mark == QStringLiteral("RC") ? -*amount : *amount;
+            row.currency = QStringLiteral("PLN");
+            row.kind = m.captured(6);
+            const QString refs = m.captured(7);
+            const qsizetype bank = refs.indexOf(QStringLiteral("//"));
+            row.reference = squeezed(bank >= 0 ? refs.mid(bank + 2) : QString());
+            if (t + 1 < tags.size() && tags.at(t + 1).name == QStringLiteral("86"))
+                readMt940Details(tags.at(t + 1).value, row);
+            statement.rows.append(row);
+        }
+    }
+    return statement;
+}
+
+// ---- camt.053 --------------------------------------------------------------------------------
+
+std::optional<BankStatement> readCamt(const QString &text)
+{
+    if (!text.contains(QStringLiteral("BkToCstmrStmt")))
+        return std::nullopt;
+    BankStatement statement;
+    statement.format = QStringLiteral("camt.053");
+    QXmlStreamReader xml(text);
+    QStringList path;
+    StatementRow row;
+    QString creditDebit, status, balanceType, balanceSign, debtor, creditor;
+    std::optional<double> balanceAmount;
+    const auto under = [&path](std::initializer_list<const char *> names) {
+        // Whether the element's path ends with `names`.
+        if (path.size() < qsizetype(names.size()))
+            return false;
+        qsizetype i = path.size() - qsizetype(names.size());
+        for (const char *name : names) {
+            if (path.at(i++) != QLatin1String(name))
+                return false;
+        }
+        return true;
+    };
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            path.append(xml.name().toString());
+            if (path.last() == QStringLiteral("Ntry")) {
+                row = StatementRow();
+                row.line = int(xml.lineNumber());
+                creditDebit.clear();
+                status.clear();
+                debtor.clear();
+                creditor.clear();
+            } else if (path.last() == QStringLiteral("Bal")) {
+                balanceType.clear();
+                balanceSign.clear();
+                balanceAmount.reset();
+            } else if (path.last() == QStringLiteral("Amt") && path.contains(QStringLiteral("Ntry"))
+                       && path.at(path.size() - 2) == QStringLiteral("Ntry")) {
+                row.currency = xml.attributes().value(QStringLiteral("Ccy")).toString();
+            }
+            continue;
+        }
+        if (token == QXmlStreamReader::Characters && !xml.isWhitespace() && !path.isEmpty()) {
+            const QString value = xml.text().toString().trimmed();
+            const bool inEntry = path.contains(QStringLiteral("Ntry"));
+            if (under({"Stmt", "Acct", "Id", "IBAN"}))
+                statement.account = value;
+            else if (!inEntry && under({"Bal", "Tp", "CdOrPrtry", "Cd"}))
+                balanceType = value;
+            else if (!inEntry && under({"Bal", "Amt"}))
+                balanceAmount = ReadBankAmount(value);
+            else if (!inEntry && under({"Bal", "CdtDbtInd"}))
+                balanceSign = value;
+            else if (inEntry && under({"Ntry", "Amt"}))
+                row.amount = ReadBankAmount(value).value_or(0);
+            else if (inEntry && under({"Ntry", "CdtDbtInd"}))
+                creditDebit = value;
+            else if (inEntry && (under({"Ntry", "Sts"}) || under({"Ntry", "Sts", "Cd"})))
+                status = value;
+            else if (inEntry && (under({"Ntry", "BookgDt", "Dt"}) || under({"Ntry", "BookgDt", "DtTm"})))
+                row.date = ReadBankDate(value.left(10)).value_or(row.date);
+            else if (inEntry && row.date.isEmpty() && under({"Ntry", "ValDt", "Dt"}))
+                row.date = ReadBankDate(value.left(10)).value_or(QString());
+            else if (inEntry && under({"Ntry", "AcctSvcrRef"}))
+                row.reference = value;
+            else if (inEntry && under({"RmtInf", "Ustrd"}))
+                row.title = squeezed(row.title + u' ' + value);
+            else if (inEntry && (under({"Dbtr", "Nm"}) || under({"Dbtr", "Pty", "Nm"})))
+                debtor = value;
+            else if (inEntry && (under({"Cdtr", "Nm"}) || under({"Cdtr", "Pty", "Nm"})))
+                creditor = value;
+            else if (inEntry && under({"Ntry", "AddtlNtryInf"}))
+                row.kind = squeezed(value);
+            continue;
+        }
+        if (token == QXmlStreamReader::EndElement) {
+            const QString name = path.isEmpty() ? QString() : path.takeLast();
+            if (name == QStringLiteral("Ntry")) {
+                if (creditDebit == QStringLiteral("DBIT"))
+                    row.amount = -std::abs(row.amount);
+                row.counterparty = creditDebit == QStringLiteral("DBIT") ? creditor : debtor;
+                row.pending = status == QStringLiteral("PDNG");
+                if (row.currency.isEmpty())
+                    row.currency = QStringLiteral("PLN");
+                if (row.date.isEmpty())
+                    statement.skipped.append(QStringLiteral("wiersz %1: nie można odczytać daty").arg(row.line));
+                else
+                    statement.rows.append(row);
+            } else if (name == QStringLiteral("Bal") && balanceAmount) {
+                const double signedAmount = balanceSign == QStringLiteral("DBIT") ? -*balanceAmount : *balanceAmount;
+                if (balanceType == QStringLiteral("OPBD"))
+                    statement.opening = signedAmount;
+                else if (balanceType == QStringLiteral("CLBD"))
+                    statement.closing = signedAmount;
+            }
+        }
+    }
+    if (xml.hasError())
+        return std::nullopt;
+    return statement;
+}
+
+} // namespace
+
+QStringList KnownStatementFormats()
+{
+    QStringList formats;
+    for (const CsvPreset &preset : csvPresets())
+        formats.append(preset.format);
+    return formats << QStringLiteral("MT940") << QStringLiteral("camt.053");
+}
+
+std::optional<double> ReadBankAmount(const QString &typed)
+{
+    QString text = typed;
+    text.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
+    text = text.trimmed();
+    static const QRegularExpression currency(QStringLiteral("\\s*[A-Za-zł]{2,3}$"));
+    text.remove(currency);
+    bool negative = false;
+    if (text.startsWith(u'-') || text.startsWith(QChar(0x2212))) {
+        negative = true;
+        text.remove(0, 1);
+    } else if (text.startsWith(u'+')) {
+        text.remove(0, 1);
+    }
+    text = text.trimmed();
+    static const QRegularExpression form(QStringLiteral("^\\d{1,3}( \\d{3})*([.,]\\d{1,2})?$|^\\d+([.,]\\d{1,2})?$"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    text.remove(u' ').replace(u',', u'.');
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<QString> ReadBankDate(const QString &typed)
+{
+    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{2})[-./](\\d{2})[-./](\\d{4})$"));
+    const QString text = typed.trimmed();
+    QDate date;
+    if (const auto m = yearFirst.match(text); m.hasMatch())
+        date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    else if (const auto d = dayFirst.match(text); d.hasMatch())
+        date = QDate(d.captured(3).toInt(), d.captured(2).toInt(), d.captured(1).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return FormatDashDate(date);
+}
+
+std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString &problem)
+{
+    const QString text = decodeStatementText(bytes);
+    if (auto camt = readCamt(text))
+        return camt;
+    const QStringList lines = linesOf(text);
+    if (auto mt940 = readMt940(lines))
+        return mt940;
+    if (auto csv = readCsv(lines))
+        return csv;
+    problem = kUnknownFormat + QStringLiteral(" (sprawdzono: ") + KnownStatementFormats().join(QStringLiteral(", ")) + u')';
+    return std::nullopt;
+}
+
+} // namespace trelfin

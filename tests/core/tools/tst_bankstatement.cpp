@@ -1,0 +1,245 @@
+#include "core/store/cp1250.h"
+#include "core/tools/bankstatement.h"
+
+#include <QtTest>
+
+using namespace trelfin;
+
+namespace {
+
+// The statement of `text` in the encoding a bank writes it in.
+BankStatement read(const QByteArray &bytes)
+{
+    QString problem;
+    const std::optional<BankStatement> statement = ReadBankStatement(bytes, problem);
+    if (!statement)
+        qWarning("%s", qPrintable(problem));
+    return statement.value_or(BankStatement());
+}
+
+QByteArray cp1250(const QString &text)
+{
+    return toCp1250(text);
+}
+
+} // namespace
+
+// The bank statement reader on small invented files of each layout: every field of every row.
+class TestBankStatement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void amounts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("grouped, comma") << "1 234,56" << 1234.56 << true;
+        QTest::newRow("non-breaking blank") << "1\u00a0234,56" << 1234.56 << true;
+        QTest::newRow("minus and currency") << "-19,99 PLN" << -19.99 << true;
+        QTest::newRow("plus and dot") << "+2000.00" << 2000.0 << true;
+        QTest::newRow("dot, negative") << "-38.17" << -38.17 << true;
+        QTest::newRow("whole") << "150" << 150.0 << true;
+        QTest::newRow("three decimals") << "12,345" << 0.0 << false;
+        QTest::newRow("words") << "brak" << 0.0 << false;
+        QTest::newRow("empty") << "" << 0.0 << false;
+    }
+    void amounts()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, amount);
+        QFETCH(bool, readable);
+        const auto value = ReadBankAmount(text);
+        QCOMPARE(value.has_value(), readable);
+        if (value)
+            QCOMPARE(*value, amount);
+    }
+
+    void dates()
+    {
+        QCOMPARE(ReadBankDate(QStringLiteral("2026-10-02")), std::optional<QString>(QStringLiteral("02-10-2026")));
+        QCOMPARE(ReadBankDate(QStringLiteral("02.10.2026")), std::optional<QString>(QStringLiteral("02-10-2026")));
+        QCOMPARE(ReadBankDate(QStringLiteral("02-10-2026")), std::optional<QString>(QStringLiteral("02-10-2026")));
+        QVERIFY(!ReadBankDate(QStringLiteral("31-02-2026")));
+        QVERIFY(!ReadBankDate(QString()));
+    }
+
+    // PKO BP: quoted cells, a dot decimal with a sign, the description in "label: value" cells;
+    // a "Blokada" is pending. Code page 1250, UTF-8 and UTF-8 with a byte-order mark read alike.
+    void pkoBp()
+    {
+        const QString text = QStringLiteral(
+            "\"Data operacji\",\"Data waluty\",\"Typ transakcji\",\"Kwota\",\"Waluta\",\"Saldo po transakcji\",\"Opis transakcji\",\"\",\"\"\r\n"
+            "\"2026-10-02\",\"2026-10-03\",\"Płatność kartą\",\"-38.17\",\"PLN\",\"+1961.83\",\"Tytuł: 000498849 74230786275054001104815\","
+            "\"Lokalizacja: Adres: ŻABKA Z4521 Miasto: WROCŁAW Kraj: POLSKA\",\"Numer karty: 400000******0000\"\r\n"
+            "\"2026-10-01\",\"2026-10-01\",\"Przelew na rachunek\",\"+2000.00\",\"PLN\",\"+2000.00\",\"Rachunek nadawcy: 11 1111\","
+            "\"Nazwa nadawcy: JAN KOWALSKI\",\"Tytuł: ZWROT ZA BILETY\"\r\n"
+            "\"\",\"2026-10-04\",\"Blokada\",\"-59.80\",\"PLN\",\"\",\"Lokalizacja: Adres: ORLEN Miasto: WROCŁAW\",\"\",\"\"\r\n");
+        for (const QByteArray &bytes : {cp1250(text), text.toUtf8(), QByteArray("\xEF\xBB\xBF") + text.toUtf8()}) {
+            const BankStatement s = read(bytes);
+            QCOMPARE(s.format, QStringLiteral("PKO BP"));
+            QCOMPARE(s.rows.size(), 3);
+            QCOMPARE(s.rows[0], (StatementRow{QStringLiteral("02-10-2026"), -38.17, QStringLiteral("PLN"), QStringLiteral("ŻABKA Z4521"),
+                                              QStringLiteral("000498849 74230786275054001104815"), QStringLiteral("Płatność kartą"),
+                                              QString(), 2, false}));
+            QCOMPARE(s.rows[1].counterparty, QStringLiteral("JAN KOWALSKI"));
+            QCOMPARE(s.rows[1].title, QStringLiteral("ZWROT ZA BILETY"));
+            QCOMPARE(s.rows[1].amount, 2000.0);
+            QVERIFY(s.rows[2].pending);
+            QCOMPARE(s.rows[2].date, QStringLiteral("04-10-2026")); // no operation date: the booking one
+        }
+    }
+
+    // mBank: the "#" header block gives the period, the account and the balances; a row that
+    // cannot be read is listed with its line and left out.
+    void mbank()
+    {
+        const QByteArray bytes = cp1250(QStringLiteral(
+            "mBank S.A.;\n#Za okres:;\n01.10.2026;31.10.2026;\n#Numer rachunku;\n11 2222 3333;\n#Saldo początkowe;\n1 000,00 PLN;\n\n"
+            "#Data operacji;#Data księgowania;#Opis operacji;#Tytuł;#Nadawca/Odbiorca;#Numer konta;#Kwota;#Saldo po operacji;\n"
+            "2026-10-05;2026-10-06;ZAKUP PRZY UŻYCIU KARTY;BIEDRONKA 1234 WROCŁAW;;;-1 234,56;-234,56;\n"
+            "2026-10-07;2026-10-07;PRZELEW PRZYCHODZĄCY;WYNAGRODZENIE;FIRMA SP. Z O.O.;;5 000,00;4 765,44;\n"
+            "2026-10-08;2026-10-08;OPŁATA;;;;dużo;;\n"
+            ";;;;;;#Saldo końcowe;4 765,44;\n"));
+        const BankStatement s = read(bytes);
+        QCOMPARE(s.format, QStringLiteral("mBank"));
+        QCOMPARE(s.from, QStringLiteral("01-10-2026"));
+        QCOMPARE(s.to, QStringLiteral("31-10-2026"));
+        QCOMPARE(s.account, QStringLiteral("11 2222 3333"));
+        QCOMPARE(s.opening, std::optional<double>(1000.0));
+        QCOMPARE(s.closing, std::optional<double>(4765.44));
+        QCOMPARE(s.rows.size(), 2);
+        QCOMPARE(s.rows[0], (StatementRow{QStringLiteral("05-10-2026"), -1234.56, QStringLiteral("PLN"), QString(),
+                                          QStringLiteral("BIEDRONKA 1234 WROCŁAW"), QStringLiteral("ZAKUP PRZY UŻYCIU KARTY"), QString(), 10, false}));
+        QCOMPARE(s.rows[1].counterparty, QStringLiteral("FIRMA SP. Z O.O."));
+        QCOMPARE(s.skipped, QStringList({QStringLiteral("wiersz 12: nie można odczytać kwoty")}));
+    }
+
+    // ING: lines of account information before the columns; the transaction number is the
+    // reference; a row with only a block amount is pending.
+    void ing()
+    {
+        const QByteArray bytes = cp1250(QStringLiteral(
+            "\"Lista transakcji\"\n\"Dokument nr 0123\"\n\"Rachunek\";\"11 1050\"\n\n"
+            "\"Data transakcji\";\"Data księgowania\";\"Dane kontrahenta\";\"Tytuł\";\"Nr rachunku\";\"Nazwa banku\";\"Szczegóły\";\"Nr transakcji\";"
+            "\"Kwota transakcji (waluta rachunku)\";\"Waluta\";\"Kwota blokady/zwolnienie blokady\";\"Waluta\";\"Saldo po transakcji\"\n"
+            "\"2026-10-02\";\"2026-10-02\";\"LIDL POLSKA\";\"Płatność kartą\";\"\";\"\";\"TR.KART\";\"202610020001\";\"-45,10\";\"PLN\";\"\";\"\";\"954,90\"\n"
+            "\"2026-10-03\";\"\";\"STACJA PALIW\";\"Blokada\";\"\";\"\";\"\";\"\";\"\";\"\";\"-200,00\";\"PLN\";\"\"\n"));
+        const BankStatement s = read(bytes);
+        QCOMPARE(s.format, QStringLiteral("ING Bank Śląski"));
+        QCOMPARE(s.rows.size(), 2);
+        QCOMPARE(s.rows[0].reference, QStringLiteral("202610020001"));
+        QCOMPARE(s.rows[0].counterparty, QStringLiteral("LIDL POLSKA"));
+        QCOMPARE(s.rows[0].amount, -45.10);
+        QVERIFY(!s.rows[0].pending);
+        QVERIFY(s.rows[1].pending);
+        QCOMPARE(s.rows[1].amount, -200.0);
+    }
+
+    // Millennium writes money out and in in two columns; Pekao names its reference.
+    void debitCreditAndReferences()
+    {
+        const BankStatement millennium = read(QStringLiteral(
+            "Numer rachunku,Data transakcji,Data rozliczenia,Rodzaj transakcji,Na konto/Z konta,Odbiorca/Zleceniodawca,Opis,Obciążenia,Uznania,Saldo,Waluta\n"
+            "PL11,2026-10-02,2026-10-02,TRANSAKCJA KARTĄ,,ROSSMANN,Zakup,\"-23,99\",,\"976,01\",PLN\n"
+            "PL11,2026-10-03,2026-10-03,UZNANIE,PL22,ANNA NOWAK,Zwrot,,\"150,00\",\"1126,01\",PLN\n").toUtf8());
+        QCOMPARE(millennium.format, QStringLiteral("Bank Millennium"));
+        QCOMPARE(millennium.rows.size(), 2);
+        QCOMPARE(millennium.rows[0].amount, -23.99);
+        QCOMPARE(millennium.rows[0].kind, QStringLiteral("TRANSAKCJA KARTĄ"));
+        QCOMPARE(millennium.rows[1].amount, 150.0);
+        QCOMPARE(millennium.rows[1].counterparty, QStringLiteral("ANNA NOWAK"));
+
+        const BankStatement pekao = read(cp1250(QStringLiteral(
+            "Data księgowania;Data waluty;Nadawca / Odbiorca;Adres nadawcy / odbiorcy;Rachunek źródłowy;Rachunek docelowy;Tytułem;"
+            "Kwota operacji;Waluta;Numer referencyjny;Typ operacji;Kategoria\n"
+            "05.10.2026;05.10.2026;TAURON SPRZEDAŻ;KRAKÓW;PL11;PL33;Faktura 123/2026;-210,40;PLN;C2610050001;PRZELEW WYCHODZĄCY;Rachunki\n")));
+        QCOMPARE(pekao.format, QStringLiteral("Pekao SA"));
+        QCOMPARE(pekao.rows.size(), 1);
+        QCOMPARE(pekao.rows[0], (StatementRow{QStringLiteral("05-10-2026"), -210.40, QStringLiteral("PLN"), QStringLiteral("TAURON SPRZEDAŻ"),
+                                              QStringLiteral("Faktura 123/2026"), QStringLiteral("PRZELEW WYCHODZĄCY"),
+                                              QStringLiteral("C2610050001"), 2, false}));
+    }
+
+    // MT940 with each of the ":86:" sub-field styles: the kind, the title over several
+    // sub-fields, the other side; balances with their signs; a reversal.
+    void mt940_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("~") << "~";
+        QTest::newRow("^") << "^";
+        QTest::newRow("<") << "<";
+    }
+    void mt940()
+    {
+        QFETCH(QString, separator);
+        QString text = QStringLiteral(
+            ":20:ST261031\r\n:25:/PL61109010140000071219812874\r\n:28C:00123\r\n:60F:C261001PLN1234,56\r\n"
+            ":61:2610021002DN25,50NTRFNONREF//C261002000001\r\n"
+            ":86:073§00PŁATNOŚĆ KARTĄ§20ŻABKA Z4521 §21WROCŁAW§27ŻABKA POLSKA§28 SP. Z O.O.§38PL11\r\n"
+            ":61:261005C2000,00NTRFNONREF\r\n:86:051§00PRZELEW§20WYNAGRODZENIE§27FIRMA\r\n"
+            ":61:261006RC10,00NTRFNONREF\r\n:86:zwrot bez podpól\r\n"
+            ":62F:C261031PLN3199,06\r\n-\r\n");
+        text.replace(u'§', separator.at(0));
+        const QByteArray bytes = cp1250(text);
+        const BankStatement s = read(bytes);
+        QCOMPARE(s.format, QStringLiteral("MT940"));
+        QCOMPARE(s.account, QStringLiteral("/PL61109010140000071219812874"));
+        QCOMPARE(s.opening, std::optional<double>(1234.56));
+        QCOMPARE(s.closing, std::optional<double>(3199.06));
+        QCOMPARE(s.from, QStringLiteral("01-10-2026"));
+        QCOMPARE(s.rows.size(), 3);
+        QCOMPARE(s.rows[0], (StatementRow{QStringLiteral("02-10-2026"), -25.50, QStringLiteral("PLN"),
+                                          QStringLiteral("ŻABKA POLSKA SP. Z O.O."), QStringLiteral("ŻABKA Z4521 WROCŁAW"),
+                                          QStringLiteral("PŁATNOŚĆ KARTĄ"), QStringLiteral("C261002000001"), 5, false}));
+        QCOMPARE(s.rows[1].amount, 2000.0);
+        QCOMPARE(s.rows[1].title, QStringLiteral("WYNAGRODZENIE"));
+        QCOMPARE(s.rows[2].amount, -10.0); // a reversed credit takes the money back
+        QCOMPARE(s.rows[2].title, QStringLiteral("zwrot bez podpól"));
+    }
+
+    // camt.053 of any version, by local names: balances, a booked credit and a pending debit.
+    void camt053()
+    {
+        const QByteArray bytes = QStringLiteral(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt><Stmt>"
+            "<Acct><Id><IBAN>PL61109010140000071219812874</IBAN></Id></Acct>"
+            "<Bal><Tp><CdOrPrtry><Cd>OPBD</Cd></CdOrPrtry></Tp><Amt Ccy=\"PLN\">100.00</Amt><CdtDbtInd>CRDT</CdtDbtInd></Bal>"
+            "<Bal><Tp><CdOrPrtry><Cd>CLBD</Cd></CdOrPrtry></Tp><Amt Ccy=\"PLN\">50.00</Amt><CdtDbtInd>DBIT</CdtDbtInd></Bal>\n"
+            "<Ntry><Amt Ccy=\"PLN\">2000.00</Amt><CdtDbtInd>CRDT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts>"
+            "<BookgDt><Dt>2026-10-05</Dt></BookgDt><AcctSvcrRef>REF-1</AcctSvcrRef><AddtlNtryInf>PRZELEW</AddtlNtryInf>"
+            "<NtryDtls><TxDtls><RltdPties><Dbtr><Pty><Nm>Firma Sp. z o.o.</Nm></Pty></Dbtr></RltdPties>"
+            "<RmtInf><Ustrd>Wynagrodzenie październik</Ustrd></RmtInf></TxDtls></NtryDtls></Ntry>\n"
+            "<Ntry><Amt Ccy=\"PLN\">59.80</Amt><CdtDbtInd>DBIT</CdtDbtInd><Sts>PDNG</Sts>"
+            "<ValDt><Dt>2026-10-06</Dt></ValDt>"
+            "<NtryDtls><TxDtls><RltdPties><Cdtr><Nm>ORLEN</Nm></Cdtr></RltdPties></TxDtls></NtryDtls></Ntry>"
+            "</Stmt></BkToCstmrStmt></Document>\n").toUtf8();
+        const BankStatement s = read(bytes);
+        QCOMPARE(s.format, QStringLiteral("camt.053"));
+        QCOMPARE(s.account, QStringLiteral("PL61109010140000071219812874"));
+        QCOMPARE(s.opening, std::optional<double>(100.0));
+        QCOMPARE(s.closing, std::optional<double>(-50.0));
+        QCOMPARE(s.rows.size(), 2);
+        QCOMPARE(s.rows[0], (StatementRow{QStringLiteral("05-10-2026"), 2000.0, QStringLiteral("PLN"), QStringLiteral("Firma Sp. z o.o."),
+                                          QStringLiteral("Wynagrodzenie październik"), QStringLiteral("PRZELEW"), QStringLiteral("REF-1"), 3, false}));
+        QCOMPARE(s.rows[1].amount, -59.80);
+        QCOMPARE(s.rows[1].counterparty, QStringLiteral("ORLEN"));
+        QVERIFY(s.rows[1].pending);
+    }
+
+    // A file that is no statement says so, with the formats tried.
+    void notAStatement()
+    {
+        for (const QByteArray &bytes : {QByteArray("%PDF-1.7\n%\xe2\xe3\xcf\xd3\n1 0 obj\n"), QByteArray(), QByteArray("a;b;c\n1;2;3\n")}) {
+            QString problem;
+            QVERIFY(!ReadBankStatement(bytes, problem));
+            QVERIFY2(problem.startsWith(QStringLiteral("Nie rozpoznano formatu wyciągu bankowego")), qPrintable(problem));
+            QVERIFY(problem.contains(QStringLiteral("MT940")));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBankStatement)
+#include "tst_bankstatement.moc"
