@@ -1,7 +1,10 @@
 #include "core/store/cp1250.h"
+#include "core/tools/bankimport.h"
 #include "core/tools/bankstatement.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 using namespace trelfin;
 
@@ -227,6 +230,103 @@ private slots:
         QCOMPARE(s.rows[1].amount, -59.80);
         QCOMPARE(s.rows[1].counterparty, QStringLiteral("ORLEN"));
         QVERIFY(s.rows[1].pending);
+    }
+
+    // What a row becomes: the bank-account kind from its sign and what the bank calls it, the
+    // amount made positive, a description of the other side and the title cut at a word.
+    void whatARowBecomes_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("bankKind");
+        QTest::newRow("money in") << 2000.0 << "PRZELEW PRZYCHODZĄCY" << "WYNAGRODZENIE" << 1;
+        QTest::newRow("money out") << -38.17 << "Płatność kartą" << "ŻABKA" << 2;
+        QTest::newRow("a fee") << -5.0 << "OPŁATA" << "za kartę" << 3;
+        QTest::newRow("a commission") << -2.0 << "Prowizja" << "za przelew" << 4;
+        QTest::newRow("interest charged") << -1.5 << "ODSETKI" << "" << 5;
+        QTest::newRow("interest earned") << 3.2 << "KAPITALIZACJA ODSETEK" << "" << 6;
+    }
+    void whatARowBecomes()
+    {
+        QFETCH(double, amount);
+        QFETCH(QString, kind);
+        QFETCH(QString, title);
+        QFETCH(int, bankKind);
+        const StatementRow row{QStringLiteral("02-10-2026"), amount, QStringLiteral("PLN"), QStringLiteral("BANK"), title, kind, QString(), 1, false};
+        QCOMPARE(BankKindOf(row), bankKind);
+        BankStatement statement;
+        statement.rows = {row};
+        const QVector<ImportRow> plan = PlanImport(Database(), statement, {});
+        QCOMPARE(plan.first().entry.amount, std::abs(amount));
+        QCOMPARE(int(plan.first().entry.group), bankKind);
+    }
+
+    void descriptions()
+    {
+        StatementRow row;
+        row.counterparty = QStringLiteral("PRZEDSIĘBIORSTWO WODOCIĄGÓW I KANALIZACJI");
+        row.title = QStringLiteral("FAKTURA 123/2026 ZA WODĘ");
+        const QString text = ImportDescription(row);
+        QCOMPARE(text, QStringLiteral("PRZEDSIĘBIORSTWO WODOCIĄGÓW I"));
+        row.counterparty = QStringLiteral("Zoë Müller €"); // outside the code page: fitted as elsewhere
+        row.title = QString();
+        QCOMPARE(ImportDescription(row), fitText(QStringLiteral("Zoë Müller €"), 40));
+    }
+
+    // Never twice: two genuine equal rows of one statement are both new; the same statement again
+    // is all "już zaimportowany"; an overlapping later one has only its new rows new; a row the
+    // user typed by hand is a possible duplicate and a block is listed, neither checked.
+    void neverTwice()
+    {
+        BankStatement first;
+        first.format = QStringLiteral("mBank");
+        first.account = QStringLiteral("11 2222");
+        const StatementRow ticket{QStringLiteral("02-10-2026"), -4.4, QStringLiteral("PLN"), QStringLiteral("MPK"), QStringLiteral("bilet"),
+                                  QStringLiteral("ZAKUP"), QString(), 2, false};
+        StatementRow salary = ticket;
+        salary.amount = 5000;
+        salary.title = QStringLiteral("WYNAGRODZENIE");
+        salary.date = QStringLiteral("10-10-2026");
+        first.rows = {ticket, ticket, salary};
+        QVector<ImportRow> plan = PlanImport(Database(), first, {});
+        QCOMPARE(plan.size(), 3);
+        QVERIFY(plan[0].fingerprint != plan[1].fingerprint);
+        for (const ImportRow &r : plan) {
+            QCOMPARE(r.status, ImportStatus::fresh);
+            QVERIFY(r.checked);
+        }
+        QSet<QString> remembered;
+        for (const ImportRow &r : plan)
+            remembered.insert(r.fingerprint);
+        for (const ImportRow &r : PlanImport(Database(), first, remembered))
+            QCOMPARE(r.status, ImportStatus::imported);
+
+        BankStatement later = first;
+        StatementRow rent = ticket;
+        rent.amount = -1500;
+        rent.title = QStringLiteral("CZYNSZ");
+        rent.date = QStringLiteral("15-10-2026");
+        StatementRow block = ticket;
+        block.pending = true;
+        block.amount = -59.8;
+        later.rows = {ticket, salary, rent, block}; // one ticket less: the first of two stays known
+        Database db;
+        db.reg(RegisterKind::bankAccount).append(Entry{QStringLiteral("13-10-2026"), 1500, 2, QStringLiteral("czynsz wpisany")});
+        plan = PlanImport(db, later, remembered);
+        QCOMPARE(plan[0].status, ImportStatus::imported);
+        QCOMPARE(plan[1].status, ImportStatus::imported);
+        QCOMPARE(plan[2].status, ImportStatus::possibleDuplicate);
+        QVERIFY(!plan[2].checked);
+        QCOMPARE(plan[3].status, ImportStatus::pending);
+        QVERIFY(!plan[3].checked);
+        QCOMPARE(ImportStatusText(plan[2].status), QStringLiteral("możliwy duplikat"));
+
+        // A reference, when there is one, is the fingerprint whatever the text.
+        StatementRow referenced = salary;
+        referenced.reference = QStringLiteral("C2610050001");
+        first.rows = {referenced};
+        QCOMPARE(ImportFingerprints(first), QStringList({QStringLiteral("ref:mBank:C2610050001")}));
     }
 
     // A file that is no statement says so, with the formats tried.

@@ -1,0 +1,117 @@
+#include "core/tools/bankimport.h"
+
+#include "core/store/cp1250.h"
+#include "core/store/helpers.h"
+
+#include <QCryptographicHash>
+#include <QDate>
+#include <QHash>
+
+#include <cmath>
+
+namespace trelfin {
+
+namespace {
+
+QDate dateOf(const QString &text)
+{
+    const auto parts = ParseDate(text);
+    return parts ? QDate(parts->year, parts->month, parts->day) : QDate();
+}
+
+bool mentions(const StatementRow &row, std::initializer_list<const char *> words)
+{
+    const QString text = (row.kind + u' ' + row.title).toUpper();
+    for (const char *word : words) {
+        if (text.contains(QString::fromUtf8(word)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString ImportStatusText(ImportStatus status)
+{
+    switch (status) {
+    case ImportStatus::fresh: return QStringLiteral("nowy");
+    case ImportStatus::imported: return QStringLiteral("już zaimportowany");
+    case ImportStatus::possibleDuplicate: return QStringLiteral("możliwy duplikat");
+    case ImportStatus::pending: return QStringLiteral("blokada");
+    case ImportStatus::skipped: return QStringLiteral("pominięty");
+    }
+    return QString();
+}
+
+int BankKindOf(const StatementRow &row)
+{
+    // 1 ZASILENIE, 2 OBCIĄŻENIE, 3 OPŁATY, 4 PROWIZJE, 5 %% WINIEN, 6 %% MA
+    if (mentions(row, {"ODSETK", "KAPITALIZACJA"}))
+        return row.amount >= 0 ? 6 : 5;
+    if (row.amount < 0 && mentions(row, {"PROWIZJ"}))
+        return 4;
+    if (row.amount < 0 && mentions(row, {"OPŁAT"}))
+        return 3;
+    return row.amount >= 0 ? 1 : 2;
+}
+
+QString ImportDescription(const StatementRow &row)
+{
+    QString text = (row.counterparty + u' ' + row.title).simplified();
+    text = fitText(text, 1000);
+    if (text.size() <= Width::description)
+        return text;
+    // Cut at the last blank within the width, unless that leaves too little.
+    const qsizetype blank = text.lastIndexOf(u' ', Width::description);
+    return text.left(blank > Width::description / 2 ? blank : Width::description).trimmed();
+}
+
+QStringList ImportFingerprints(const BankStatement &statement)
+{
+    QStringList fingerprints;
+    QHash<QString, int> seen;
+    for (const StatementRow &row : statement.rows) {
+        if (!row.reference.isEmpty()) {
+            fingerprints.append(QStringLiteral("ref:") + statement.format + u':' + row.reference);
+            continue;
+        }
+        const QString text = (row.counterparty + u' ' + row.title).simplified().toUpper();
+        const QString key = statement.account.simplified() + u'|' + row.date + u'|' + QString::number(row.amount, 'f', 2) + u'|' + text;
+        const int occurrence = ++seen[key];
+        fingerprints.append(QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex())
+                            + u'#' + QString::number(occurrence));
+    }
+    return fingerprints;
+}
+
+QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement, const QSet<QString> &remembered)
+{
+    const QStringList fingerprints = ImportFingerprints(statement);
+    const QVector<Entry> &account = db.reg(RegisterKind::bankAccount).entries;
+    QVector<ImportRow> rows;
+    for (qsizetype i = 0; i < statement.rows.size(); ++i) {
+        ImportRow r;
+        r.source = statement.rows.at(i);
+        r.fingerprint = fingerprints.at(i);
+        r.bankKind = BankKindOf(r.source);
+        r.entry = Entry{r.source.date, std::abs(r.source.amount), static_cast<std::uint8_t>(r.bankKind), ImportDescription(r.source)};
+        if (r.source.pending) {
+            r.status = ImportStatus::pending;
+        } else if (remembered.contains(r.fingerprint)) {
+            r.status = ImportStatus::imported;
+        } else {
+            const QDate day = dateOf(r.source.date);
+            const bool typedBefore = std::any_of(account.begin(), account.end(), [&](const Entry &e) {
+                const QDate other = dateOf(e.date);
+                return std::abs(e.amount - r.entry.amount) < 0.005 && other.isValid() && day.isValid()
+                    && std::abs(other.daysTo(day)) <= 3;
+            });
+            r.status = typedBefore ? ImportStatus::possibleDuplicate : ImportStatus::fresh;
+        }
+        r.checked = r.status == ImportStatus::fresh;
+        rows.append(r);
+    }
+    return rows;
+}
+
+} // namespace trelfin

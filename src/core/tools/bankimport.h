@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/store/database.h"
+#include "core/tools/bankstatement.h"
+
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+namespace trelfin {
+
+// What becomes of a bank statement's rows: each booked row is an entry of "Konto bankowe" with
+// its kind of operation (money in "ZASILENIE", money out "OBCIĄŻENIE", bank fees "OPŁATY",
+// commissions "PROWIZJE", interest "%% MA" or "%% WINIEN"), its amount made positive and a
+// description of at most 40 characters made of the other side and the title.
+
+// Where a row stands: new, imported before (its fingerprint is remembered), probably typed by
+// hand already (an entry of the same amount within 3 days in the register), a pending block
+// (listed, never booked) or not readable.
+enum class ImportStatus { fresh, imported, possibleDuplicate, pending, skipped };
+
+// The user's words for a status: "nowy", "już zaimportowany", "możliwy duplikat", "blokada",
+// "pominięty".
+QString ImportStatusText(ImportStatus status);
+
+struct ImportRow
+{
+    StatementRow source;
+    ImportStatus status = ImportStatus::fresh;
+    bool checked = true;         // to be added: only new rows are at first
+    int bankKind = 1;            // 1..BankOperationKindCount
+    Entry entry;                 // the bank-account entry it becomes
+    QString fingerprint;         // what the database remembers it by
+};
+
+// The bank operation kind of a row, from its sign and what the bank calls it.
+int BankKindOf(const StatementRow &row);
+
+// The 40-character description of a row: the other side, then the title, cut at a word boundary
+// and fitted to the code page.
+QString ImportDescription(const StatementRow &row);
+
+// What a row is remembered by: the bank's reference when the file has one, else a fingerprint
+// of the account, date, amount and text with the row's place among identical rows of the file,
+// so that two genuine equal rows are both kept and the same rows in a later, overlapping
+// download are recognised.
+QStringList ImportFingerprints(const BankStatement &statement);
+
+// The rows of `statement` as the review shows them first, against the database's bank account
+// in memory and the fingerprints it remembers.
+QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement, const QSet<QString> &remembered);
+
+} // namespace trelfin
