@@ -151,6 +151,9 @@ void Database::clearSideData()
 {
     shoppingItems = {};
     notes = {};
+    importedRows.clear();
+    importedSinceSave.clear();
+    importedRowsKept = false;
 }
 
 } // namespace trelfin

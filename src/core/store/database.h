@@ -3,6 +3,7 @@
 #include "core/store/real48.h"
 #include "core/store/reportspan.h"
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -243,6 +244,12 @@ public:
     // written while this database is open.
     bool shoppingListKept = false;
     bool notesKept = false;
+    // What the database remembers it imported from bank statements ("<name>.tfi"), and what the
+    // imports since the last save added: written with the next save, in the same step as the
+    // period file, so that an import whose period is not saved is not remembered either.
+    QSet<QString> importedRows;
+    QSet<QString> importedSinceSave;
+    bool importedRowsKept = false; // the file could not be read: it is not written over
 
     Register &reg(RegisterKind kind) { return registers[static_cast<int>(kind)]; }
     const Register &reg(RegisterKind kind) const { return registers[static_cast<int>(kind)]; }

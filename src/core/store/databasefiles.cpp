@@ -639,12 +639,21 @@ bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
         files.write(NotesPath(db), encodeNotes(db), sink, FileTransaction::Need::optional);
     files.write(RecordFilePath(db), encodeDatabaseRecord(db.header), sink);
     files.write(PeriodFilePath(db, k), encodePeriod(db), sink);
+    // The rows imported since the last save are remembered in the same step as the period that
+    // holds them.
+    const bool importsToRemember = !db.importedSinceSave.isEmpty() && !db.importedRowsKept;
+    if (importsToRemember)
+        files.write(ImportedRowsPath(db), encodeImportedRows(db), sink);
     if (db.oldFormatPending)
         files.remove(FoundFilePath(db, QStringLiteral(".tf3")));
     if (!files.commit(sink))
         return false;
     // The previous version's file was replaced by the ".tf4" one with the rest.
     db.oldFormatPending = false;
+    if (importsToRemember) {
+        db.importedRows += db.importedSinceSave;
+        db.importedSinceSave.clear();
+    }
     return true;
 }
 

@@ -45,6 +45,8 @@ bool ClosePeriod(Database &db, int k, const Clock &clock, MessageSink &sink)
             return false;
         if (answer == SaveAnswer::discard) {
             db.modified = false;
+            // An import in the changes dropped is not remembered either.
+            db.importedSinceSave.clear();
             return true;
         }
     }
@@ -127,6 +129,11 @@ bool WriteNewDatabase(Database &db, const Clock &clock, MessageSink &sink)
         if (QFileInfo::exists(PeriodFilePath(db, k)))
             files.remove(PeriodFilePath(db, k));
     }
+    // What the replaced database imported or left unsaved is not the new one's.
+    for (const QString &other : {ImportedRowsPath(db), RecoveryFilePath(db)}) {
+        if (QFileInfo::exists(other))
+            files.remove(other);
+    }
     if (!files.commit(sink))
         return false;
     db.header = header;
@@ -168,7 +175,7 @@ bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
     QStringList paths = {RecordFilePath(db), FoundFilePath(db, QStringLiteral(".tf3")), FoundFilePath(db, QStringLiteral(".tfc"))};
     for (int k = 0; k < db.header.periodCount; ++k)
         paths.append(PeriodFilePath(db, k));
-    paths << ShoppingListPath(db) << NotesPath(db) << RecoveryFilePath(db);
+    paths << ShoppingListPath(db) << NotesPath(db) << RecoveryFilePath(db) << ImportedRowsPath(db);
     for (const QString &path : std::as_const(paths))
         files.remove(path, false);
     for (const QString &path : std::as_const(paths))
@@ -232,6 +239,11 @@ bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, Mess
         db.databaseExt = QStringLiteral(".tf4");
         files.write(ShoppingListPath(db), encodeShoppingList(db), sink);
         files.write(NotesPath(db), encodeNotes(db), sink);
+        // The rows imported go with the copy, which replaces what a database of that name had.
+        if (!db.importedRows.isEmpty() || !db.importedSinceSave.isEmpty())
+            files.write(ImportedRowsPath(db), encodeImportedRows(db), sink);
+        else if (QFileInfo::exists(ImportedRowsPath(db)))
+            files.remove(ImportedRowsPath(db));
         files.write(RecordFilePath(db), DatabaseRecordBytes(header), sink);
         for (int k = db.header.periodCount; k < MaxPeriods; ++k) {
             if (QFileInfo::exists(PeriodFilePath(db, k)))

@@ -121,6 +121,11 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
                                  QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
     }
     ReadNotes(db);
+    if (!ReadImportedRows(db) && mode == OpenMode::readWrite)
+        sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (zaimportowane wiersze wyciągów).")
+                                 .arg(QFileInfo(ImportedRowsPath(db)).fileName()),
+                             QStringLiteral("Plik pozostaje bez zmian; import nie rozpozna wierszy zaimportowanych wcześniej."),
+                             QStringLiteral("Uwaga!"));
     if (mode == OpenMode::readWrite) {
         if (db.shoppingListKept && isDamagedSideFile(ShoppingListPath(db), ShoppingListFileSize))
             db.shoppingListKept = !setDamagedSideFileAside(ShoppingListPath(db), QStringLiteral("lista zakupów"),
@@ -151,6 +156,8 @@ QList<DatabaseProblem> CheckDatabase(const QString &path)
     }
     if (const QString recovery = RecoveryNotice(db); !recovery.isEmpty())
         report(RecoveryFilePath(db), recovery);
+    if (Database imports = db; !ReadImportedRows(imports))
+        report(ImportedRowsPath(db), QStringLiteral("nie można odczytać listy wierszy zaimportowanych z wyciągów bankowych"));
     const QList<std::pair<QString, qint64>> sideFiles = {{ShoppingListPath(db), ShoppingListFileSize},
                                                          {NotesPath(db), NotesFileSize}};
     for (const auto &[file, size] : sideFiles) {

@@ -105,6 +105,52 @@ bool ReadNotes(Database &db)
     return true;
 }
 
+QString ImportedRowsPath(const Database &db)
+{
+    return FoundFilePath(db, QStringLiteral(".tfi"));
+}
+
+namespace {
+const QByteArray kImportedRowsHeader = "trelfin-imports 1";
+} // namespace
+
+bool ReadImportedRows(Database &db)
+{
+    db.importedRows.clear();
+    db.importedSinceSave.clear();
+    db.importedRowsKept = false;
+    const QString path = ImportedRowsPath(db);
+    if (!QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    QString reason;
+    QByteArray bytes;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+        db.importedRowsKept = true;
+        return false;
+    }
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines.first() != kImportedRowsHeader) {
+        db.importedRowsKept = true;
+        return false;
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines.at(i).isEmpty())
+            db.importedRows.insert(QString::fromUtf8(lines.at(i)));
+    }
+    return true;
+}
+
+QByteArray encodeImportedRows(const Database &db)
+{
+    QStringList rows = (db.importedRows + db.importedSinceSave).values();
+    rows.sort(); // the same rows always give the same bytes
+    QByteArray bytes = kImportedRowsHeader + '\n';
+    for (const QString &row : std::as_const(rows))
+        bytes += row.toUtf8() + '\n';
+    return bytes;
+}
+
 bool ShoppingListFromBytes(Database &db, QByteArray bytes)
 {
     if (bytes.size() != ShoppingListFileSize)

@@ -32,6 +32,13 @@ bool ReadNotes(Database &db);
 bool ShoppingListFromBytes(Database &db, QByteArray bytes);
 bool NotesFromBytes(Database &db, QByteArray bytes);
 
+// The rows the database imported from bank statements, "<name>.tfi": a first line
+// "trelfin-imports 1", then one fingerprint a line, in UTF-8. A missing file is none; a file
+// that cannot be read (or is no such list) is marked kept, and false is returned.
+QString ImportedRowsPath(const Database &db);
+bool ReadImportedRows(Database &db);
+QByteArray encodeImportedRows(const Database &db);
+
 // The side files' bytes as written.
 QByteArray encodeShoppingList(const Database &db);
 QByteArray encodeNotes(const Database &db);

@@ -114,4 +114,24 @@ QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement
     return rows;
 }
 
+ImportApplied ApplyImport(Database &db, const QVector<ImportRow> &rows)
+{
+    ImportApplied applied;
+    Register &account = db.reg(RegisterKind::bankAccount);
+    for (const ImportRow &row : rows) {
+        if (!row.checked || row.status == ImportStatus::pending || row.status == ImportStatus::skipped)
+            continue;
+        if (account.count() >= MaxEntries) {
+            ++applied.leftOut;
+            continue;
+        }
+        account.append(row.entry);
+        db.importedSinceSave.insert(row.fingerprint);
+        ++applied.added;
+    }
+    if (applied.added > 0)
+        db.modified = true;
+    return applied;
+}
+
 } // namespace trelfin

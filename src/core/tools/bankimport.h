@@ -50,4 +50,14 @@ QStringList ImportFingerprints(const BankStatement &statement);
 // in memory and the fingerprints it remembers.
 QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement, const QSet<QString> &remembered);
 
+// Adds the checked rows (pending blocks never) to the bank account of the period in memory, in
+// the statement's order, as many as the register has room for, and marks their fingerprints to
+// be remembered at the next save. Returns how many went in and how many did not fit.
+struct ImportApplied
+{
+    int added = 0;
+    int leftOut = 0;
+};
+ImportApplied ApplyImport(Database &db, const QVector<ImportRow> &rows);
+
 } // namespace trelfin

@@ -241,6 +241,17 @@ private slots:
         }, {QStringLiteral("budzet")});
     }
 
+    // A save that remembers imported rows writes "<name>.tfi" in the same step as the period:
+    // stopped anywhere, both are old or both are new.
+    void saveWithImportedRows()
+    {
+        checkEveryStop([this](Database &db, Sink &sink) {
+            db.reg(RegisterKind::bankAccount).append(entry("05-03-2005", 2000, 1, "FIRMA pensja"));
+            db.importedSinceSave.insert(QStringLiteral("ref:MT940:R1"));
+            SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
+        }, {QStringLiteral("budzet")});
+    }
+
     void addPeriod()
     {
         checkEveryStop([this](Database &db, Sink &sink) {

@@ -1,7 +1,14 @@
+#include "filetestsupport.h"
+#include "core/store/clock.h"
 #include "core/store/cp1250.h"
+#include "core/store/databasefiles.h"
+#include "core/store/databaseops.h"
+#include "core/store/opendatabase.h"
 #include "core/tools/bankimport.h"
 #include "core/tools/bankstatement.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -327,6 +334,62 @@ private slots:
         referenced.reference = QStringLiteral("C2610050001");
         first.rows = {referenced};
         QCOMPARE(ImportFingerprints(first), QStringList({QStringLiteral("ref:mBank:C2610050001")}));
+    }
+
+    // The rows added go into the bank account and are remembered with the next save of their
+    // period (in "<name>.tfi"): the same file then shows "już zaimportowany" after an open; an
+    // import whose changes are dropped ("Nie") is not remembered; a full register takes what
+    // fits; "Zapisz jako" takes the list along and deleting the database removes it.
+    void importRememberedWithTheSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
+        FixedClock clock(QDate(2026, 10, 31));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, path, clock);
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        BankStatement statement;
+        statement.format = QStringLiteral("MT940");
+        statement.rows = {StatementRow{QStringLiteral("02-10-2026"), -25.5, QStringLiteral("PLN"), QStringLiteral("ŻABKA"),
+                                       QStringLiteral("zakupy"), QString(), QStringLiteral("R1"), 5, false},
+                          StatementRow{QStringLiteral("05-10-2026"), 2000, QStringLiteral("PLN"), QStringLiteral("FIRMA"),
+                                       QStringLiteral("pensja"), QString(), QStringLiteral("R2"), 7, false}};
+
+        // Dropped by "Nie": not remembered.
+        QCOMPARE(ApplyImport(db, PlanImport(db, statement, db.importedRows)).added, 2);
+        QVERIFY(db.modified);
+        QVERIFY(ClosePeriod(db, 0, clock, sink)); // the sink answers "Nie"
+        QVERIFY(db.importedSinceSave.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("budzet.tfi"))));
+
+        // Saved: remembered, and known at the next open.
+        db.reg(RegisterKind::bankAccount).entries.clear();
+        QCOMPARE(ApplyImport(db, PlanImport(db, statement, db.importedRows)).added, 2);
+        QCOMPARE(db.reg(RegisterKind::bankAccount).entries.at(1), (Entry{QStringLiteral("05-10-2026"), 2000, 1, QStringLiteral("FIRMA pensja")}));
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        Database again;
+        QVERIFY(OpenDatabase(again, path, OpenMode::readWrite, sink));
+        QCOMPARE(again.importedRows.size(), 2);
+        for (const ImportRow &r : PlanImport(again, statement, again.importedRows))
+            QCOMPARE(r.status, ImportStatus::imported);
+
+        // A full register takes what fits.
+        QVERIFY(LoadPeriod(again, 0, sink));
+        again.reg(RegisterKind::bankAccount).entries.resize(MaxEntries - 1);
+        statement.rows[0].reference = QStringLiteral("R3");
+        statement.rows[1].reference = QStringLiteral("R4");
+        statement.rows[0].amount = -30; // not like the rows in the register: no possible duplicates
+        statement.rows[1].amount = 100;
+        const ImportApplied full = ApplyImport(again, PlanImport(again, statement, again.importedRows));
+        QCOMPARE(full.added, 1);
+        QCOMPARE(full.leftOut, 1);
+
+        // The copy keeps what was imported; the deleted database leaves no list behind.
+        QVERIFY(CopyDatabase(db, dir.filePath(QStringLiteral("kopia.tf4")), clock, sink));
+        QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("kopia.tfi"))), test::fileBytes(dir.filePath(QStringLiteral("budzet.tfi"))));
+        QVERIFY(DeleteDatabaseFiles(db, sink));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kopia.tfi"))));
     }
 
     // A file that is no statement says so, with the formats tried.
