@@ -1,4 +1,6 @@
 #include "commandfixture.h"
+#include "filetestsupport.h"
+#include "core/store/cp1250.h"
 #include "core/store/databasefiles.h"
 #include "ui/registers/registercommands.h"
 #include "ui/registers/registermodel.h"
@@ -279,6 +281,61 @@ private slots:
         QCOMPARE(window->summary().periods.size(), 1);
         QCOMPARE(window->summary().total.expenses, 40.0);
         window->close();
+    }
+
+    // "Importuj wyciąg bankowy...": the file read, its rows reviewed (a box unchecked, a kind and a
+    // description changed), OK adds them to the bank account as one undo step; the same file
+    // again finds everything imported; a file that is no statement says so.
+    void bankStatementImport()
+    {
+        Fixture f;
+        f.createDatabase();
+        test::writeFileBytes(f.path("historia.csv"), toCp1250(QStringLiteral(
+            "#Data operacji;#Data księgowania;#Opis operacji;#Tytuł;#Nadawca/Odbiorca;#Numer konta;#Kwota;#Saldo po operacji;\n"
+            "2004-05-03;2004-05-03;ZAKUP PRZY UŻYCIU KARTY;BIEDRONKA;;;-54,20;945,80;\n"
+            "2004-05-04;2004-05-04;OPŁATA;za kartę;;;-5,00;940,80;\n"
+            "2004-05-05;2004-05-05;PRZELEW PRZYCHODZĄCY;WYNAGRODZENIE;FIRMA;;3 000,00;3 940,80;\n")));
+        f.desktop.fileChoices.enqueue(f.path("historia.csv"));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("importwyciagu"));
+            QCOMPARE(d.findChild<QLabel *>(QStringLiteral("format"))->text(), QStringLiteral("mBank"));
+            auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
+            QCOMPARE(rows->rowCount(), 3);
+            QCOMPARE(rows->item(2, 6)->text(), QStringLiteral("nowy"));
+            QCOMPARE(d.findChild<QLabel *>(QStringLiteral("razem"))->text(), QStringLiteral("Wierszy do dodania: 3, wpływy 3000,00, wydatki 59,20"));
+            rows->item(1, 0)->setCheckState(Qt::Unchecked);
+            QCOMPARE(d.findChild<QLabel *>(QStringLiteral("razem"))->text(), QStringLiteral("Wierszy do dodania: 2, wpływy 3000,00, wydatki 54,20"));
+            d.findChild<QComboBox *>(QStringLiteral("rodzaj1"))->setCurrentIndex(2); // OPŁATY
+            rows->item(2, 5)->setText(QStringLiteral("pensja za kwiecień"));
+            click(d, "ok");
+        });
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(f.db.reg(RegisterKind::bankAccount).entries,
+                 (QVector<Entry>{entry("03-05-2004", 54.2, 3, "BIEDRONKA"), entry("05-05-2004", 3000, 1, "pensja za kwiecień")}));
+        QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Dodano do konta bankowego wierszy: 2"));
+        QVERIFY(f.db.modified);
+
+        // The same file again, before the save: what was added is known.
+        f.desktop.fileChoices.enqueue(f.path("historia.csv"));
+        QStringList statuses;
+        f.desktop.dialogScripts.enqueue([&statuses](QDialog &d) {
+            auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
+            for (int r = 0; r < rows->rowCount(); ++r)
+                statuses.append(rows->item(r, 6)->text());
+            click(d, "anuluj");
+        });
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(statuses, QStringList({"już zaimportowany", "nowy", "już zaimportowany"}));
+
+        // One undo step takes the whole import back.
+        f.window.registerCommands()->undo();
+        QCOMPARE(f.db.bankCount(), 0);
+
+        test::writeFileBytes(f.path("zdjecie.csv"), QByteArray("%PDF-1.7\n"));
+        f.desktop.fileChoices.enqueue(f.path("zdjecie.csv"));
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(f.desktop.messages.last().line1, QStringLiteral("Nie rozpoznano formatu wyciągu bankowego"));
+        QVERIFY(f.desktop.messages.last().line2.startsWith(QStringLiteral("sprawdzono: PKO BP")));
     }
 
     // A database made after another starts with empty recurring windows: closing one writes

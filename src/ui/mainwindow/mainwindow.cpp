@@ -147,7 +147,7 @@ void Tmain::createMenus()
                             + QList<QAction *>{groups->actionEditGroups(), groups->actionExportGroups(), groups->actionImportGroups()}
                             + m_toolCommands->exportActions());
     tools->addSeparator();
-    placeActions(tools, {m_toolCommands->actionPeriodsSummary()});
+    placeActions(tools, {m_toolCommands->actionPeriodsSummary(), m_toolCommands->actionBankImport()});
 
     QMenu *help = addMenu(QStringLiteral("Pomo&c"), QStringLiteral("menuPomoc"));
     placeActions(help, {m_actHelp, m_actAbout});

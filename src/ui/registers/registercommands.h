@@ -91,9 +91,10 @@ public:
     FindState &findState() { return m_find; }
     FindDialog *findDialog() const { return m_findDialog; }
     EntryDialog *entryDialog(RegisterKind kind, bool adding);
+    // Keeps the register as it is for "&Cofnij" before a change made elsewhere (an import).
+    void takeUndoSnapshot(RegisterKind kind);
 
 private:
-    void takeUndoSnapshot(RegisterKind kind);
     RegisterPage *page(RegisterKind kind) const;
 
     Database &m_db;

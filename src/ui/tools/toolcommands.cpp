@@ -1,16 +1,23 @@
 #include "ui/tools/toolcommands.h"
 
 #include "core/store/database.h"
+#include "core/store/filemessages.h"
+#include "core/store/fileoperations.h"
+#include "core/tools/bankstatement.h"
+#include "core/tools/notes.h"
+#include "core/tools/shopping.h"
 #include "ui/common/commandaction.h"
-#include "ui/common/desktop.h"
-#include "ui/reports/periodsummarywindow.h"
 #include "ui/common/databaseview.h"
+#include "ui/common/desktop.h"
+#include "ui/registers/registercommands.h"
+#include "ui/reports/periodsummarywindow.h"
+#include "ui/tools/bankimportwindow.h"
 #include "ui/tools/exportwindow.h"
 #include "ui/tools/noteswindows.h"
 #include "ui/tools/printpanel.h"
 #include "ui/tools/shoppingwindows.h"
-#include "core/tools/shopping.h"
-#include "core/tools/notes.h"
+
+#include <QFile>
 
 namespace trelfin {
 
@@ -44,6 +51,8 @@ void ToolCommands::createActions()
     connect(m_actExportCsv, &QAction::triggered, this, &ToolCommands::EksportujdanejakoCSVExcel1Click);
     m_actPeriodsSummary = createCommandAction(this, QStringLiteral("actionPeriodsSummary"), QStringLiteral("&Zestawienie okresów..."));
     connect(m_actPeriodsSummary, &QAction::triggered, this, &ToolCommands::showPeriodsSummary);
+    m_actBankImport = createCommandAction(this, QStringLiteral("actionBankImport"), QStringLiteral("&Importuj wyciąg bankowy..."));
+    connect(m_actBankImport, &QAction::triggered, this, &ToolCommands::importBankStatement);
 }
 
 QList<QAction *> ToolCommands::shoppingAndNotesActions() const
@@ -59,7 +68,7 @@ QList<QAction *> ToolCommands::exportActions() const
 void ToolCommands::enableActions(bool databaseOpen)
 {
     for (QAction *a : {m_actPrint, m_actShowShoppingList, m_actShoppingList, m_actNotes, m_actExportText, m_actExportCsv,
-                       m_actPeriodsSummary})
+                       m_actPeriodsSummary, m_actBankImport})
         a->setEnabled(databaseOpen);
 }
 
@@ -83,6 +92,48 @@ void ToolCommands::exportRegisters(ExportFormat format)
                               format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")
                                                            : QStringLiteral("pliki danych otrzymały rozszerzenia .csv"),
                               QStringLiteral("Eksport danych"));
+}
+
+void ToolCommands::importBankStatement()
+{
+    if (!m_db.databaseLoaded)
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Importuj wyciąg bankowy:");
+    request.filter = QStringLiteral("Wyciągi bankowe (*.csv *.txt *.sta *.mt940 *.xml)|*.csv;*.txt;*.sta;*.mt940;*.xml|Wszystkie pliki  (*.*)|*.*");
+    request.mustExist = true;
+    const QString path = m_desktop.chooseOpenFile(request);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QString reason;
+    QByteArray bytes;
+    // A statement is small: anything past 64 MB is no statement of a household account.
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.read(64 * 1024 * 1024), file.error() != QFileDevice::NoError)) {
+        ReportReadFailure(path, reason.isEmpty() ? file.errorString() : reason, m_desktop);
+        return;
+    }
+    QString problem;
+    const std::optional<BankStatement> statement = ReadBankStatement(bytes, problem);
+    if (!statement) {
+        const qsizetype paren = problem.indexOf(QStringLiteral(" ("));
+        m_desktop.ShowInformation(paren < 0 ? problem : problem.left(paren),
+                                  paren < 0 ? QString() : problem.mid(paren + 2).chopped(1), QStringLiteral("Import wyciągu bankowego"));
+        return;
+    }
+    BankImportWindow window(path, *statement, PlanImport(m_db, *statement, m_db.importedRows + m_db.importedSinceSave),
+                            m_view.dialogParent());
+    connect(&window, &BankImportWindow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("import-wyciagu")); });
+    if (m_desktop.execDialog(window) != QDialog::Accepted)
+        return;
+    m_registers.takeUndoSnapshot(RegisterKind::bankAccount);
+    const ImportApplied applied = ApplyImport(m_db, window.rows());
+    m_view.RefreshRegisterGrids();
+    m_desktop.ShowInformation(QStringLiteral("Dodano do konta bankowego wierszy: %1").arg(applied.added),
+                              applied.leftOut > 0
+                                  ? QStringLiteral("%1 nie zmieściło się (najwyżej %2 pozycji)").arg(applied.leftOut).arg(MaxEntries)
+                                  : QStringLiteral("Zostaną zapamiętane przy zapisie okresu"),
+                              QStringLiteral("Import wyciągu bankowego"));
 }
 
 PeriodsSummaryWindow *ToolCommands::periodsSummaryWindow()

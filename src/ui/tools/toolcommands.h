@@ -57,6 +57,10 @@ public:
     // The items of the "&Narzędzia" menu that come before the group-set items, and those after.
     QList<QAction *> shoppingAndNotesActions() const;
     QList<QAction *> exportActions() const;
+    // "Importuj wyciąg bankowy...": a bank's statement file read, reviewed and added to the bank
+    // account as one undo step.
+    QAction *actionBankImport() const { return m_actBankImport; }
+    void importBankStatement();
     // "Zestawienie okresów...": the summary across periods, shown without blocking.
     QAction *actionPeriodsSummary() const { return m_actPeriodsSummary; }
     void showPeriodsSummary();
@@ -95,6 +99,7 @@ private:
     QAction *m_actExportText = nullptr;
     QAction *m_actExportCsv = nullptr;
     QAction *m_actPeriodsSummary = nullptr;
+    QAction *m_actBankImport = nullptr;
     PeriodsSummaryWindow *m_periodsSummary = nullptr;
 };
 

@@ -1,0 +1,167 @@
+#include "ui/tools/bankimportwindow.h"
+
+#include "core/store/cp1250.h"
+#include "core/store/database.h"
+#include "core/store/helpers.h"
+#include "ui/common/hints.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace trelfin {
+
+namespace {
+
+enum Column { checkColumn, dateColumn, amountColumn, registerColumn, kindColumn, descriptionColumn, statusColumn, columnCount };
+
+QLabel *valueLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+} // namespace
+
+BankImportWindow::BankImportWindow(const QString &file, const BankStatement &statement, QVector<ImportRow> rows, QWidget *parent)
+    : QDialog(parent)
+    , m_rows(std::move(rows))
+    , m_table(new QTableWidget(this))
+    , m_totals(new QLabel(this))
+{
+    setObjectName(QStringLiteral("importwyciagu"));
+    setWindowTitle(QStringLiteral("Import wyciągu bankowego"));
+    setModal(true);
+
+    auto *info = new QFormLayout;
+    const auto row = [&](const QString &caption, QLabel *value) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(value);
+        info->addRow(label, value);
+    };
+    row(QStringLiteral("Plik:"), valueLabel(this, QStringLiteral("plik"), QDir::toNativeSeparators(file)));
+    row(QStringLiteral("Format:"), valueLabel(this, QStringLiteral("format"), statement.format));
+    row(QStringLiteral("Rachunek:"), valueLabel(this, QStringLiteral("rachunek"), statement.account.isEmpty() ? QStringLiteral("b.d.") : statement.account));
+    const QString span = statement.from.isEmpty() ? QStringLiteral("b.d.") : QStringLiteral("od %1 do %2").arg(statement.from, statement.to);
+    row(QStringLiteral("Okres wyciągu:"), valueLabel(this, QStringLiteral("okreswyciagu"), span));
+    const auto balance = [](const std::optional<double> &value) { return value ? FormatAmount(*value) : QStringLiteral("b.d."); };
+    row(QStringLiteral("Saldo początkowe i końcowe:"),
+        valueLabel(this, QStringLiteral("salda"), balance(statement.opening) + QStringLiteral(" / ") + balance(statement.closing)));
+
+    m_table->setObjectName(QStringLiteral("wiersze"));
+    m_table->setColumnCount(columnCount);
+    m_table->setHorizontalHeaderLabels({QString(), QStringLiteral("Data"), QStringLiteral("Kwota"), QStringLiteral("Rejestr"),
+                                        QStringLiteral("Rodzaj"), QStringLiteral("Opis"), QStringLiteral("Status")});
+    m_table->verticalHeader()->hide();
+    m_table->setRowCount(int(m_rows.size() + statement.skipped.size()));
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const ImportRow &ir = m_rows.at(r);
+        auto *check = new QTableWidgetItem;
+        const bool bookable = ir.status != ImportStatus::pending;
+        check->setFlags(bookable ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsSelectable);
+        check->setCheckState(ir.checked && bookable ? Qt::Checked : Qt::Unchecked);
+        m_table->setItem(r, checkColumn, check);
+        m_table->setItem(r, dateColumn, new QTableWidgetItem(ir.source.date));
+        auto *amount = new QTableWidgetItem(FormatAmount(ir.source.amount) + (ir.source.currency == QStringLiteral("PLN") ? QString() : u' ' + ir.source.currency));
+        amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_table->setItem(r, amountColumn, amount);
+        m_table->setItem(r, registerColumn, new QTableWidgetItem(QStringLiteral("Konto bankowe")));
+        auto *kind = new QComboBox(m_table);
+        kind->setObjectName(QStringLiteral("rodzaj%1").arg(r + 1));
+        for (int k = 1; k <= BankOperationKindCount; ++k)
+            kind->addItem(bankOperationKindName(k).trimmed());
+        kind->setCurrentIndex(ir.bankKind - 1);
+        m_table->setCellWidget(r, kindColumn, kind);
+        auto *description = new QTableWidgetItem(ir.entry.description);
+        description->setFlags(description->flags() | Qt::ItemIsEditable);
+        m_table->setItem(r, descriptionColumn, description);
+        m_table->setItem(r, statusColumn, new QTableWidgetItem(ImportStatusText(ir.status)));
+        for (int c : {dateColumn, amountColumn, registerColumn, statusColumn})
+            m_table->item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    // The rows that could not be read, with their reasons: listed, never added.
+    for (int s = 0; s < statement.skipped.size(); ++s) {
+        const int r = int(m_rows.size()) + s;
+        m_table->setItem(r, checkColumn, new QTableWidgetItem);
+        m_table->item(r, checkColumn)->setFlags(Qt::ItemIsSelectable);
+        m_table->setItem(r, descriptionColumn, new QTableWidgetItem(statement.skipped.at(s)));
+        m_table->setItem(r, statusColumn, new QTableWidgetItem(ImportStatusText(ImportStatus::skipped)));
+        for (int c : {descriptionColumn, statusColumn})
+            m_table->item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setSectionResizeMode(descriptionColumn, QHeaderView::Stretch);
+    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (item->column() == checkColumn)
+            updateTotals();
+        else if (item->column() == descriptionColumn && item->row() < m_rows.size()) {
+            // A description stays what the register can hold.
+            const QString fitted = fitText(item->text(), Width::description);
+            if (fitted != item->text())
+                item->setText(fitted);
+        }
+    });
+    auto *tableLabel = new QLabel(QStringLiteral("&Wiersze wyciągu:"), this);
+    tableLabel->setBuddy(m_table);
+    m_totals->setObjectName(QStringLiteral("razem"));
+
+    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"), QStringLiteral("Pomoc programu TrelFIN"));
+    QPushButton *ok = createButton(this, QStringLiteral("ok"), QStringLiteral("&OK"), QStringLiteral("Dodaje zaznaczone wiersze do konta bankowego"));
+    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"), QStringLiteral("Niczego nie dodaje"));
+    ok->setDefault(true);
+    connect(help, &QPushButton::clicked, this, &BankImportWindow::helpRequested);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(info);
+    layout->addWidget(tableLabel);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_totals);
+    layout->addLayout(buttons);
+    resize(960, 560);
+    updateTotals();
+}
+
+QVector<ImportRow> BankImportWindow::rows() const
+{
+    QVector<ImportRow> rows = m_rows;
+    for (int r = 0; r < rows.size(); ++r) {
+        ImportRow &ir = rows[r];
+        ir.checked = m_table->item(r, checkColumn)->checkState() == Qt::Checked && ir.status != ImportStatus::pending;
+        ir.bankKind = static_cast<QComboBox *>(m_table->cellWidget(r, kindColumn))->currentIndex() + 1;
+        ir.entry.group = static_cast<std::uint8_t>(ir.bankKind);
+        ir.entry.description = fitText(m_table->item(r, descriptionColumn)->text(), Width::description);
+    }
+    return rows;
+}
+
+void BankImportWindow::updateTotals()
+{
+    int count = 0;
+    double in = 0, out = 0;
+    for (int r = 0; r < m_rows.size(); ++r) {
+        if (m_table->item(r, checkColumn)->checkState() != Qt::Checked)
+            continue;
+        ++count;
+        const double amount = m_rows.at(r).source.amount;
+        (amount >= 0 ? in : out) += std::abs(amount);
+    }
+    m_totals->setText(QStringLiteral("Wierszy do dodania: %1, wpływy %2, wydatki %3").arg(count).arg(FormatAmount(in), FormatAmount(out)));
+}
+
+} // namespace trelfin
