@@ -3,16 +3,21 @@
 #include "core/reports/groupsummary.h"
 #include "core/reports/periodsummary.h"
 #include "core/reports/statement.h"
+#include "core/store/clock.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
+#include "core/store/databaselock.h"
+#include "core/store/fileoperations.h"
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
 #include "core/store/opendatabase.h"
 #include "core/store/recovery.h"
+#include "core/tools/bankimport.h"
 #include "core/tools/export.h"
 #include "core/tools/printdocument.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,10 +74,10 @@ QString askPassword()
 }
 
 // Opens the database read-only, checks the password and loads the period asked for.
-std::optional<int> openDatabase(Database &db, const Request &request)
+std::optional<int> openDatabase(Database &db, const Request &request, OpenMode mode = OpenMode::readOnly)
 {
     ErrorSink sink;
-    if (!OpenDatabase(db, request.database, OpenMode::readOnly, sink))
+    if (!OpenDatabase(db, request.database, mode, sink))
         return problem;
     if (!db.header.password.isEmpty()) {
         const QString typed = request.password ? *request.password : askPassword();
@@ -87,6 +92,77 @@ std::optional<int> openDatabase(Database &db, const Request &request)
     if (!LoadPeriod(db, request.period - 1, sink))
         return problem;
     return std::nullopt;
+}
+
+// The statement's rows as the program's review shows them, then (without --dry-run) the new
+// ones added to the period's bank account and the period saved, crash-consistently, while no
+// running program has the database open.
+int importStatement(const Request &request)
+{
+    Database place;
+    SplitDatabasePath(place, request.database);
+    DatabaseLock lock;
+    if (!request.dryRun && !lock.acquire(place.databaseDir, place.databaseName)) {
+        err() << "Baza jest otwarta w programie Trelfin: zamknij ją tam, aby importować" << Qt::endl;
+        return problem;
+    }
+    Database db;
+    if (const auto failed = openDatabase(db, request, request.dryRun ? OpenMode::readOnly : OpenMode::readWrite))
+        return *failed;
+    QFile file(request.statementFile);
+    QString reason;
+    QByteArray bytes;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.read(64 * 1024 * 1024), file.error() != QFileDevice::NoError)) {
+        err() << "Nie można odczytać pliku " << request.statementFile << ": " << (reason.isEmpty() ? file.errorString() : reason) << Qt::endl;
+        return problem;
+    }
+    QString why;
+    const std::optional<BankStatement> statement = ReadBankStatement(bytes, why);
+    if (!statement) {
+        err() << why << Qt::endl;
+        return problem;
+    }
+    if (!request.statementFormat.isEmpty() && statement->format.compare(request.statementFormat, Qt::CaseInsensitive) != 0) {
+        err() << "Plik jest wyciągiem w formacie " << statement->format << ", nie " << request.statementFormat << Qt::endl;
+        return problem;
+    }
+    const QVector<ImportRow> rows = PlanImport(db, *statement, db.importedRows);
+    if (request.json) {
+        QJsonArray list;
+        for (const ImportRow &r : rows)
+            list.append(QJsonObject{{QStringLiteral("date"), r.source.date},
+                                    {QStringLiteral("amount"), r.source.amount},
+                                    {QStringLiteral("register"), QStringLiteral("Konto bankowe")},
+                                    {QStringLiteral("kind"), bankOperationKindName(r.bankKind).trimmed()},
+                                    {QStringLiteral("description"), r.entry.description},
+                                    {QStringLiteral("status"), ImportStatusText(r.status)}});
+        out() << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("format"), statement->format},
+                                                             {QStringLiteral("account"), statement->account},
+                                                             {QStringLiteral("rows"), list},
+                                                             {QStringLiteral("skipped"), QJsonArray::fromStringList(statement->skipped)}})
+                                       .toJson(QJsonDocument::Indented));
+    } else {
+        out() << "Format:\t" << statement->format << Qt::endl;
+        for (const ImportRow &r : rows)
+            out() << r.source.date << '\t' << FormatAmount(r.source.amount) << '\t' << bankOperationKindName(r.bankKind).trimmed()
+                  << '\t' << r.entry.description << '\t' << ImportStatusText(r.status) << Qt::endl;
+        for (const QString &skipped : statement->skipped)
+            out() << skipped << '\t' << ImportStatusText(ImportStatus::skipped) << Qt::endl;
+    }
+    if (request.dryRun)
+        return ok;
+    const ImportApplied applied = ApplyImport(db, rows);
+    if (applied.added > 0) {
+        ErrorSink sink;
+        SystemClock clock;
+        if (!SavePeriodFiles(db, request.period - 1, clock, sink))
+            return problem;
+    }
+    err() << "Dodano do konta bankowego wierszy: " << applied.added;
+    if (applied.leftOut > 0)
+        err() << " (nie zmieściło się: " << applied.leftOut << ")";
+    err() << Qt::endl;
+    return applied.leftOut > 0 ? problem : ok;
 }
 
 int check(const Request &request)
@@ -345,6 +421,8 @@ int RunRequest(const Request &request)
 {
     if (request.command == Command::check)
         return check(request);
+    if (request.command == Command::import)
+        return importStatement(request);
     Database db;
     if (const auto failed = openDatabase(db, request))
         return *failed;
@@ -357,7 +435,8 @@ int RunRequest(const Request &request)
     case Command::summary: return summaryOfPeriods(db, request);
     case Command::exportFiles: return exportFiles(db, request);
     case Command::print: return print(db, request);
-    case Command::check: break;
+    case Command::check:
+    case Command::import: break;
     }
     return ok;
 }

@@ -17,13 +17,16 @@ const std::array<RegisterName, RegisterCount> kRegisterNames = {{
 const char *const kHelp = R"(Użycie: trelfin-cli POLECENIE BAZA [OPCJE]
 
 Czyta bazę programu Trelfin (plik .tf4) i wypisuje lub zapisuje to, o co poproszono.
-Baza nigdy nie jest zmieniana.
+Bazę zmienia tylko polecenie import (bez --dry-run).
 
 Polecenia:
   info                         właściciel, daty i okresy bazy
   statement --day DD-MM-RRRR   stan konta na podany dzień (18 wierszy strony "Statystyka")
   balance [--from D --to D]    bilans: przychód, rozchód i wydatki według grup
   forecast [--from D --to D]   prognoza: niezapłacone wydatki planowane według grup
+  import WYCIAG [--format NAZWA] [--dry-run]
+                               wyciąg bankowy (CSV, MT940, camt.053) do konta bankowego okresu
+                               (--period N): nowe wiersze, zapis bazy; --dry-run tylko pokazuje
   summary [--periods A-B]      zestawienie okresów: przychód, rozchód, różnica, długi, planowane
                                i stan konta każdego okresu, rozchód według grup (domyślnie
                                ostatnie 12 okresów)
@@ -61,7 +64,7 @@ QStringList printSectionNames()
 const QList<std::pair<QString, Command>> kCommands = {
     {QStringLiteral("info"), Command::info},        {QStringLiteral("statement"), Command::statement},
     {QStringLiteral("balance"), Command::balance},  {QStringLiteral("forecast"), Command::forecast},
-    {QStringLiteral("summary"), Command::summary},
+    {QStringLiteral("summary"), Command::summary},  {QStringLiteral("import"), Command::import},
     {QStringLiteral("export"), Command::exportFiles}, {QStringLiteral("print"), Command::print},
     {QStringLiteral("check"), Command::check},      {QStringLiteral("dump"), Command::dump},
 };
@@ -88,15 +91,19 @@ ParseResult ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption headerOption(QStringLiteral("header"), QString());
     const QCommandLineOption utf8Option(QStringLiteral("utf8"), QString());
     const QCommandLineOption periodsOption(QStringLiteral("periods"), QString(), QStringLiteral("A-B"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QString());
     parser.addOptions({help, periodOption, passwordOption, dayOption, fromOption, toOption, formatOption, dirOption,
                        registersOption, sectionsOption, pdfOption, jsonOption, separatorOption, headerOption, utf8Option,
-                       periodsOption});
+                       periodsOption, dryRunOption});
     if (!parser.parse(QStringList{QStringLiteral("trelfin-cli")} + arguments))
         return UsageError{parser.errorText()};
     if (parser.isSet(help))
         return ShowHelp{};
     const QStringList args = parser.positionalArguments();
-    if (args.size() != 2)
+    const bool importing = !args.isEmpty() && args.first() == QStringLiteral("import");
+    if (importing && args.size() != 3)
+        return UsageError{QStringLiteral("import wymaga pliku bazy i pliku wyciągu")};
+    if (!importing && args.size() != 2)
         return UsageError{QStringLiteral("podaj polecenie i plik bazy")};
     const auto known = std::find_if(kCommands.begin(), kCommands.end(), [&](const auto &c) { return c.first == args.at(0); });
     if (known == kCommands.end())
@@ -121,6 +128,11 @@ ParseResult ParseCommandLine(const QStringList &arguments)
     case Command::statement:
         if (!parser.isSet(dayOption))
             return UsageError{QStringLiteral("statement wymaga --day DD-MM-RRRR")};
+        break;
+    case Command::import:
+        r.statementFile = args.at(2);
+        r.statementFormat = parser.value(formatOption);
+        r.dryRun = parser.isSet(dryRunOption);
         break;
     case Command::summary:
         if (parser.isSet(periodsOption)) {

@@ -16,7 +16,7 @@ namespace trelfin::cli {
 
 enum ExitCode { ok = 0, problem = 1, badUsage = 2 };
 
-enum class Command { info, statement, balance, forecast, summary, exportFiles, print, check, dump };
+enum class Command { info, statement, balance, forecast, summary, exportFiles, print, check, dump, import };
 
 // What the command line asks for, every option checked for its form.
 struct Request
@@ -36,6 +36,9 @@ struct Request
     std::array<bool, PrintSectionCount> sections{}; // print, in print order
     QString pdf;                          // print
     int firstPeriod = 0, lastPeriod = 0;  // summary --periods A-B; 0: the last 12
+    QString statementFile;                // import
+    QString statementFormat;              // import --format: the format the file must be
+    bool dryRun = false;                  // import --dry-run
 };
 
 // The help text, or why the command line is wrong.

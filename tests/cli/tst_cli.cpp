@@ -4,6 +4,7 @@
 #include "core/store/clock.h"
 #include "core/store/database.h"
 #include "core/store/databasefiles.h"
+#include "core/store/databaselock.h"
 #include "core/store/databaseops.h"
 #include "core/store/helpers.h"
 #include "core/store/opendatabase.h"
@@ -131,6 +132,58 @@ private slots:
         QCOMPARE(summary.value(QStringLiteral("groups")).toArray().size(), 30);
         for (const QString &range : {QStringLiteral("1-5"), QStringLiteral("x"), QStringLiteral("2-1")})
             QCOMPARE(cli({QStringLiteral("summary"), path(QStringLiteral("budzet.tf4")), QStringLiteral("--periods"), range}).exitCode, 2);
+    }
+
+    // import: --dry-run shows what the review would show and changes nothing; without it the
+    // new rows go into the period's bank account and the period is saved; the same file again
+    // adds nothing; while the program holds the database, the import is refused.
+    void importStatement()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("budzet.*")}, QDir::Files))
+            QVERIFY(QFile::copy(path(name), dir.filePath(name)));
+        const QString db = dir.filePath(QStringLiteral("budzet.tf4"));
+        const QString statement = dir.filePath(QStringLiteral("wyciag.sta"));
+        test::writeFileBytes(statement, QByteArray(":20:ST1\r\n:25:/PL61\r\n:60F:C040501PLN100,00\r\n"
+                                                   ":61:0405020502DN25,50NTRFNONREF//R1\r\n:86:073~00KARTA~20ZAKUPY~27SKLEP\r\n"
+                                                   ":61:040503C2000,00NTRFNONREF//R2\r\n:86:051~00PRZELEW~20PENSJA~27FIRMA\r\n"
+                                                   ":62F:C040531PLN2074,50\r\n"));
+        const QByteArray periodBefore = test::fileBytes(dir.filePath(QStringLiteral("budzet.0")));
+        const Run dry = cli({QStringLiteral("import"), db, statement, QStringLiteral("--dry-run"), QStringLiteral("--json")});
+        QCOMPARE(dry.exitCode, 0);
+        const QJsonObject shown = QJsonDocument::fromJson(dry.out.toUtf8()).object();
+        QCOMPARE(shown.value(QStringLiteral("format")).toString(), QStringLiteral("MT940"));
+        const QJsonArray rows = shown.value(QStringLiteral("rows")).toArray();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).toObject().value(QStringLiteral("date")).toString(), QStringLiteral("02-05-2004"));
+        QCOMPARE(rows.at(0).toObject().value(QStringLiteral("kind")).toString(), QStringLiteral("OBCIĄŻENIE"));
+        QCOMPARE(rows.at(1).toObject().value(QStringLiteral("description")).toString(), QStringLiteral("FIRMA PENSJA"));
+        QCOMPARE(rows.at(1).toObject().value(QStringLiteral("status")).toString(), QStringLiteral("nowy"));
+        QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("budzet.0"))), periodBefore);
+        QCOMPARE(cli({QStringLiteral("import"), db, statement, QStringLiteral("--format"), QStringLiteral("camt.053")}).exitCode, 1);
+
+        {
+            DatabaseLock program;
+            QVERIFY(program.acquire(dir.path() + u'/', QStringLiteral("budzet")));
+            const Run refused = cli({QStringLiteral("import"), db, statement});
+            QCOMPARE(refused.exitCode, 1);
+            QVERIFY(refused.err.contains(QStringLiteral("otwarta")));
+            QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("budzet.0"))), periodBefore);
+        }
+
+        const Run done = cli({QStringLiteral("import"), db, statement});
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.err.contains(QStringLiteral("wierszy: 2")), qPrintable(done.err));
+        Database read;
+        test::LineSink sink;
+        QVERIFY(OpenDatabase(read, db, OpenMode::readOnly, sink));
+        QVERIFY(LoadPeriod(read, 0, sink));
+        QCOMPARE(read.bankCount(), 2);
+        QCOMPARE(read.importedRows.size(), 2);
+        const Run again = cli({QStringLiteral("import"), db, statement});
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY(again.out.contains(QStringLiteral("już zaimportowany")));
+        QVERIFY(again.err.contains(QStringLiteral("wierszy: 0")));
     }
 
     // The export files are byte for byte the program's.
