@@ -15,6 +15,8 @@
 #include "core/store/helpers.h"
 #include "core/store/messagesink.h"
 #include "core/store/recovery.h"
+#include "core/store/cp1250.h"
+#include "core/tools/bankimport.h"
 #include "core/tools/printdocument.h"
 #include "ui/mainwindow/mainwindow.h"
 #include "ui/store/databasecommands.h"
@@ -178,6 +180,31 @@ int main(int argc, char *argv[])
         row("  load of one full period", timeIt(9, [&] { LoadPeriod(other, 1, quiet); }), 2);
         row("  total balance of one", timeIt(9, [&] { computeTotalBalance(other, SummaryOrder::byGroup); }), 1);
         row("  statement of one", timeIt(9, [&] { computeStatement(other, QStringLiteral("31-12-9999")); }), 1);
+    }
+
+    // A bank statement of 10 000 rows (mBank's layout) recognised, read and matched against the
+    // full bank account and 50 000 remembered rows.
+    {
+        QString text = QStringLiteral("#Data operacji;#Data księgowania;#Opis operacji;#Tytuł;#Nadawca/Odbiorca;#Numer konta;#Kwota;#Saldo po operacji;\n");
+        for (int i = 0; i < 10000; ++i)
+            text += QStringLiteral("2004-%1-%2;2004-%1-%2;ZAKUP PRZY UŻYCIU KARTY;SKLEP %3 WROCŁAW;;;-%4,%5;1 000,00;\n")
+                        .arg(1 + i % 12, 2, 10, QChar(u'0')).arg(1 + i % 28, 2, 10, QChar(u'0')).arg(i).arg(i % 500).arg(i % 100, 2, 10, QChar(u'0'));
+        const QByteArray bytes = toCp1250(text);
+        QSet<QString> remembered;
+        for (int i = 0; i < 50000; ++i)
+            remembered.insert(QStringLiteral("ref:mBank:%1").arg(i));
+        row("bank statement of 10 000 rows", timeIt(5, [&] {
+                QString problem;
+                const auto statement = ReadBankStatement(bytes, problem);
+                PlanImport(db, *statement, remembered);
+            }), 50);
+        if (qEnvironmentVariableIsSet("TRELFIN_BENCH_DETAIL")) {
+            QString problem;
+            const auto statement = ReadBankStatement(bytes, problem);
+            row("  reading only", timeIt(5, [&] { ReadBankStatement(bytes, problem); }), 50);
+            row("  fingerprints only", timeIt(5, [&] { ImportFingerprints(*statement); }), 50);
+            row("  plan only", timeIt(5, [&] { PlanImport(db, *statement, remembered); }), 50);
+        }
     }
 
     int period = 1;

@@ -87,8 +87,16 @@ QStringList ImportFingerprints(const BankStatement &statement)
 QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement, const QSet<QString> &remembered)
 {
     const QStringList fingerprints = ImportFingerprints(statement);
-    const QVector<Entry> &account = db.reg(RegisterKind::bankAccount).entries;
+    // The register's days by amount in grosze, so that each row looks only at entries of its own
+    // amount.
+    QHash<qint64, QVector<QDate>> daysByAmount;
+    for (const Entry &e : db.reg(RegisterKind::bankAccount).entries) {
+        const QDate day = dateOf(e.date);
+        if (day.isValid())
+            daysByAmount[std::llround(e.amount * 100)].append(day);
+    }
     QVector<ImportRow> rows;
+    rows.reserve(statement.rows.size());
     for (qsizetype i = 0; i < statement.rows.size(); ++i) {
         ImportRow r;
         r.source = statement.rows.at(i);
@@ -101,10 +109,9 @@ QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement
             r.status = ImportStatus::imported;
         } else {
             const QDate day = dateOf(r.source.date);
-            const bool typedBefore = std::any_of(account.begin(), account.end(), [&](const Entry &e) {
-                const QDate other = dateOf(e.date);
-                return std::abs(e.amount - r.entry.amount) < 0.005 && other.isValid() && day.isValid()
-                    && std::abs(other.daysTo(day)) <= 3;
+            const QVector<QDate> days = daysByAmount.value(std::llround(r.entry.amount * 100));
+            const bool typedBefore = day.isValid() && std::any_of(days.begin(), days.end(), [&day](const QDate &other) {
+                return std::abs(other.daysTo(day)) <= 3;
             });
             r.status = typedBefore ? ImportStatus::possibleDuplicate : ImportStatus::fresh;
         }

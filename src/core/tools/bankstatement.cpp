@@ -176,8 +176,12 @@ void readPkoDetails(const QStringList &cells, int from, StatementRow &row)
 
 std::optional<BankStatement> readCsv(const QStringList &lines)
 {
+    // The column line comes within the first lines (ING has about 20 of account information).
+    const qsizetype headerSearch = std::min<qsizetype>(lines.size(), 60);
     for (const CsvPreset &preset : csvPresets()) {
-        for (qsizetype h = 0; h < lines.size(); ++h) {
+        for (qsizetype h = 0; h < headerSearch; ++h) {
+            if (!lines.at(h).contains(preset.recognisedBy.first()))
+                continue;
             QStringList header = csvCells(lines.at(h), preset.separator);
             for (QString &cell : header)
                 cell = headerName(cell);
@@ -189,7 +193,7 @@ std::optional<BankStatement> readCsv(const QStringList &lines)
             const bool mbank = preset.format == QStringLiteral("mBank");
             // mBank's header block: the period, the account and the balances, each on the line
             // after its label.
-            for (qsizetype i = 0; mbank && i + 1 < lines.size(); ++i) {
+            for (qsizetype i = 0; mbank && i + 1 < h; ++i) {
                 const QString label = lines.at(i).trimmed();
                 const QStringList next = csvCells(lines.at(i + 1), u';');
                 if (label.startsWith(QStringLiteral("#Za okres:")) && next.size() >= 2) {
@@ -203,6 +207,8 @@ std::optional<BankStatement> readCsv(const QStringList &lines)
             }
             // The closing balance stands in a footer line, in the cell after its label.
             for (qsizetype i = h + 1; mbank && i < lines.size(); ++i) {
+                if (!lines.at(i).contains(QStringLiteral("#Saldo końcowe")))
+                    continue;
                 const QStringList cells = csvCells(lines.at(i), u';');
                 const qsizetype at = cells.indexOf(QStringLiteral("#Saldo końcowe"));
                 if (at >= 0)
@@ -526,8 +532,12 @@ std::optional<double> ReadBankAmount(const QString &typed)
     QString text = typed;
     text.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
     text = text.trimmed();
-    static const QRegularExpression currency(QStringLiteral("\\s*[A-Za-zł]{2,3}$"));
-    text.remove(currency);
+    // A currency after the number ("PLN", "zł", "EUR").
+    qsizetype letters = 0;
+    while (letters < text.size() && letters < 4 && text.at(text.size() - 1 - letters).isLetter())
+        ++letters;
+    if (letters >= 2 && letters <= 3)
+        text = text.left(text.size() - letters).trimmed();
     bool negative = false;
     if (text.startsWith(u'-') || text.startsWith(QChar(0x2212))) {
         negative = true;
@@ -549,14 +559,29 @@ std::optional<double> ReadBankAmount(const QString &typed)
 
 std::optional<QString> ReadBankDate(const QString &typed)
 {
-    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{2})[-./](\\d{2})[-./](\\d{4})$"));
+    // "yyyy-mm-dd" or "dd-mm-yyyy" with "-", "." or "/": read by hand, as it runs for every row.
     const QString text = typed.trimmed();
+    if (text.size() != 10)
+        return std::nullopt;
+    const auto digits = [&text](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i) {
+            const QChar c = text.at(i);
+            if (!c.isDigit() || c.unicode() > u'9')
+                return -1;
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        return value;
+    };
+    const auto separator = [&text](int at, bool dashOnly) {
+        const QChar c = text.at(at);
+        return c == u'-' || (!dashOnly && (c == u'.' || c == u'/'));
+    };
     QDate date;
-    if (const auto m = yearFirst.match(text); m.hasMatch())
-        date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    else if (const auto d = dayFirst.match(text); d.hasMatch())
-        date = QDate(d.captured(3).toInt(), d.captured(2).toInt(), d.captured(1).toInt());
+    if (separator(4, true) && separator(7, true))
+        date = QDate(digits(0, 4), digits(5, 2), digits(8, 2));
+    else if (separator(2, false) && separator(5, false) && text.at(2) == text.at(5))
+        date = QDate(digits(6, 4), digits(3, 2), digits(0, 2));
     if (!date.isValid())
         return std::nullopt;
     return FormatDashDate(date);
