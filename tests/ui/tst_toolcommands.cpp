@@ -301,12 +301,12 @@ private slots:
             QCOMPARE(d.findChild<QLabel *>(QStringLiteral("format"))->text(), QStringLiteral("mBank"));
             auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
             QCOMPARE(rows->rowCount(), 3);
-            QCOMPARE(rows->item(2, 6)->text(), QStringLiteral("nowy"));
+            QCOMPARE(rows->item(2, 7)->text(), QStringLiteral("nowy"));
             QCOMPARE(d.findChild<QLabel *>(QStringLiteral("razem"))->text(), QStringLiteral("Wierszy do dodania: 3, wpływy 3000,00, wydatki 59,20"));
             rows->item(1, 0)->setCheckState(Qt::Unchecked);
             QCOMPARE(d.findChild<QLabel *>(QStringLiteral("razem"))->text(), QStringLiteral("Wierszy do dodania: 2, wpływy 3000,00, wydatki 54,20"));
             d.findChild<QComboBox *>(QStringLiteral("rodzaj1"))->setCurrentIndex(2); // OPŁATY
-            rows->item(2, 5)->setText(QStringLiteral("pensja za kwiecień"));
+            rows->item(2, 6)->setText(QStringLiteral("pensja za kwiecień"));
             click(d, "ok");
         });
         f.window.toolCommands()->importBankStatement();
@@ -321,7 +321,7 @@ private slots:
         f.desktop.dialogScripts.enqueue([&statuses](QDialog &d) {
             auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
             for (int r = 0; r < rows->rowCount(); ++r)
-                statuses.append(rows->item(r, 6)->text());
+                statuses.append(rows->item(r, 7)->text());
             click(d, "anuluj");
         });
         f.window.toolCommands()->importBankStatement();
@@ -330,6 +330,33 @@ private slots:
         // One undo step takes the whole import back.
         f.window.registerCommands()->undo();
         QCOMPARE(f.db.bankCount(), 0);
+
+        // Card payments and transfers also into "Rozchód" and "Przychód": a group changed is
+        // offered as a rule, the choice and the rule are remembered, one undo takes all back.
+        f.desktop.fileChoices.enqueue(f.path("historia.csv"));
+        f.desktop.answers.enqueue(true); // remember the rule
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("rejestry")));
+            d.findChild<QCheckBox *>(QStringLiteral("rejestry"))->setChecked(true);
+            QVERIFY(d.findChild<QComboBox *>(QStringLiteral("grupa1")));
+            auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
+            QCOMPARE(rows->item(0, 3)->text(), QStringLiteral("Konto bankowe, Rozchód"));
+            QCOMPARE(rows->item(1, 3)->text(), QStringLiteral("Konto bankowe")); // a fee: the account only
+            d.findChild<QComboBox *>(QStringLiteral("grupa1"))->setCurrentIndex(2); // the third group, not the one offered
+            click(d, "ok");
+        });
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(f.db.bankCount(), 3);
+        QCOMPARE(f.db.reg(RegisterKind::expenses).entries, (QVector<Entry>{entry("03-05-2004", 54.2, 3, "BIEDRONKA")}));
+        QCOMPARE(f.db.reg(RegisterKind::incomes).entries, (QVector<Entry>{entry("05-05-2004", 3000, 0, "FIRMA WYNAGRODZENIE")}));
+        QVERIFY(f.db.importAlsoIntoRegisters);
+        QCOMPARE(f.db.importRules.size(), 1);
+        QCOMPARE(f.db.importRules.first().text, QStringLiteral("BIEDRONKA"));
+        QCOMPARE(f.db.importRules.first().group, 3);
+        f.window.registerCommands()->undo();
+        QCOMPARE(f.db.bankCount(), 0);
+        QCOMPARE(f.db.expenseCount(), 0);
+        QCOMPARE(f.db.incomeCount(), 0);
 
         test::writeFileBytes(f.path("zdjecie.csv"), QByteArray("%PDF-1.7\n"));
         f.desktop.fileChoices.enqueue(f.path("zdjecie.csv"));

@@ -16,6 +16,9 @@ struct UndoBuffer
     std::optional<RegisterKind> kind;   // the register the copy was taken from; nothing: no copy
     int period = 0;                     // the current period when the copy was taken
     QVector<Entry> entries;
+    // The copies of further registers one command changed together (an import into the bank
+    // account and "Rozchód"), undone and redone with the first.
+    QList<std::pair<RegisterKind, QVector<Entry>>> more;
     bool redoNext = false;              // the last use undid a change: the next one redoes it
 
     bool isEmpty() const { return !kind.has_value(); }
@@ -23,6 +26,9 @@ struct UndoBuffer
 
 // Copies register `kind` into the buffer, before a command changes that register.
 void TakeUndoSnapshot(UndoBuffer &undo, const Database &db, RegisterKind kind);
+// Copies the registers `kinds` (the first taken as by TakeUndoSnapshot) before one command
+// changes them together: one use of the buffer then undoes all of them.
+void TakeUndoSnapshot(UndoBuffer &undo, const Database &db, const QList<RegisterKind> &kinds);
 
 // "&Cofnij" / "&Ponów": exchanges the saved copy with its register, flips redoNext and sets
 // `modified`. Returns the register whose page is to be shown; nothing, changing nothing, when the

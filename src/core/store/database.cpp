@@ -154,6 +154,10 @@ void Database::clearSideData()
     importedRows.clear();
     importedSinceSave.clear();
     importedRowsKept = false;
+    importRules.clear();
+    importAlsoIntoRegisters = false;
+    importRulesChanged = false;
+    importRulesKept = false;
 }
 
 } // namespace trelfin

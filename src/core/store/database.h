@@ -3,6 +3,7 @@
 #include "core/store/real48.h"
 #include "core/store/reportspan.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -248,8 +249,23 @@ public:
     // imports since the last save added: written with the next save, in the same step as the
     // period file, so that an import whose period is not saved is not remembered either.
     QSet<QString> importedRows;
-    QSet<QString> importedSinceSave;
+    // Each row imported since the last save with the bank-account entry it became: a row whose
+    // entry is no longer there (undone, deleted) is not remembered.
+    QHash<QString, Entry> importedSinceSave;
     bool importedRowsKept = false; // the file could not be read: it is not written over
+    // How bank statement rows are booked ("<name>.tfu"): texts of the other side or the title
+    // that give a spending group ("BIEDRONKA" → the food group), and whether card payments and
+    // transfers also go into "Rozchód" and "Przychód". Written with the next save once changed.
+    struct ImportRule
+    {
+        QString text;
+        int group = 1;
+        bool operator==(const ImportRule &) const = default;
+    };
+    QList<ImportRule> importRules;
+    bool importAlsoIntoRegisters = false;
+    bool importRulesChanged = false;
+    bool importRulesKept = false;
 
     Register &reg(RegisterKind kind) { return registers[static_cast<int>(kind)]; }
     const Register &reg(RegisterKind kind) const { return registers[static_cast<int>(kind)]; }

@@ -641,19 +641,24 @@ bool SavePeriodFiles(Database &db, int k, const Clock &clock, MessageSink &sink)
     files.write(PeriodFilePath(db, k), encodePeriod(db), sink);
     // The rows imported since the last save are remembered in the same step as the period that
     // holds them.
-    const bool importsToRemember = !db.importedSinceSave.isEmpty() && !db.importedRowsKept;
+    const QSet<QString> remembered = RememberedImports(db);
+    const bool importsToRemember = remembered.size() != db.importedRows.size() && !db.importedRowsKept;
     if (importsToRemember)
         files.write(ImportedRowsPath(db), encodeImportedRows(db), sink);
+    const bool rulesToWrite = db.importRulesChanged && !db.importRulesKept;
+    if (rulesToWrite)
+        files.write(ImportRulesPath(db), encodeImportRules(db), sink, FileTransaction::Need::optional);
     if (db.oldFormatPending)
         files.remove(FoundFilePath(db, QStringLiteral(".tf3")));
     if (!files.commit(sink))
         return false;
     // The previous version's file was replaced by the ".tf4" one with the rest.
     db.oldFormatPending = false;
-    if (importsToRemember) {
-        db.importedRows += db.importedSinceSave;
-        db.importedSinceSave.clear();
-    }
+    if (importsToRemember)
+        db.importedRows = remembered;
+    db.importedSinceSave.clear();
+    if (rulesToWrite)
+        db.importRulesChanged = false;
     return true;
 }
 

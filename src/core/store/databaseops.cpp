@@ -130,7 +130,7 @@ bool WriteNewDatabase(Database &db, const Clock &clock, MessageSink &sink)
             files.remove(PeriodFilePath(db, k));
     }
     // What the replaced database imported or left unsaved is not the new one's.
-    for (const QString &other : {ImportedRowsPath(db), RecoveryFilePath(db)}) {
+    for (const QString &other : {ImportedRowsPath(db), ImportRulesPath(db), RecoveryFilePath(db)}) {
         if (QFileInfo::exists(other))
             files.remove(other);
     }
@@ -175,7 +175,7 @@ bool DeleteDatabaseFiles(const Database &db, MessageSink &sink)
     QStringList paths = {RecordFilePath(db), FoundFilePath(db, QStringLiteral(".tf3")), FoundFilePath(db, QStringLiteral(".tfc"))};
     for (int k = 0; k < db.header.periodCount; ++k)
         paths.append(PeriodFilePath(db, k));
-    paths << ShoppingListPath(db) << NotesPath(db) << RecoveryFilePath(db) << ImportedRowsPath(db);
+    paths << ShoppingListPath(db) << NotesPath(db) << RecoveryFilePath(db) << ImportedRowsPath(db) << ImportRulesPath(db);
     for (const QString &path : std::as_const(paths))
         files.remove(path, false);
     for (const QString &path : std::as_const(paths))
@@ -240,10 +240,14 @@ bool CopyDatabase(Database &db, const QString &newPath, const Clock &clock, Mess
         files.write(ShoppingListPath(db), encodeShoppingList(db), sink);
         files.write(NotesPath(db), encodeNotes(db), sink);
         // The rows imported go with the copy, which replaces what a database of that name had.
-        if (!db.importedRows.isEmpty() || !db.importedSinceSave.isEmpty())
+        if (!RememberedImports(db).isEmpty())
             files.write(ImportedRowsPath(db), encodeImportedRows(db), sink);
         else if (QFileInfo::exists(ImportedRowsPath(db)))
             files.remove(ImportedRowsPath(db));
+        if (!db.importRules.isEmpty() || db.importAlsoIntoRegisters)
+            files.write(ImportRulesPath(db), encodeImportRules(db), sink);
+        else if (QFileInfo::exists(ImportRulesPath(db)))
+            files.remove(ImportRulesPath(db));
         files.write(RecordFilePath(db), DatabaseRecordBytes(header), sink);
         for (int k = db.header.periodCount; k < MaxPeriods; ++k) {
             if (QFileInfo::exists(PeriodFilePath(db, k)))

@@ -121,6 +121,12 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
                                  QStringLiteral("baza otrzyma nowe rozszerzenie - .tf4"), QStringLiteral("Uwaga!"));
     }
     ReadNotes(db);
+    // Damaged rules are set aside like a damaged shopping list, so that rules remembered from now
+    // on are saved.
+    if (!ReadImportRules(db) && mode == OpenMode::readWrite
+        && setDamagedSideFileAside(ImportRulesPath(db), QStringLiteral("reguły importu wyciągów"),
+                                   QStringLiteral("import zaczyna bez reguł"), sink))
+        db.importRulesKept = false;
     if (!ReadImportedRows(db) && mode == OpenMode::readWrite)
         sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (zaimportowane wiersze wyciągów).")
                                  .arg(QFileInfo(ImportedRowsPath(db)).fileName()),
@@ -158,6 +164,8 @@ QList<DatabaseProblem> CheckDatabase(const QString &path)
         report(RecoveryFilePath(db), recovery);
     if (Database imports = db; !ReadImportedRows(imports))
         report(ImportedRowsPath(db), QStringLiteral("nie można odczytać listy wierszy zaimportowanych z wyciągów bankowych"));
+    if (Database rules = db; !ReadImportRules(rules))
+        report(ImportRulesPath(db), QStringLiteral("nie można odczytać reguł importu wyciągów bankowych"));
     const QList<std::pair<QString, qint64>> sideFiles = {{ShoppingListPath(db), ShoppingListFileSize},
                                                          {NotesPath(db), NotesFileSize}};
     for (const auto &[file, size] : sideFiles) {

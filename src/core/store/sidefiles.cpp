@@ -141,14 +141,84 @@ bool ReadImportedRows(Database &db)
     return true;
 }
 
+QSet<QString> RememberedImports(const Database &db)
+{
+    QSet<QString> remembered = db.importedRows;
+    if (db.importedSinceSave.isEmpty())
+        return remembered;
+    // The bank account's entries, counted, so that each imported row claims one of its own.
+    QHash<QString, int> present;
+    const auto key = [](const Entry &e) {
+        return e.date + u'|' + QString::number(e.amount, 'f', 2) + u'|' + QString::number(e.group) + u'|' + e.description;
+    };
+    for (const Entry &e : db.reg(RegisterKind::bankAccount).entries)
+        ++present[key(e)];
+    for (auto it = db.importedSinceSave.cbegin(); it != db.importedSinceSave.cend(); ++it) {
+        int &left = present[key(it.value())];
+        if (left > 0) {
+            --left;
+            remembered.insert(it.key());
+        }
+    }
+    return remembered;
+}
+
 QByteArray encodeImportedRows(const Database &db)
 {
-    QStringList rows = (db.importedRows + db.importedSinceSave).values();
+    QStringList rows = RememberedImports(db).values();
     rows.sort(); // the same rows always give the same bytes
     QByteArray bytes = kImportedRowsHeader + '\n';
     for (const QString &row : std::as_const(rows))
         bytes += row.toUtf8() + '\n';
     return bytes;
+}
+
+QString ImportRulesPath(const Database &db)
+{
+    return FoundFilePath(db, QStringLiteral(".tfu"));
+}
+
+bool ReadImportRules(Database &db)
+{
+    db.importRules.clear();
+    db.importAlsoIntoRegisters = false;
+    db.importRulesChanged = false;
+    db.importRulesKept = false;
+    const QString path = ImportRulesPath(db);
+    if (!QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    QString reason;
+    QByteArray bytes;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+        db.importRulesKept = true;
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    if (lines.size() < 2 || lines.at(0) != QStringLiteral("trelfin-rules 1") || !lines.at(1).startsWith(QStringLiteral("rejestry\t"))) {
+        db.importRulesKept = true;
+        return false;
+    }
+    db.importAlsoIntoRegisters = lines.at(1).endsWith(u'1');
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList fields = lines.at(i).split(u'\t');
+        bool ok = false;
+        const int group = fields.value(1).toInt(&ok);
+        if (fields.size() == 2 && ok && group >= 1 && group <= GroupCount && !fields.at(0).isEmpty())
+            db.importRules.append({fields.at(0), group});
+    }
+    return true;
+}
+
+QByteArray encodeImportRules(const Database &db)
+{
+    QString text = QStringLiteral("trelfin-rules 1\nrejestry\t") + (db.importAlsoIntoRegisters ? u'1' : u'0') + u'\n';
+    for (const Database::ImportRule &rule : db.importRules) {
+        QString ruleText = rule.text;
+        ruleText.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
+        text += ruleText + u'\t' + QString::number(rule.group) + u'\n';
+    }
+    return text.toUtf8();
 }
 
 bool ShoppingListFromBytes(Database &db, QByteArray bytes)

@@ -38,6 +38,17 @@ bool NotesFromBytes(Database &db, QByteArray bytes);
 QString ImportedRowsPath(const Database &db);
 bool ReadImportedRows(Database &db);
 QByteArray encodeImportedRows(const Database &db);
+// What the database remembers as imported: the rows of the file, and those imported since the
+// last save whose entry is still in the bank account.
+QSet<QString> RememberedImports(const Database &db);
+
+// The import rules, "<name>.tfu": a first line "trelfin-rules 1", a line "rejestry\t0" or "\t1"
+// (whether card payments and transfers also go into "Rozchód" and "Przychód"), then one rule a
+// line: the text, a tab and the group number; in UTF-8. A missing file is no rules; a file that
+// cannot be read is marked kept, and false is returned.
+QString ImportRulesPath(const Database &db);
+bool ReadImportRules(Database &db);
+QByteArray encodeImportRules(const Database &db);
 
 // The side files' bytes as written.
 QByteArray encodeShoppingList(const Database &db);

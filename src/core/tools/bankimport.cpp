@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trelfin {
@@ -53,6 +54,24 @@ int BankKindOf(const StatementRow &row)
     if (row.amount < 0 && mentions(row, {"OPŁAT"}))
         return 3;
     return row.amount >= 0 ? 1 : 2;
+}
+
+int GroupByRules(const Database &db, const StatementRow &row)
+{
+    for (const Database::ImportRule &rule : db.importRules) {
+        if (row.counterparty.contains(rule.text, Qt::CaseInsensitive) || row.title.contains(rule.text, Qt::CaseInsensitive))
+            return rule.group;
+    }
+    for (int g = 1; g <= GroupCount; ++g) {
+        if (db.header.groupNames[g].trimmed() == QStringLiteral("INNE"))
+            return g;
+    }
+    return 1;
+}
+
+bool GoesIntoRegister(int bankKind)
+{
+    return bankKind == 1 || bankKind == 2; // ZASILENIE, OBCIĄŻENIE: not fees, commissions, interest
 }
 
 QString ImportDescription(const StatementRow &row)
@@ -103,6 +122,9 @@ QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement
         r.fingerprint = fingerprints.at(i);
         r.bankKind = BankKindOf(r.source);
         r.entry = Entry{r.source.date, std::abs(r.source.amount), static_cast<std::uint8_t>(r.bankKind), ImportDescription(r.source)};
+        r.intoRegister = db.importAlsoIntoRegisters && GoesIntoRegister(r.bankKind);
+        r.registerKind = r.source.amount < 0 ? RegisterKind::expenses : RegisterKind::incomes;
+        r.group = r.registerKind == RegisterKind::expenses ? GroupByRules(db, r.source) : 0;
         if (r.source.pending) {
             r.status = ImportStatus::pending;
         } else if (remembered.contains(r.fingerprint)) {
@@ -133,8 +155,18 @@ ImportApplied ApplyImport(Database &db, const QVector<ImportRow> &rows)
             continue;
         }
         account.append(row.entry);
-        db.importedSinceSave.insert(row.fingerprint);
+        db.importedSinceSave.insert(row.fingerprint, row.entry);
         ++applied.added;
+        if (row.intoRegister && GoesIntoRegister(row.bankKind)) {
+            Register &other = db.reg(row.registerKind);
+            if (other.count() >= MaxEntries) {
+                ++applied.leftOut;
+                continue;
+            }
+            other.append(Entry{row.entry.date, row.entry.amount,
+                               static_cast<std::uint8_t>(row.registerKind == RegisterKind::expenses ? std::clamp(row.group, 1, GroupCount) : 0),
+                               row.entry.description});
+        }
     }
     if (applied.added > 0)
         db.modified = true;

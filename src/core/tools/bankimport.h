@@ -31,7 +31,18 @@ struct ImportRow
     int bankKind = 1;            // 1..BankOperationKindCount
     Entry entry;                 // the bank-account entry it becomes
     QString fingerprint;         // what the database remembers it by
+    // A card payment or transfer may also go into "Rozchód" (money out, with a spending group)
+    // or "Przychód" (money in), when the database's choice says so.
+    bool intoRegister = false;
+    RegisterKind registerKind = RegisterKind::expenses;
+    int group = 0;               // the spending group (1..30) of an expense
 };
+
+// The spending group the import rules give a row: the first rule whose text stands in the
+// other side's name or the title (letter case aside); else the group named "INNE", else 1.
+int GroupByRules(const Database &db, const StatementRow &row);
+// Whether a row is a card payment or transfer that may also go into "Rozchód" or "Przychód".
+bool GoesIntoRegister(int bankKind);
 
 // The bank operation kind of a row, from its sign and what the bank calls it.
 int BankKindOf(const StatementRow &row);
@@ -50,9 +61,10 @@ QStringList ImportFingerprints(const BankStatement &statement);
 // in memory and the fingerprints it remembers.
 QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement, const QSet<QString> &remembered);
 
-// Adds the checked rows (pending blocks never) to the bank account of the period in memory, in
-// the statement's order, as many as the register has room for, and marks their fingerprints to
-// be remembered at the next save. Returns how many went in and how many did not fit.
+// Adds the checked rows (pending blocks never) to the bank account of the period in memory, and
+// those marked so to "Rozchód" or "Przychód" too, in the statement's order, as many as each
+// register has room for, and marks their fingerprints to be remembered at the next save.
+// Returns how many rows went in and how many entries did not fit.
 struct ImportApplied
 {
     int added = 0;

@@ -160,6 +160,13 @@ void RegisterCommands::takeUndoSnapshot(RegisterKind kind)
     m_actUndo->setEnabled(true);
 }
 
+void RegisterCommands::takeUndoSnapshot(const QList<RegisterKind> &kinds)
+{
+    TakeUndoSnapshot(m_undo, m_db, kinds);
+    m_actUndo->setText(kUndo);
+    m_actUndo->setEnabled(true);
+}
+
 void RegisterCommands::clearUndo()
 {
     ClearUndo(m_undo);

@@ -93,6 +93,8 @@ public:
     EntryDialog *entryDialog(RegisterKind kind, bool adding);
     // Keeps the register as it is for "&Cofnij" before a change made elsewhere (an import).
     void takeUndoSnapshot(RegisterKind kind);
+    // Keeps the registers `kinds`, changed together by one command, as one "&Cofnij" step.
+    void takeUndoSnapshot(const QList<RegisterKind> &kinds);
 
 private:
     RegisterPage *page(RegisterKind kind) const;

@@ -20,7 +20,7 @@ namespace trelfin {
 
 namespace {
 
-enum Column { checkColumn, dateColumn, amountColumn, registerColumn, kindColumn, descriptionColumn, statusColumn, columnCount };
+enum Column { checkColumn, dateColumn, amountColumn, registerColumn, kindColumn, groupColumn, descriptionColumn, statusColumn, columnCount };
 
 QLabel *valueLabel(QWidget *parent, const QString &name, const QString &text)
 {
@@ -32,12 +32,17 @@ QLabel *valueLabel(QWidget *parent, const QString &name, const QString &text)
 
 } // namespace
 
-BankImportWindow::BankImportWindow(const QString &file, const BankStatement &statement, QVector<ImportRow> rows, QWidget *parent)
+BankImportWindow::BankImportWindow(const Database &db, const QString &file, const BankStatement &statement, QVector<ImportRow> rows,
+                                   QWidget *parent)
     : QDialog(parent)
     , m_rows(std::move(rows))
     , m_table(new QTableWidget(this))
     , m_totals(new QLabel(this))
+    , m_alsoRegisters(new QCheckBox(QStringLiteral("Wpisz też &wydatki do „Rozchód” i wpływy do „Przychód”"), this))
 {
+    m_alsoRegisters->setObjectName(QStringLiteral("rejestry"));
+    m_alsoRegisters->setChecked(db.importAlsoIntoRegisters);
+    setHint(m_alsoRegisters, QStringLiteral("Płatności kartą i przelewy trafią także do rozchodów (z grupą) i przychodów"));
     setObjectName(QStringLiteral("importwyciagu"));
     setWindowTitle(QStringLiteral("Import wyciągu bankowego"));
     setModal(true);
@@ -51,6 +56,11 @@ BankImportWindow::BankImportWindow(const QString &file, const BankStatement &sta
     row(QStringLiteral("Plik:"), valueLabel(this, QStringLiteral("plik"), QDir::toNativeSeparators(file)));
     row(QStringLiteral("Format:"), valueLabel(this, QStringLiteral("format"), statement.format));
     row(QStringLiteral("Rachunek:"), valueLabel(this, QStringLiteral("rachunek"), statement.account.isEmpty() ? QStringLiteral("b.d.") : statement.account));
+    const auto registerText = [this](const ImportRow &ir) {
+        if (!m_alsoRegisters->isChecked() || !GoesIntoRegister(ir.bankKind))
+            return QStringLiteral("Konto bankowe");
+        return ir.registerKind == RegisterKind::expenses ? QStringLiteral("Konto bankowe, Rozchód") : QStringLiteral("Konto bankowe, Przychód");
+    };
     const QString span = statement.from.isEmpty() ? QStringLiteral("b.d.") : QStringLiteral("od %1 do %2").arg(statement.from, statement.to);
     row(QStringLiteral("Okres wyciągu:"), valueLabel(this, QStringLiteral("okreswyciagu"), span));
     const auto balance = [](const std::optional<double> &value) { return value ? FormatAmount(*value) : QStringLiteral("b.d."); };
@@ -60,7 +70,7 @@ BankImportWindow::BankImportWindow(const QString &file, const BankStatement &sta
     m_table->setObjectName(QStringLiteral("wiersze"));
     m_table->setColumnCount(columnCount);
     m_table->setHorizontalHeaderLabels({QString(), QStringLiteral("Data"), QStringLiteral("Kwota"), QStringLiteral("Rejestr"),
-                                        QStringLiteral("Rodzaj"), QStringLiteral("Opis"), QStringLiteral("Status")});
+                                        QStringLiteral("Rodzaj"), QStringLiteral("Grupa"), QStringLiteral("Opis"), QStringLiteral("Status")});
     m_table->verticalHeader()->hide();
     m_table->setRowCount(int(m_rows.size() + statement.skipped.size()));
     for (int r = 0; r < m_rows.size(); ++r) {
@@ -74,13 +84,22 @@ BankImportWindow::BankImportWindow(const QString &file, const BankStatement &sta
         auto *amount = new QTableWidgetItem(FormatAmount(ir.source.amount) + (ir.source.currency == QStringLiteral("PLN") ? QString() : u' ' + ir.source.currency));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, amountColumn, amount);
-        m_table->setItem(r, registerColumn, new QTableWidgetItem(QStringLiteral("Konto bankowe")));
+        m_table->setItem(r, registerColumn, new QTableWidgetItem(registerText(ir)));
         auto *kind = new QComboBox(m_table);
         kind->setObjectName(QStringLiteral("rodzaj%1").arg(r + 1));
         for (int k = 1; k <= BankOperationKindCount; ++k)
             kind->addItem(bankOperationKindName(k).trimmed());
         kind->setCurrentIndex(ir.bankKind - 1);
         m_table->setCellWidget(r, kindColumn, kind);
+        // A spending group for money out, should it also go into "Rozchód".
+        if (ir.registerKind == RegisterKind::expenses) {
+            auto *group = new QComboBox(m_table);
+            group->setObjectName(QStringLiteral("grupa%1").arg(r + 1));
+            for (int g = 1; g <= GroupCount; ++g)
+                group->addItem(db.header.groupNames[g].trimmed());
+            group->setCurrentIndex(std::clamp(ir.group, 1, GroupCount) - 1);
+            m_table->setCellWidget(r, groupColumn, group);
+        }
         auto *description = new QTableWidgetItem(ir.entry.description);
         description->setFlags(description->flags() | Qt::ItemIsEditable);
         m_table->setItem(r, descriptionColumn, description);
@@ -131,10 +150,16 @@ BankImportWindow::BankImportWindow(const QString &file, const BankStatement &sta
     layout->addLayout(info);
     layout->addWidget(tableLabel);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_alsoRegisters);
     layout->addWidget(m_totals);
     layout->addLayout(buttons);
-    resize(960, 560);
+    resize(1040, 580);
     updateTotals();
+    // The target register follows the choice.
+    connect(m_alsoRegisters, &QCheckBox::toggled, this, [this, registerText] {
+        for (int r = 0; r < m_rows.size(); ++r)
+            m_table->item(r, registerColumn)->setText(registerText(m_rows.at(r)));
+    });
 }
 
 QVector<ImportRow> BankImportWindow::rows() const
@@ -146,8 +171,16 @@ QVector<ImportRow> BankImportWindow::rows() const
         ir.bankKind = static_cast<QComboBox *>(m_table->cellWidget(r, kindColumn))->currentIndex() + 1;
         ir.entry.group = static_cast<std::uint8_t>(ir.bankKind);
         ir.entry.description = fitText(m_table->item(r, descriptionColumn)->text(), Width::description);
+        ir.intoRegister = m_alsoRegisters->isChecked() && GoesIntoRegister(ir.bankKind);
+        if (auto *group = static_cast<QComboBox *>(m_table->cellWidget(r, groupColumn)))
+            ir.group = group->currentIndex() + 1;
     }
     return rows;
+}
+
+bool BankImportWindow::alsoIntoRegisters() const
+{
+    return m_alsoRegisters->isChecked();
 }
 
 void BankImportWindow::updateTotals()

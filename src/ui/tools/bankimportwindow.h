@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QTableWidget;
 
@@ -21,10 +22,15 @@ class BankImportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    BankImportWindow(const QString &file, const BankStatement &statement, QVector<ImportRow> rows, QWidget *parent = nullptr);
+    BankImportWindow(const Database &db, const QString &file, const BankStatement &statement, QVector<ImportRow> rows,
+                     QWidget *parent = nullptr);
 
-    // The rows with the boxes, kinds and descriptions as the user left them.
+    // The rows with the boxes, kinds, groups and descriptions as the user left them.
     QVector<ImportRow> rows() const;
+    // The rows as the import first offered them (to tell what the user changed).
+    const QVector<ImportRow> &offeredRows() const { return m_rows; }
+    // Whether card payments and transfers also go into "Rozchód" and "Przychód".
+    bool alsoIntoRegisters() const;
 
 signals:
     void helpRequested();
@@ -35,6 +41,7 @@ private:
     QVector<ImportRow> m_rows;
     QTableWidget *m_table;
     QLabel *m_totals;
+    QCheckBox *m_alsoRegisters;
 };
 
 } // namespace trelfin

@@ -3,6 +3,7 @@
 #include "core/store/database.h"
 #include "core/store/filemessages.h"
 #include "core/store/fileoperations.h"
+#include "core/store/sidefiles.h"
 #include "core/tools/bankstatement.h"
 #include "core/tools/notes.h"
 #include "core/tools/shopping.h"
@@ -121,13 +122,37 @@ void ToolCommands::importBankStatement()
                                   paren < 0 ? QString() : problem.mid(paren + 2).chopped(1), QStringLiteral("Import wyciągu bankowego"));
         return;
     }
-    BankImportWindow window(path, *statement, PlanImport(m_db, *statement, m_db.importedRows + m_db.importedSinceSave),
+    BankImportWindow window(m_db, path, *statement, PlanImport(m_db, *statement, RememberedImports(m_db)),
                             m_view.dialogParent());
     connect(&window, &BankImportWindow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("import-wyciagu")); });
     if (m_desktop.execDialog(window) != QDialog::Accepted)
         return;
-    m_registers.takeUndoSnapshot(RegisterKind::bankAccount);
-    const ImportApplied applied = ApplyImport(m_db, window.rows());
+    const QVector<ImportRow> chosen = window.rows();
+    // The choice of registers is remembered, and a group the user changed is offered as a rule.
+    if (window.alsoIntoRegisters() != m_db.importAlsoIntoRegisters) {
+        m_db.importAlsoIntoRegisters = window.alsoIntoRegisters();
+        m_db.importRulesChanged = true;
+    }
+    for (qsizetype i = 0; i < chosen.size(); ++i) {
+        const ImportRow &row = chosen.at(i);
+        const QString text = row.source.counterparty.isEmpty() ? row.source.title : row.source.counterparty;
+        if (!row.checked || !row.intoRegister || row.registerKind != RegisterKind::expenses
+            || row.group == window.offeredRows().at(i).group || text.isEmpty())
+            continue;
+        const QString groupName = m_db.header.groupNames[row.group].trimmed();
+        if (m_desktop.AskQuestion(QStringLiteral("Zapamiętać regułę: „%1” → %2?").arg(text, groupName),
+                                  QStringLiteral("Następne wiersze z tym tekstem dostaną tę grupę"), QStringLiteral("Import wyciągu bankowego"))) {
+            m_db.importRules.prepend({text, row.group});
+            m_db.importRulesChanged = true;
+        }
+    }
+    QList<RegisterKind> changed = {RegisterKind::bankAccount};
+    for (const ImportRow &row : chosen) {
+        if (row.checked && row.intoRegister && !changed.contains(row.registerKind))
+            changed.append(row.registerKind);
+    }
+    m_registers.takeUndoSnapshot(changed);
+    const ImportApplied applied = ApplyImport(m_db, chosen);
     m_view.RefreshRegisterGrids();
     m_desktop.ShowInformation(QStringLiteral("Dodano do konta bankowego wierszy: %1").arg(applied.added),
                               applied.leftOut > 0

@@ -247,7 +247,7 @@ private slots:
     {
         checkEveryStop([this](Database &db, Sink &sink) {
             db.reg(RegisterKind::bankAccount).append(entry("05-03-2005", 2000, 1, "FIRMA pensja"));
-            db.importedSinceSave.insert(QStringLiteral("ref:MT940:R1"));
+            db.importedSinceSave.insert(QStringLiteral("ref:MT940:R1"), db.reg(RegisterKind::bankAccount).entries.last());
             SavePeriodFiles(db, db.currentPeriod - 1, m_clock, sink);
         }, {QStringLiteral("budzet")});
     }

@@ -392,6 +392,68 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kopia.tfi"))));
     }
 
+    // Rules give an expense its group (the first that matches, letter case aside; else "INNE");
+    // with the choice on, card payments and transfers also go into "Rozchód" and "Przychód",
+    // fees only into the account. Rules and the choice are kept in "<name>.tfu" with the save and
+    // read back at the open; a damaged file is reported and left as it is.
+    void rulesAndRegisters()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
+        FixedClock clock(QDate(2026, 10, 31));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, path, clock);
+        db.header.groupNames[7] = QStringLiteral("INNE");
+        const auto row = [](double amount, const QString &counterparty, const QString &title) {
+            return StatementRow{QStringLiteral("02-10-2026"), amount, QStringLiteral("PLN"), counterparty, title, QString(), QString(), 1, false};
+        };
+        db.importRules = {{QStringLiteral("biedronka"), 3}, {QStringLiteral("ORLEN"), 5}, {QStringLiteral("BIEDRONKA"), 9}};
+        QCOMPARE(GroupByRules(db, row(-1, QStringLiteral("Biedronka 123"), QString())), 3);
+        QCOMPARE(GroupByRules(db, row(-1, QString(), QStringLiteral("paliwo orlen"))), 5);
+        QCOMPARE(GroupByRules(db, row(-1, QStringLiteral("KINO"), QString())), 7);
+
+        db.importAlsoIntoRegisters = true;
+        db.importRulesChanged = true;
+        BankStatement statement;
+        statement.rows = {row(-54.2, QStringLiteral("BIEDRONKA"), QStringLiteral("zakupy")), row(3000, QStringLiteral("FIRMA"), QStringLiteral("pensja")),
+                          row(-5, QString(), QStringLiteral("OPŁATA za kartę"))};
+        QVector<ImportRow> plan = PlanImport(db, statement, {});
+        QCOMPARE(BankKindOf(statement.rows.at(2)), 3);
+        QCOMPARE(ApplyImport(db, plan).added, 3);
+        QCOMPARE(db.reg(RegisterKind::bankAccount).count(), 3);
+        QCOMPARE(db.reg(RegisterKind::expenses).entries, (QVector<Entry>{{QStringLiteral("02-10-2026"), 54.2, 3, QStringLiteral("BIEDRONKA zakupy")}}));
+        QCOMPARE(db.reg(RegisterKind::incomes).entries, (QVector<Entry>{{QStringLiteral("02-10-2026"), 3000, 0, QStringLiteral("FIRMA pensja")}}));
+
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        const QString rulesPath = dir.filePath(QStringLiteral("budzet.tfu"));
+        QVERIFY(QFile::exists(rulesPath));
+        Database again;
+        QVERIFY(OpenDatabase(again, path, OpenMode::readWrite, sink));
+        QVERIFY(again.importAlsoIntoRegisters);
+        QCOMPARE(again.importRules.size(), 3);
+        QCOMPARE(again.importRules.at(1).text, QStringLiteral("ORLEN"));
+        QCOMPARE(again.importRules.at(1).group, 5);
+
+        // Damaged: reported once and set aside; the rules remembered from then on are saved.
+        test::writeFileBytes(rulesPath, QByteArray("\x89PNG\r\n"));
+        sink.messages.clear();
+        Database damaged;
+        QVERIFY(OpenDatabase(damaged, path, OpenMode::readWrite, sink));
+        QCOMPARE(sink.messages, QStringList(QStringLiteral("Nie można odczytać pliku budzet.tfu (reguły importu wyciągów).|"
+                                                           "Zachowano go jako budzet.tfu.uszkodzony; import zaczyna bez reguł.")));
+        QCOMPARE(test::fileBytes(rulesPath + QStringLiteral(".uszkodzony")), QByteArray("\x89PNG\r\n"));
+        QVERIFY(damaged.importRules.isEmpty());
+        QVERIFY(LoadPeriod(damaged, 0, sink));
+        damaged.importRules = {{QStringLiteral("ŻABKA"), 2}};
+        damaged.importRulesChanged = damaged.modified = true;
+        QVERIFY(SavePeriodFiles(damaged, 0, clock, sink));
+        Database last;
+        QVERIFY(OpenDatabase(last, path, OpenMode::readWrite, sink));
+        QCOMPARE(last.importRules.size(), 1);
+        QCOMPARE(last.importRules.first().text, QStringLiteral("ŻABKA"));
+    }
+
     // A file that is no statement says so, with the formats tried.
     void notAStatement()
     {
