@@ -179,8 +179,9 @@ private slots:
                  QStringList({"&Cofnij", "&Wytnij", "&Kopiuj", "Wkl&ej", "&Usuń", "Zaznacz wszystko"}));
         QCOMPARE(captions("menuPomoc"), QStringList({"&Pomoc", "O prog&ramie"}));
         QCOMPARE(captions("menuWidok").size(), 10);
-        QCOMPARE(captions("menuNarzedzia").size(), 10);
-        QCOMPARE(captions("menuNarzedzia").mid(8), QStringList({"&Zestawienie okresów...", "&Importuj wyciąg bankowy..."}));
+        QCOMPARE(captions("menuNarzedzia").size(), 11);
+        QCOMPARE(captions("menuNarzedzia").mid(8),
+                 QStringList({"&Zestawienie okresów...", "&Importuj wyciąg bankowy...", "&Reguły importu wyciągów..."}));
         // Ins works from the window without a caption in any menu.
         QVERIFY(f.window.actions().contains(f.action("actionInsert")));
         QCOMPARE(f.window.menuBar()->actions().size(), 5);

@@ -365,6 +365,55 @@ private slots:
         QVERIFY(f.desktop.messages.last().line2.startsWith(QStringLiteral("sprawdzono: PKO BP")));
     }
 
+    // "Reguły importu wyciągów...": the rules of the database listed in order; a rule added, one
+    // moved up, an empty one dropped; OK keeps them for the next save (the database is modified),
+    // "Anuluj" changes nothing; the next import gives the groups by the new rules.
+    void importRulesEdited()
+    {
+        Fixture f;
+        f.createDatabase();
+        f.db.importRules = {{QStringLiteral("ORLEN"), 5}, {QStringLiteral("ŻABKA"), 2}};
+        f.db.modified = false;
+        const auto editRules = [&f](std::function<void(QDialog &, QTableWidget *)> script) {
+            f.desktop.dialogScripts.enqueue([script](QDialog &d) {
+                QCOMPARE(d.objectName(), QStringLiteral("regulyimportu"));
+                script(d, d.findChild<QTableWidget *>(QStringLiteral("reguly")));
+            });
+            f.window.toolCommands()->editImportRules();
+        };
+        editRules([](QDialog &d, QTableWidget *table) {
+            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->item(1, 0)->text(), QStringLiteral("ŻABKA"));
+            click(d, "dodaj");
+            click(d, "dodaj");
+            table->item(2, 0)->setText(QStringLiteral("  biedronka\t123 "));
+            static_cast<QComboBox *>(table->cellWidget(2, 1))->setCurrentIndex(0);
+            table->setCurrentCell(2, 0);
+            click(d, "wgore");
+            QCOMPARE(table->currentRow(), 1);
+            click(d, "anuluj");
+        });
+        QCOMPARE(f.db.importRules.size(), 2);
+        QVERIFY(!f.db.modified);
+
+        editRules([](QDialog &d, QTableWidget *table) {
+            click(d, "dodaj");
+            click(d, "dodaj"); // left empty: dropped
+            table->item(2, 0)->setText(QStringLiteral("biedronka"));
+            static_cast<QComboBox *>(table->cellWidget(2, 1))->setCurrentIndex(0);
+            table->setCurrentCell(2, 0);
+            click(d, "wgore");
+            table->setCurrentCell(0, 0);
+            click(d, "usun");
+            d.findChild<QCheckBox *>(QStringLiteral("rejestry"))->setChecked(true);
+            click(d, "ok");
+        });
+        QCOMPARE(f.db.importRules, (QList<Database::ImportRule>{{QStringLiteral("biedronka"), 1}, {QStringLiteral("ŻABKA"), 2}}));
+        QVERIFY(f.db.importAlsoIntoRegisters);
+        QVERIFY(f.db.importRulesChanged);
+        QVERIFY(f.db.modified);
+    }
+
     // A database made after another starts with empty recurring windows: closing one writes
     // nothing of the database open before into the new one.
     void recurringWindowsOfANewDatabase()

@@ -147,7 +147,8 @@ void Tmain::createMenus()
                             + QList<QAction *>{groups->actionEditGroups(), groups->actionExportGroups(), groups->actionImportGroups()}
                             + m_toolCommands->exportActions());
     tools->addSeparator();
-    placeActions(tools, {m_toolCommands->actionPeriodsSummary(), m_toolCommands->actionBankImport()});
+    placeActions(tools, {m_toolCommands->actionPeriodsSummary(), m_toolCommands->actionBankImport(),
+                        m_toolCommands->actionImportRules()});
 
     QMenu *help = addMenu(QStringLiteral("Pomo&c"), QStringLiteral("menuPomoc"));
     placeActions(help, {m_actHelp, m_actAbout});

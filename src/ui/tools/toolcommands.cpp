@@ -14,6 +14,7 @@
 #include "ui/reports/periodsummarywindow.h"
 #include "ui/tools/bankimportwindow.h"
 #include "ui/tools/exportwindow.h"
+#include "ui/tools/importruleswindow.h"
 #include "ui/tools/noteswindows.h"
 #include "ui/tools/printpanel.h"
 #include "ui/tools/shoppingwindows.h"
@@ -54,6 +55,8 @@ void ToolCommands::createActions()
     connect(m_actPeriodsSummary, &QAction::triggered, this, &ToolCommands::showPeriodsSummary);
     m_actBankImport = createCommandAction(this, QStringLiteral("actionBankImport"), QStringLiteral("&Importuj wyciąg bankowy..."));
     connect(m_actBankImport, &QAction::triggered, this, &ToolCommands::importBankStatement);
+    m_actImportRules = createCommandAction(this, QStringLiteral("actionImportRules"), QStringLiteral("&Reguły importu wyciągów..."));
+    connect(m_actImportRules, &QAction::triggered, this, &ToolCommands::editImportRules);
 }
 
 QList<QAction *> ToolCommands::shoppingAndNotesActions() const
@@ -69,7 +72,7 @@ QList<QAction *> ToolCommands::exportActions() const
 void ToolCommands::enableActions(bool databaseOpen)
 {
     for (QAction *a : {m_actPrint, m_actShowShoppingList, m_actShoppingList, m_actNotes, m_actExportText, m_actExportCsv,
-                       m_actPeriodsSummary, m_actBankImport})
+                       m_actPeriodsSummary, m_actBankImport, m_actImportRules})
         a->setEnabled(databaseOpen);
 }
 
@@ -93,6 +96,24 @@ void ToolCommands::exportRegisters(ExportFormat format)
                               format == ExportFormat::text ? QStringLiteral("pliki danych otrzymały rozszerzenia .txt")
                                                            : QStringLiteral("pliki danych otrzymały rozszerzenia .csv"),
                               QStringLiteral("Eksport danych"));
+}
+
+void ToolCommands::editImportRules()
+{
+    if (!m_db.databaseLoaded)
+        return;
+    ImportRulesWindow window(m_db, m_view.dialogParent());
+    connect(&window, &ImportRulesWindow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("import-wyciagu")); });
+    if (m_desktop.execDialog(window) != QDialog::Accepted)
+        return;
+    const QList<Database::ImportRule> rules = window.rules();
+    if (rules == m_db.importRules && window.alsoIntoRegisters() == m_db.importAlsoIntoRegisters)
+        return;
+    // Kept with the next save, as the rules remembered during an import are.
+    m_db.importRules = rules;
+    m_db.importAlsoIntoRegisters = window.alsoIntoRegisters();
+    m_db.importRulesChanged = true;
+    m_db.modified = true;
 }
 
 void ToolCommands::importBankStatement()

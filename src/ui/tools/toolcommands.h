@@ -61,6 +61,9 @@ public:
     // account as one undo step.
     QAction *actionBankImport() const { return m_actBankImport; }
     void importBankStatement();
+    // "Reguły importu wyciągów...": the rules that give imported expenses their groups, edited.
+    QAction *actionImportRules() const { return m_actImportRules; }
+    void editImportRules();
     // "Zestawienie okresów...": the summary across periods, shown without blocking.
     QAction *actionPeriodsSummary() const { return m_actPeriodsSummary; }
     void showPeriodsSummary();
@@ -100,6 +103,7 @@ private:
     QAction *m_actExportCsv = nullptr;
     QAction *m_actPeriodsSummary = nullptr;
     QAction *m_actBankImport = nullptr;
+    QAction *m_actImportRules = nullptr;
     PeriodsSummaryWindow *m_periodsSummary = nullptr;
 };
 
