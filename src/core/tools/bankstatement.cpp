@@ -91,46 +91,58 @@ QString squeezed(const QString &text)
 // Which columns of a CSV layout hold what, by their header names; the first name found counts.
 struct CsvPreset
 {
-    QString format;
-    QChar separator;
-    QStringList recognisedBy; // every one of these must be a column
-    QStringList date;         // operation date, then booking date
-    QStringList amount;       // a signed amount; empty: debit and credit
-    QString debit, credit;
-    QStringList currency;
-    QStringList counterparty;
-    QStringList title;
-    QStringList kind;
-    QStringList reference;
-    QString blockAmount;      // a pending block's own amount column
+    QString format = {};
+    QChar separator = {};
+    QStringList recognisedBy = {}; // every one of these must be a column
+    QStringList date = {};         // operation date, then booking date
+    QStringList amount = {};       // a signed amount; empty: debit and credit
+    QString debit = {}, credit = {};
+    QStringList currency = {};
+    QStringList counterparty = {};
+    QStringList payee = {};        // the other side of money out, when it has a column of its own
+    QStringList title = {};
+    QStringList kind = {};
+    QStringList reference = {};
+    QString blockAmount = {};      // a pending block's own amount column
 };
 
 const QList<CsvPreset> &csvPresets()
 {
     static const QList<CsvPreset> presets = {
-        {QStringLiteral("PKO BP"), u',',
-         {QStringLiteral("Data operacji"), QStringLiteral("Data waluty"), QStringLiteral("Typ transakcji"), QStringLiteral("Kwota")},
-         {QStringLiteral("Data operacji"), QStringLiteral("Data waluty")}, {QStringLiteral("Kwota")}, {}, {},
-         {QStringLiteral("Waluta")}, {}, {}, {QStringLiteral("Typ transakcji")}, {}, {}},
-        {QStringLiteral("mBank"), u';',
-         {QStringLiteral("Data operacji"), QStringLiteral("Opis operacji"), QStringLiteral("Kwota")},
-         {QStringLiteral("Data operacji"), QStringLiteral("Data księgowania")}, {QStringLiteral("Kwota")}, {}, {},
-         {}, {QStringLiteral("Nadawca/Odbiorca")}, {QStringLiteral("Tytuł")}, {QStringLiteral("Opis operacji")}, {}, {}},
-        {QStringLiteral("ING Bank Śląski"), u';',
-         {QStringLiteral("Data transakcji"), QStringLiteral("Dane kontrahenta"), QStringLiteral("Kwota transakcji (waluta rachunku)")},
-         {QStringLiteral("Data transakcji"), QStringLiteral("Data księgowania")}, {QStringLiteral("Kwota transakcji (waluta rachunku)")},
-         {}, {}, {QStringLiteral("Waluta")}, {QStringLiteral("Dane kontrahenta")}, {QStringLiteral("Tytuł")},
-         {QStringLiteral("Szczegóły")}, {QStringLiteral("Nr transakcji")}, QStringLiteral("Kwota blokady/zwolnienie blokady")},
-        {QStringLiteral("Bank Millennium"), u',',
-         {QStringLiteral("Data transakcji"), QStringLiteral("Obciążenia"), QStringLiteral("Uznania")},
-         {QStringLiteral("Data transakcji"), QStringLiteral("Data rozliczenia")}, {}, QStringLiteral("Obciążenia"),
-         QStringLiteral("Uznania"), {QStringLiteral("Waluta")}, {QStringLiteral("Odbiorca/Zleceniodawca"), QStringLiteral("Nazwa")},
-         {QStringLiteral("Opis")}, {QStringLiteral("Typ transakcji"), QStringLiteral("Rodzaj transakcji")}, {}, {}},
-        {QStringLiteral("Pekao SA"), u';',
-         {QStringLiteral("Data księgowania"), QStringLiteral("Nadawca / Odbiorca"), QStringLiteral("Kwota operacji")},
-         {QStringLiteral("Data księgowania"), QStringLiteral("Data waluty")}, {QStringLiteral("Kwota operacji")}, {}, {},
-         {QStringLiteral("Waluta")}, {QStringLiteral("Nadawca / Odbiorca")}, {QStringLiteral("Tytułem")},
-         {QStringLiteral("Typ operacji")}, {QStringLiteral("Numer referencyjny")}, {}},
+        {.format = QStringLiteral("PKO BP"), .separator = u',',
+         .recognisedBy = {QStringLiteral("Data operacji"), QStringLiteral("Data waluty"), QStringLiteral("Typ transakcji"), QStringLiteral("Kwota")},
+         .date = {QStringLiteral("Data operacji"), QStringLiteral("Data waluty")}, .amount = {QStringLiteral("Kwota")},
+         .currency = {QStringLiteral("Waluta")}, .kind = {QStringLiteral("Typ transakcji")}},
+        {.format = QStringLiteral("mBank"), .separator = u';',
+         .recognisedBy = {QStringLiteral("Data operacji"), QStringLiteral("Opis operacji"), QStringLiteral("Kwota")},
+         .date = {QStringLiteral("Data operacji"), QStringLiteral("Data księgowania")}, .amount = {QStringLiteral("Kwota")},
+         .counterparty = {QStringLiteral("Nadawca/Odbiorca")}, .title = {QStringLiteral("Tytuł")}, .kind = {QStringLiteral("Opis operacji")}},
+        {.format = QStringLiteral("ING Bank Śląski"), .separator = u';',
+         .recognisedBy = {QStringLiteral("Data transakcji"), QStringLiteral("Dane kontrahenta"), QStringLiteral("Kwota transakcji (waluta rachunku)")},
+         .date = {QStringLiteral("Data transakcji"), QStringLiteral("Data księgowania")},
+         .amount = {QStringLiteral("Kwota transakcji (waluta rachunku)")}, .currency = {QStringLiteral("Waluta")},
+         .counterparty = {QStringLiteral("Dane kontrahenta")}, .title = {QStringLiteral("Tytuł")}, .kind = {QStringLiteral("Szczegóły")},
+         .reference = {QStringLiteral("Nr transakcji")}, .blockAmount = QStringLiteral("Kwota blokady/zwolnienie blokady")},
+        {.format = QStringLiteral("Bank Millennium"), .separator = u',',
+         .recognisedBy = {QStringLiteral("Data transakcji"), QStringLiteral("Obciążenia"), QStringLiteral("Uznania")},
+         .date = {QStringLiteral("Data transakcji"), QStringLiteral("Data rozliczenia")}, .debit = QStringLiteral("Obciążenia"),
+         .credit = QStringLiteral("Uznania"), .currency = {QStringLiteral("Waluta")},
+         .counterparty = {QStringLiteral("Odbiorca/Zleceniodawca"), QStringLiteral("Nazwa")}, .title = {QStringLiteral("Opis")},
+         .kind = {QStringLiteral("Typ transakcji"), QStringLiteral("Rodzaj transakcji")}},
+        {.format = QStringLiteral("Pekao SA"), .separator = u';',
+         .recognisedBy = {QStringLiteral("Data księgowania"), QStringLiteral("Nadawca / Odbiorca"), QStringLiteral("Kwota operacji")},
+         .date = {QStringLiteral("Data księgowania"), QStringLiteral("Data waluty")}, .amount = {QStringLiteral("Kwota operacji")},
+         .currency = {QStringLiteral("Waluta")}, .counterparty = {QStringLiteral("Nadawca / Odbiorca")}, .title = {QStringLiteral("Tytułem")},
+         .kind = {QStringLiteral("Typ operacji")}, .reference = {QStringLiteral("Numer referencyjny")}},
+        // Alior Bank: a line of search criteria above the column line; the sender and the
+        // receiver have columns of their own; the amount in the account's currency counts.
+        {.format = QStringLiteral("Alior Bank"), .separator = u';',
+         .recognisedBy = {QStringLiteral("Data transakcji"), QStringLiteral("Nazwa nadawcy"), QStringLiteral("Nazwa odbiorcy")},
+         .date = {QStringLiteral("Data transakcji"), QStringLiteral("Data księgowania")},
+         .amount = {QStringLiteral("Kwota w walucie rachunku"), QStringLiteral("Kwota operacji"), QStringLiteral("Kwota")},
+         .currency = {QStringLiteral("Waluta rachunku"), QStringLiteral("Waluta operacji"), QStringLiteral("Waluta")},
+         .counterparty = {QStringLiteral("Nazwa nadawcy")}, .payee = {QStringLiteral("Nazwa odbiorcy")},
+         .title = {QStringLiteral("Szczegóły transakcji"), QStringLiteral("Tytuł")}},
     };
     return presets;
 }
@@ -174,6 +186,103 @@ void readPkoDetails(const QStringList &cells, int from, StatementRow &row)
         row.counterparty = place;
 }
 
+// Which column of a CSV file holds what (-1: none), however it was found: by a preset's names,
+// by the shape of the rows, or as the user mapped it.
+struct CsvColumns
+{
+    QChar separator;
+    int date = -1, booking = -1;
+    int amount = -1, debit = -1, credit = -1;
+    int currency = -1;
+    int counterparty = -1;
+    int payee = -1; // the other side of money out, where the file has its own column for it
+    int title = -1, kind = -1, reference = -1;
+    int block = -1;
+    int pkoDetails = -1; // PKO BP: where the "label: value" cells begin
+};
+
+// The rows of a CSV file from line `first` on. Blank lines and the bank's own "#" lines are no
+// rows; a line whose date or amount cannot be read is listed as skipped, unless it comes before
+// the first row and `quietBeforeFirst` (a summary line above rows without a column line).
+void readCsvRows(const QStringList &lines, qsizetype first, const CsvColumns &c, BankStatement &statement,
+                 bool quietBeforeFirst = false)
+{
+    for (qsizetype l = first; l < lines.size(); ++l) {
+        const QString &line = lines.at(l);
+        const QStringList cells = csvCells(line, c.separator);
+        if (line.trimmed().isEmpty()
+            || std::any_of(cells.begin(), cells.end(), [](const QString &cell) { return cell.trimmed().startsWith(u'#'); }))
+            continue;
+        StatementRow row;
+        row.line = int(l + 1);
+        const QString operationDate = cellAt(cells, c.date);
+        const QString bookingDate = cellAt(cells, c.booking);
+        std::optional<double> value;
+        if (c.amount >= 0) {
+            value = cellAt(cells, c.amount).isEmpty() ? std::nullopt : ReadBankAmount(cellAt(cells, c.amount));
+        } else {
+            const auto out = ReadBankAmount(cellAt(cells, c.debit));
+            const auto in = ReadBankAmount(cellAt(cells, c.credit));
+            if (out && *out != 0)
+                value = -std::abs(*out);
+            else if (in)
+                value = std::abs(*in);
+        }
+        row.kind = squeezed(cellAt(cells, c.kind));
+        row.counterparty = squeezed(cellAt(cells, value && *value < 0 && c.payee >= 0 ? c.payee : c.counterparty));
+        row.title = squeezed(cellAt(cells, c.title));
+        row.reference = squeezed(cellAt(cells, c.reference));
+        const QString currencyText = cellAt(cells, c.currency);
+        row.currency = currencyText.isEmpty() ? QStringLiteral("PLN") : currencyText;
+        if (c.pkoDetails >= 0)
+            readPkoDetails(cells, c.pkoDetails, row);
+        // A pending block: named so, or with only the block's own amount.
+        const auto blockValue = c.block >= 0 ? ReadBankAmount(cellAt(cells, c.block)) : std::nullopt;
+        row.pending = row.kind.contains(QStringLiteral("Blokada"), Qt::CaseInsensitive)
+            || row.kind.contains(QStringLiteral("W rozliczeniu"), Qt::CaseInsensitive)
+            || (!value && blockValue && *blockValue != 0);
+        if (!value && row.pending)
+            value = blockValue;
+        const auto day = ReadBankDate(operationDate.isEmpty() ? bookingDate : operationDate);
+        if (!day || !value) {
+            if (quietBeforeFirst && statement.rows.isEmpty() && statement.skipped.isEmpty())
+                continue;
+            statement.skipped.append(QStringLiteral("wiersz %1: %2").arg(l + 1).arg(
+                !day ? QStringLiteral("nie można odczytać daty") : QStringLiteral("nie można odczytać kwoty")));
+            continue;
+        }
+        row.date = *day;
+        row.amount = *value;
+        statement.rows.append(row);
+    }
+}
+
+// mBank's header block: the period, the account and the balances, each on the line after its
+// label; the closing balance in a footer line, in the cell after its label.
+void readMbankSummary(const QStringList &lines, qsizetype header, BankStatement &statement)
+{
+    for (qsizetype i = 0; i + 1 < header; ++i) {
+        const QString label = lines.at(i).trimmed();
+        const QStringList next = csvCells(lines.at(i + 1), u';');
+        if (label.startsWith(QStringLiteral("#Za okres:")) && next.size() >= 2) {
+            statement.from = ReadBankDate(next.at(0)).value_or(QString());
+            statement.to = ReadBankDate(next.at(1)).value_or(QString());
+        } else if (label.startsWith(QStringLiteral("#Numer rachunku"))) {
+            statement.account = squeezed(next.value(0));
+        } else if (label.startsWith(QStringLiteral("#Saldo początkowe"))) {
+            statement.opening = ReadBankAmount(next.value(0));
+        }
+    }
+    for (qsizetype i = header + 1; i < lines.size(); ++i) {
+        if (!lines.at(i).contains(QStringLiteral("#Saldo końcowe")))
+            continue;
+        const QStringList cells = csvCells(lines.at(i), u';');
+        const qsizetype at = cells.indexOf(QStringLiteral("#Saldo końcowe"));
+        if (at >= 0)
+            statement.closing = ReadBankAmount(cells.value(at + 1));
+    }
+}
+
 std::optional<BankStatement> readCsv(const QStringList &lines)
 {
     // The column line comes within the first lines (ING has about 20 of account information).
@@ -190,91 +299,56 @@ std::optional<BankStatement> readCsv(const QStringList &lines)
                 continue;
             BankStatement statement;
             statement.format = preset.format;
-            const bool mbank = preset.format == QStringLiteral("mBank");
-            // mBank's header block: the period, the account and the balances, each on the line
-            // after its label.
-            for (qsizetype i = 0; mbank && i + 1 < h; ++i) {
-                const QString label = lines.at(i).trimmed();
-                const QStringList next = csvCells(lines.at(i + 1), u';');
-                if (label.startsWith(QStringLiteral("#Za okres:")) && next.size() >= 2) {
-                    statement.from = ReadBankDate(next.at(0)).value_or(QString());
-                    statement.to = ReadBankDate(next.at(1)).value_or(QString());
-                } else if (label.startsWith(QStringLiteral("#Numer rachunku"))) {
-                    statement.account = squeezed(next.value(0));
-                } else if (label.startsWith(QStringLiteral("#Saldo początkowe"))) {
-                    statement.opening = ReadBankAmount(next.value(0));
-                }
-            }
-            // The closing balance stands in a footer line, in the cell after its label.
-            for (qsizetype i = h + 1; mbank && i < lines.size(); ++i) {
-                if (!lines.at(i).contains(QStringLiteral("#Saldo końcowe")))
-                    continue;
-                const QStringList cells = csvCells(lines.at(i), u';');
-                const qsizetype at = cells.indexOf(QStringLiteral("#Saldo końcowe"));
-                if (at >= 0)
-                    statement.closing = ReadBankAmount(cells.value(at + 1));
-            }
-            const int date = columnOf(header, preset.date);
-            const int booking = preset.date.size() > 1 ? columnOf(header, preset.date.mid(1)) : -1;
-            const int amount = columnOf(header, preset.amount);
-            const int debit = int(header.indexOf(preset.debit));
-            const int credit = int(header.indexOf(preset.credit));
-            const int currency = columnOf(header, preset.currency);
-            const int counterparty = columnOf(header, preset.counterparty);
-            const int title = columnOf(header, preset.title);
-            const int kind = columnOf(header, preset.kind);
-            const int reference = columnOf(header, preset.reference);
-            const int block = preset.blockAmount.isEmpty() ? -1 : int(header.indexOf(preset.blockAmount));
-            for (qsizetype l = h + 1; l < lines.size(); ++l) {
-                const QString &line = lines.at(l);
-                const QStringList cells = csvCells(line, preset.separator);
-                // Blank lines and the bank's own "#" lines (mBank's footer) are no rows.
-                if (line.trimmed().isEmpty()
-                    || std::any_of(cells.begin(), cells.end(), [](const QString &c) { return c.trimmed().startsWith(u'#'); }))
-                    continue;
-                StatementRow row;
-                row.line = int(l + 1);
-                const QString operationDate = cellAt(cells, date);
-                const QString bookingDate = cellAt(cells, booking);
-                std::optional<double> value;
-                if (amount >= 0) {
-                    value = cellAt(cells, amount).isEmpty() ? std::nullopt : ReadBankAmount(cellAt(cells, amount));
-                } else {
-                    const auto out = ReadBankAmount(cellAt(cells, debit));
-                    const auto in = ReadBankAmount(cellAt(cells, credit));
-                    if (out && *out != 0)
-                        value = -std::abs(*out);
-                    else if (in)
-                        value = std::abs(*in);
-                }
-                row.kind = squeezed(cellAt(cells, kind));
-                row.counterparty = squeezed(cellAt(cells, counterparty));
-                row.title = squeezed(cellAt(cells, title));
-                row.reference = squeezed(cellAt(cells, reference));
-                const QString currencyText = cellAt(cells, currency);
-                row.currency = currencyText.isEmpty() ? QStringLiteral("PLN") : currencyText;
-                if (preset.format == QStringLiteral("PKO BP"))
-                    readPkoDetails(cells, int(header.indexOf(QStringLiteral("Opis transakcji"))), row);
-                // A pending block: named so, or with only the block's own amount, or (PKO BP) a row
-                // without its operation date.
-                const auto blockValue = block >= 0 ? ReadBankAmount(cellAt(cells, block)) : std::nullopt;
-                row.pending = row.kind.contains(QStringLiteral("Blokada"), Qt::CaseInsensitive)
-                    || row.kind.contains(QStringLiteral("W rozliczeniu"), Qt::CaseInsensitive)
-                    || (!value && blockValue && *blockValue != 0);
-                if (!value && row.pending)
-                    value = blockValue;
-                const auto day = ReadBankDate(operationDate.isEmpty() ? bookingDate : operationDate);
-                if (!day || !value) {
-                    statement.skipped.append(QStringLiteral("wiersz %1: %2").arg(l + 1).arg(
-                        !day ? QStringLiteral("nie można odczytać daty") : QStringLiteral("nie można odczytać kwoty")));
-                    continue;
-                }
-                row.date = *day;
-                row.amount = *value;
-                statement.rows.append(row);
-            }
+            if (preset.format == QStringLiteral("mBank"))
+                readMbankSummary(lines, h, statement);
+            CsvColumns c;
+            c.separator = preset.separator;
+            c.date = columnOf(header, preset.date);
+            c.booking = preset.date.size() > 1 ? columnOf(header, preset.date.mid(1)) : -1;
+            c.amount = columnOf(header, preset.amount);
+            c.debit = int(header.indexOf(preset.debit));
+            c.credit = int(header.indexOf(preset.credit));
+            c.currency = columnOf(header, preset.currency);
+            c.counterparty = columnOf(header, preset.counterparty);
+            c.payee = columnOf(header, preset.payee);
+            c.title = columnOf(header, preset.title);
+            c.kind = columnOf(header, preset.kind);
+            c.reference = columnOf(header, preset.reference);
+            c.block = preset.blockAmount.isEmpty() ? -1 : int(header.indexOf(preset.blockAmount));
+            if (preset.format == QStringLiteral("PKO BP"))
+                c.pkoDetails = std::max(int(header.indexOf(QStringLiteral("Opis transakcji"))), 0);
+            readCsvRows(lines, h + 1, c, statement);
             return statement;
         }
+    }
+    return std::nullopt;
+}
+
+// Santander Bank Polska gives no column line: comma-separated rows of (a number), the date
+// "DD-MM-YYYY", the title, the other side, its account, the amount and the balance, with a
+// summary line of the account above them. Recognised when such a row comes within the first
+// lines.
+std::optional<BankStatement> readSantander(const QStringList &lines)
+{
+    static const QRegularExpression dashDate(QStringLiteral("^\\d{2}-\\d{2}-\\d{4}$"));
+    const qsizetype search = std::min<qsizetype>(lines.size(), 60);
+    for (qsizetype l = 0; l < search; ++l) {
+        if (!lines.at(l).contains(u','))
+            continue;
+        const QStringList cells = csvCells(lines.at(l), u',');
+        if (cells.size() < 7 || !dashDate.match(cells.at(1).trimmed()).hasMatch() || !ReadBankDate(cells.at(1))
+            || !ReadBankAmount(cells.at(5)) || !ReadBankAmount(cells.at(6)))
+            continue;
+        BankStatement statement;
+        statement.format = QStringLiteral("Santander Bank Polska");
+        CsvColumns c;
+        c.separator = u',';
+        c.date = 1;
+        c.title = 2;
+        c.counterparty = 3;
+        c.amount = 5;
+        readCsvRows(lines, 0, c, statement, true);
+        return statement;
     }
     return std::nullopt;
 }
@@ -524,7 +598,7 @@ QStringList KnownStatementFormats()
     QStringList formats;
     for (const CsvPreset &preset : csvPresets())
         formats.append(preset.format);
-    return formats << QStringLiteral("MT940") << QStringLiteral("camt.053");
+    return formats << QStringLiteral("Santander Bank Polska") << QStringLiteral("MT940") << QStringLiteral("camt.053");
 }
 
 std::optional<double> ReadBankAmount(const QString &typed)
@@ -597,6 +671,8 @@ std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString 
         return mt940;
     if (auto csv = readCsv(lines))
         return csv;
+    if (auto santander = readSantander(lines))
+        return santander;
     problem = kUnknownFormat + QStringLiteral(" (sprawdzono: ") + KnownStatementFormats().join(QStringLiteral(", ")) + u')';
     return std::nullopt;
 }

@@ -172,6 +172,38 @@ private slots:
                                               QStringLiteral("C2610050001"), 2, false}));
     }
 
+    // Santander has no column line: rows known by their shape below a summary line, which is no
+    // row; a damaged row after the first is listed. Alior has a line of criteria above the column
+    // line and the receiver in a column of its own for money out.
+    void santanderAndAlior()
+    {
+        const BankStatement santander = read(cp1250(QStringLiteral(
+            "2026-10-31,'PL61109010140000071219812874',Konto Santander,PLN,\"1234,56\",\"1034,56\",3\n"
+            "1,02-10-2026,Zakup w sklepie,LIDL SP. Z O.O.,,\"-48,20\",\"1186,36\",\n"
+            "2,05-10-2026,Wynagrodzenie za wrzesień,FIRMA SA,PL33,\"3 000,00\",\"4186,36\",\n"
+            "3,xx-10-2026,zepsuty,,,\"-1,00\",\"4185,36\",\n")));
+        QCOMPARE(santander.format, QStringLiteral("Santander Bank Polska"));
+        QCOMPARE(santander.rows.size(), 2);
+        QCOMPARE(santander.rows[0], (StatementRow{QStringLiteral("02-10-2026"), -48.20, QStringLiteral("PLN"), QStringLiteral("LIDL SP. Z O.O."),
+                                                  QStringLiteral("Zakup w sklepie"), QString(), QString(), 2, false}));
+        QCOMPARE(santander.rows[1].amount, 3000.0);
+        QCOMPARE(santander.rows[1].title, QStringLiteral("Wynagrodzenie za wrzesień"));
+        QCOMPARE(santander.skipped, QStringList(QStringLiteral("wiersz 4: nie można odczytać daty")));
+
+        const BankStatement alior = read(cp1250(QStringLiteral(
+            "Kryteria wyszukiwania: od 01-10-2026 do 31-10-2026;;;;;;;;\n"
+            "Data transakcji;Data księgowania;Nazwa nadawcy;Nazwa odbiorcy;Szczegóły transakcji;Kwota operacji;Waluta operacji;"
+            "Kwota w walucie rachunku;Waluta rachunku;Numer rachunku nadawcy;Numer rachunku odbiorcy\n"
+            "03-10-2026;04-10-2026;JAN KOWALSKI;ORLEN STACJA 12;Płatność kartą;-50,00;EUR;-212,35;PLN;PL11;\n"
+            "06-10-2026;06-10-2026;ANNA NOWAK;JAN KOWALSKI;Zwrot za bilety;120,00;PLN;120,00;PLN;PL22;PL11\n")));
+        QCOMPARE(alior.format, QStringLiteral("Alior Bank"));
+        QCOMPARE(alior.rows.size(), 2);
+        QCOMPARE(alior.rows[0], (StatementRow{QStringLiteral("03-10-2026"), -212.35, QStringLiteral("PLN"), QStringLiteral("ORLEN STACJA 12"),
+                                              QStringLiteral("Płatność kartą"), QString(), QString(), 3, false}));
+        QCOMPARE(alior.rows[1].counterparty, QStringLiteral("ANNA NOWAK"));
+        QCOMPARE(alior.rows[1].amount, 120.0);
+    }
+
     // MT940 with each of the ":86:" sub-field styles: the kind, the title over several
     // sub-fields, the other side; balances with their signs; a reversal.
     void mt940_data()
