@@ -117,7 +117,16 @@ int importStatement(const Request &request)
         return problem;
     }
     QString why;
-    const std::optional<BankStatement> statement = ReadBankStatement(bytes, why);
+    std::optional<BankStatement> statement = ReadBankStatement(bytes, why);
+    // A CSV file no layout knows is read with the columns chosen for it in the program.
+    if (!statement) {
+        if (const std::optional<CsvHeader> header = FindCsvHeader(bytes); header && db.importColumnMaps.contains(header->key())) {
+            QString unused;
+            statement = ReadMappedCsvStatement(bytes, *header, CsvColumnMapping::fromNumbers(db.importColumnMaps.value(header->key())), unused);
+        } else if (header) {
+            why += QStringLiteral("; kolumny tego pliku można wskazać w programie (Narzędzia → Importuj wyciąg bankowy...)");
+        }
+    }
     if (!statement) {
         err() << why << Qt::endl;
         return problem;
@@ -129,13 +138,17 @@ int importStatement(const Request &request)
     const QVector<ImportRow> rows = PlanImport(db, *statement, db.importedRows);
     if (request.json) {
         QJsonArray list;
-        for (const ImportRow &r : rows)
-            list.append(QJsonObject{{QStringLiteral("date"), r.source.date},
-                                    {QStringLiteral("amount"), r.source.amount},
-                                    {QStringLiteral("register"), QStringLiteral("Konto bankowe")},
-                                    {QStringLiteral("kind"), bankOperationKindName(r.bankKind).trimmed()},
-                                    {QStringLiteral("description"), r.entry.description},
-                                    {QStringLiteral("status"), ImportStatusText(r.status)}});
+        for (const ImportRow &r : rows) {
+            QJsonObject row{{QStringLiteral("date"), r.source.date},
+                            {QStringLiteral("amount"), r.source.amount},
+                            {QStringLiteral("register"), ImportRegistersText(r, db.importAlsoIntoRegisters)},
+                            {QStringLiteral("kind"), bankOperationKindName(r.bankKind).trimmed()},
+                            {QStringLiteral("description"), r.entry.description},
+                            {QStringLiteral("status"), ImportStatusText(r.status)}};
+            if (r.intoRegister && r.registerKind == RegisterKind::expenses)
+                row.insert(QStringLiteral("group"), db.header.groupNames[std::clamp(r.group, 1, GroupCount)].trimmed());
+            list.append(row);
+        }
         out() << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("format"), statement->format},
                                                              {QStringLiteral("account"), statement->account},
                                                              {QStringLiteral("rows"), list},

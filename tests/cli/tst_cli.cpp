@@ -184,6 +184,22 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QVERIFY(again.out.contains(QStringLiteral("już zaimportowany")));
         QVERIFY(again.err.contains(QStringLiteral("wierszy: 0")));
+
+        // A CSV file no layout knows: refused with a hint until its columns were chosen in the
+        // program; then read by them, its expense also into "Rozchód" with the group by the rules.
+        const QString other = dir.filePath(QStringLiteral("inny.csv"));
+        test::writeFileBytes(other, QByteArray("Dzien;Kontrahent;Opis;Kwota\n2004-05-03;SKLEP U ZOSI;chleb;-12,50\n"));
+        const Run unknown = cli({QStringLiteral("import"), db, other, QStringLiteral("--dry-run")});
+        QCOMPARE(unknown.exitCode, 1);
+        QVERIFY2(unknown.err.contains(QStringLiteral("kolumny tego pliku można wskazać w programie")), qPrintable(unknown.err));
+        test::writeFileBytes(dir.filePath(QStringLiteral("budzet.tfu")),
+                             QByteArray("trelfin-rules 1\nrejestry\t1\nZOSI\t2\nkolumny\t;|Dzien|Kontrahent|Opis|Kwota\t0,3,-1,-1,1,2\n"));
+        const Run mapped = cli({QStringLiteral("import"), db, other, QStringLiteral("--dry-run"), QStringLiteral("--json")});
+        QCOMPARE(mapped.exitCode, 0);
+        const QJsonObject row = QJsonDocument::fromJson(mapped.out.toUtf8()).object().value(QStringLiteral("rows")).toArray().at(0).toObject();
+        QCOMPARE(row.value(QStringLiteral("register")).toString(), QStringLiteral("Konto bankowe, Rozchód"));
+        QCOMPARE(row.value(QStringLiteral("group")).toString(), read.header.groupNames[2].trimmed());
+        QCOMPARE(row.value(QStringLiteral("description")).toString(), QStringLiteral("SKLEP U ZOSI chleb"));
     }
 
     // The export files are byte for byte the program's.

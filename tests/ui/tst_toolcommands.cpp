@@ -365,6 +365,52 @@ private slots:
         QVERIFY(f.desktop.messages.last().line2.startsWith(QStringLiteral("sprawdzono: PKO BP")));
     }
 
+    // A CSV file no bank's layout matches: "Kolumny wyciągu" asks which column is which (OK only
+    // once a date and an amount are chosen), the review follows, and the choice is remembered:
+    // the same columns next time start from it; "Anuluj" there imports nothing.
+    void csvColumnsChosenByTheUser()
+    {
+        Fixture f;
+        f.createDatabase();
+        test::writeFileBytes(f.path("inny.csv"), QStringLiteral("Dzień;Kontrahent;Opis;Kwota\n"
+                                                                "2004-05-03;SKLEP U ZOSI;chleb;-12,50\n"
+                                                                "2004-05-04;JAN KOWALSKI;zwrot;40,00\n").toUtf8());
+        f.desktop.fileChoices.enqueue(f.path("inny.csv"));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("kolumnywyciagu"));
+            auto *ok = d.findChild<QPushButton *>(QStringLiteral("ok"));
+            QVERIFY(!ok->isEnabled());
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("kwota"))->itemText(4), QStringLiteral("Kwota — -12,50"));
+            d.findChild<QComboBox *>(QStringLiteral("data"))->setCurrentIndex(1);
+            QVERIFY(!ok->isEnabled());
+            d.findChild<QComboBox *>(QStringLiteral("kwota"))->setCurrentIndex(4);
+            d.findChild<QComboBox *>(QStringLiteral("drugastrona"))->setCurrentIndex(2);
+            d.findChild<QComboBox *>(QStringLiteral("tytul"))->setCurrentIndex(3);
+            QVERIFY(ok->isEnabled());
+            click(d, "ok");
+        });
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.objectName(), QStringLiteral("importwyciagu"));
+            QCOMPARE(d.findChild<QLabel *>(QStringLiteral("format"))->text(), QStringLiteral("CSV"));
+            click(d, "ok");
+        });
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(f.db.reg(RegisterKind::bankAccount).entries,
+                 (QVector<Entry>{entry("03-05-2004", 12.5, 2, "SKLEP U ZOSI chleb"), entry("04-05-2004", 40, 1, "JAN KOWALSKI zwrot")}));
+        QCOMPARE(f.db.importColumnMaps.value(QStringLiteral(";|Dzień|Kontrahent|Opis|Kwota")), (QVector<int>{0, 3, -1, -1, 1, 2}));
+
+        f.desktop.fileChoices.enqueue(f.path("inny.csv"));
+        f.desktop.dialogScripts.enqueue([](QDialog &d) {
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("kwota"))->currentIndex(), 4);
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("tytul"))->currentIndex(), 3);
+            QVERIFY(d.findChild<QPushButton *>(QStringLiteral("ok"))->isEnabled());
+            click(d, "anuluj");
+        });
+        f.window.toolCommands()->importBankStatement();
+        QCOMPARE(f.db.bankCount(), 2);
+        QVERIFY(f.desktop.dialogScripts.isEmpty());
+    }
+
     // "Reguły importu wyciągów...": the rules of the database listed in order; a rule added, one
     // moved up, an empty one dropped; OK keeps them for the next save (the database is modified),
     // "Anuluj" changes nothing; the next import gives the groups by the new rules.

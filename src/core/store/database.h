@@ -263,6 +263,9 @@ public:
         bool operator==(const ImportRule &) const = default;
     };
     QList<ImportRule> importRules;
+    // The columns the user chose for CSV files no preset knows, by their column line: the date,
+    // the amount, debit, credit, the other side and the title (-1: none).
+    QHash<QString, QVector<int>> importColumnMaps;
     bool importAlsoIntoRegisters = false;
     bool importRulesChanged = false;
     bool importRulesKept = false;

@@ -181,6 +181,7 @@ QString ImportRulesPath(const Database &db)
 bool ReadImportRules(Database &db)
 {
     db.importRules.clear();
+    db.importColumnMaps.clear();
     db.importAlsoIntoRegisters = false;
     db.importRulesChanged = false;
     db.importRulesKept = false;
@@ -202,6 +203,14 @@ bool ReadImportRules(Database &db)
     db.importAlsoIntoRegisters = lines.at(1).endsWith(u'1');
     for (qsizetype i = 2; i < lines.size(); ++i) {
         const QStringList fields = lines.at(i).split(u'\t');
+        if (fields.size() == 3 && fields.at(0) == QStringLiteral("kolumny")) {
+            QVector<int> columns;
+            for (const QString &number : fields.at(2).split(u','))
+                columns.append(number.toInt());
+            if (columns.size() == 6 && !fields.at(1).isEmpty())
+                db.importColumnMaps.insert(fields.at(1), columns);
+            continue;
+        }
         bool ok = false;
         const int group = fields.value(1).toInt(&ok);
         if (fields.size() == 2 && ok && group >= 1 && group <= GroupCount && !fields.at(0).isEmpty())
@@ -217,6 +226,17 @@ QByteArray encodeImportRules(const Database &db)
         QString ruleText = rule.text;
         ruleText.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
         text += ruleText + u'\t' + QString::number(rule.group) + u'\n';
+    }
+    // Column maps after the rules, in a steady order; a rule never has three fields.
+    QStringList headers = db.importColumnMaps.keys();
+    headers.sort();
+    for (const QString &header : std::as_const(headers)) {
+        QStringList numbers;
+        for (int n : db.importColumnMaps.value(header))
+            numbers.append(QString::number(n));
+        QString key = header;
+        key.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
+        text += QStringLiteral("kolumny\t") + key + u'\t' + numbers.join(u',') + u'\n';
     }
     return text.toUtf8();
 }

@@ -44,7 +44,9 @@ QSet<QString> RememberedImports(const Database &db);
 
 // The import rules, "<name>.tfu": a first line "trelfin-rules 1", a line "rejestry\t0" or "\t1"
 // (whether card payments and transfers also go into "Rozchód" and "Przychód"), then one rule a
-// line: the text, a tab and the group number; in UTF-8. A missing file is no rules; a file that
+// line: the text, a tab and the group number, then the CSV column maps, a line each: "kolumny",
+// the column line's key and the six column numbers separated by commas; in UTF-8. A missing
+// file is no rules; a file that
 // cannot be read is marked kept, and false is returned.
 QString ImportRulesPath(const Database &db);
 bool ReadImportRules(Database &db);

@@ -74,6 +74,13 @@ bool GoesIntoRegister(int bankKind)
     return bankKind == 1 || bankKind == 2; // ZASILENIE, OBCIĄŻENIE: not fees, commissions, interest
 }
 
+QString ImportRegistersText(const ImportRow &row, bool alsoIntoRegisters)
+{
+    if (!alsoIntoRegisters || !GoesIntoRegister(row.bankKind))
+        return QStringLiteral("Konto bankowe");
+    return row.registerKind == RegisterKind::expenses ? QStringLiteral("Konto bankowe, Rozchód") : QStringLiteral("Konto bankowe, Przychód");
+}
+
 QString ImportDescription(const StatementRow &row)
 {
     QString text = (row.counterparty + u' ' + row.title).simplified();

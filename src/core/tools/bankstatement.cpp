@@ -661,6 +661,96 @@ std::optional<QString> ReadBankDate(const QString &typed)
     return FormatDashDate(date);
 }
 
+QString CsvHeader::key() const
+{
+    QStringList parts = names;
+    for (QString &part : parts)
+        part.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ').replace(u'|', u'/');
+    return (separator == u'\t' ? QStringLiteral("TAB") : QString(separator)) + u'|' + parts.join(u'|');
+}
+
+bool CsvColumnMapping::usable(const CsvHeader &header) const
+{
+    const auto within = [&header](int column) { return column >= -1 && column < header.names.size(); };
+    return date >= 0 && (amount >= 0 || debit >= 0 || credit >= 0) && within(date) && within(amount) && within(debit)
+        && within(credit) && within(counterparty) && within(title);
+}
+
+QVector<int> CsvColumnMapping::numbers() const
+{
+    return {date, amount, debit, credit, counterparty, title};
+}
+
+CsvColumnMapping CsvColumnMapping::fromNumbers(const QVector<int> &n)
+{
+    if (n.size() != 6)
+        return {};
+    return {n[0], n[1], n[2], n[3], n[4], n[5]};
+}
+
+std::optional<CsvHeader> FindCsvHeader(const QByteArray &bytes)
+{
+    const QStringList lines = linesOf(decodeStatementText(bytes));
+    const qsizetype search = std::min<qsizetype>(lines.size(), 60);
+    std::optional<CsvHeader> best;
+    for (const QChar separator : {u';', u',', u'\t'}) {
+        for (qsizetype l = 0; l + 1 < lines.size() && l < search; ++l) {
+            if (!lines.at(l).contains(separator))
+                continue;
+            QStringList names = csvCells(lines.at(l), separator);
+            for (QString &name : names)
+                name = headerName(name);
+            const qsizetype named = std::count_if(names.begin(), names.end(), [](const QString &n) { return !n.isEmpty(); });
+            if (named < 3 || std::any_of(names.begin(), names.end(), [](const QString &n) {
+                    return ReadBankDate(n) || ReadBankAmount(n);
+                }))
+                continue;
+            qsizetype next = l + 1;
+            while (next < lines.size() && lines.at(next).trimmed().isEmpty())
+                ++next;
+            if (next >= lines.size())
+                break;
+            const QStringList cells = csvCells(lines.at(next), separator);
+            const auto date = std::find_if(cells.begin(), cells.end(), [](const QString &c) { return ReadBankDate(c).has_value(); });
+            const bool amount = std::any_of(cells.begin(), cells.end(), [](const QString &c) {
+                return !ReadBankDate(c) && c.trimmed().size() > 0 && ReadBankAmount(c) && c.contains(QRegularExpression(QStringLiteral("[.,]\\d")));
+            });
+            if (date == cells.end() || !amount)
+                continue;
+            if (!best || names.size() > best->names.size()) {
+                QStringList sample = cells;
+                for (QString &cell : sample)
+                    cell = squeezed(cell);
+                best = CsvHeader{separator, int(l), names, sample};
+            }
+            break;
+        }
+    }
+    return best;
+}
+
+std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, const CsvHeader &header,
+                                                    const CsvColumnMapping &mapping, QString &problem)
+{
+    if (!mapping.usable(header)) {
+        problem = QStringLiteral("Nie wskazano kolumny daty lub kwoty");
+        return std::nullopt;
+    }
+    const QStringList lines = linesOf(decodeStatementText(bytes));
+    BankStatement statement;
+    statement.format = QStringLiteral("CSV");
+    CsvColumns c;
+    c.separator = header.separator;
+    c.date = mapping.date;
+    c.amount = mapping.amount;
+    c.debit = mapping.debit;
+    c.credit = mapping.credit;
+    c.counterparty = mapping.counterparty;
+    c.title = mapping.title;
+    readCsvRows(lines, header.line + 1, c, statement);
+    return statement;
+}
+
 std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString &problem)
 {
     const QString text = decodeStatementText(bytes);

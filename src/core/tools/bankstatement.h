@@ -47,6 +47,43 @@ QStringList KnownStatementFormats();
 // statement it knows.
 std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString &problem);
 
+// A CSV file that no preset knows: its column line, for the user to say which column holds what.
+struct CsvHeader
+{
+    QChar separator;
+    int line = -1;      // the column line, 0-based
+    QStringList names;  // the column names, without quotes and "#"
+    QStringList sample; // the cells of the first row below, to show beside the names
+    // What the user's mapping is remembered by: the separator and the names.
+    QString key() const;
+};
+
+// The columns the user chose for a CSV file (0-based; -1 for none). A date and an amount (signed,
+// or in debit and credit columns) are needed; the other side and the title make the description.
+struct CsvColumnMapping
+{
+    int date = -1;
+    int amount = -1;
+    int debit = -1, credit = -1;
+    int counterparty = -1;
+    int title = -1;
+    bool usable(const CsvHeader &header) const;
+    // The six numbers in that order, as the database keeps them; numbers that are not six give
+    // the empty mapping.
+    QVector<int> numbers() const;
+    static CsvColumnMapping fromNumbers(const QVector<int> &numbers);
+    bool operator==(const CsvColumnMapping &) const = default;
+};
+
+// The column line of a CSV file (";", "," or tab) within its first lines: a line of at least three
+// names, no dates or amounts among them, followed by a row that has a date and an amount.
+std::optional<CsvHeader> FindCsvHeader(const QByteArray &bytes);
+
+// The statement of a CSV file read with the user's mapping ("CSV"); nothing, with the reason in
+// `problem`, when the mapping lacks a date or an amount.
+std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, const CsvHeader &header,
+                                                    const CsvColumnMapping &mapping, QString &problem);
+
 // An amount as banks write it: a decimal comma or dot, blanks or non-breaking blanks between
 // thousands, an optional sign in front and an optional currency after ("-1 234,56 PLN",
 // "+2000.00", "38,17"). Nothing when it is none of these.

@@ -56,11 +56,7 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     row(QStringLiteral("Plik:"), valueLabel(this, QStringLiteral("plik"), QDir::toNativeSeparators(file)));
     row(QStringLiteral("Format:"), valueLabel(this, QStringLiteral("format"), statement.format));
     row(QStringLiteral("Rachunek:"), valueLabel(this, QStringLiteral("rachunek"), statement.account.isEmpty() ? QStringLiteral("b.d.") : statement.account));
-    const auto registerText = [this](const ImportRow &ir) {
-        if (!m_alsoRegisters->isChecked() || !GoesIntoRegister(ir.bankKind))
-            return QStringLiteral("Konto bankowe");
-        return ir.registerKind == RegisterKind::expenses ? QStringLiteral("Konto bankowe, Rozchód") : QStringLiteral("Konto bankowe, Przychód");
-    };
+    const auto registerText = [this](const ImportRow &ir) { return ImportRegistersText(ir, m_alsoRegisters->isChecked()); };
     const QString span = statement.from.isEmpty() ? QStringLiteral("b.d.") : QStringLiteral("od %1 do %2").arg(statement.from, statement.to);
     row(QStringLiteral("Okres wyciągu:"), valueLabel(this, QStringLiteral("okreswyciagu"), span));
     const auto balance = [](const std::optional<double> &value) { return value ? FormatAmount(*value) : QStringLiteral("b.d."); };

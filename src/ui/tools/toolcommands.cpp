@@ -13,6 +13,7 @@
 #include "ui/registers/registercommands.h"
 #include "ui/reports/periodsummarywindow.h"
 #include "ui/tools/bankimportwindow.h"
+#include "ui/tools/csvcolumnswindow.h"
 #include "ui/tools/exportwindow.h"
 #include "ui/tools/importruleswindow.h"
 #include "ui/tools/noteswindows.h"
@@ -136,7 +137,21 @@ void ToolCommands::importBankStatement()
         return;
     }
     QString problem;
-    const std::optional<BankStatement> statement = ReadBankStatement(bytes, problem);
+    std::optional<BankStatement> statement = ReadBankStatement(bytes, problem);
+    // A CSV file of a bank no layout knows: the user says which column holds what, starting from
+    // what was chosen for files of the same columns before.
+    std::optional<std::pair<QString, CsvColumnMapping>> columnsChosen;
+    if (!statement) {
+        if (const std::optional<CsvHeader> header = FindCsvHeader(bytes)) {
+            CsvColumnsWindow columns(*header, CsvColumnMapping::fromNumbers(m_db.importColumnMaps.value(header->key())),
+                                     m_view.dialogParent());
+            connect(&columns, &CsvColumnsWindow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("import-wyciagu")); });
+            if (m_desktop.execDialog(columns) != QDialog::Accepted)
+                return;
+            statement = ReadMappedCsvStatement(bytes, *header, columns.mapping(), problem);
+            columnsChosen = std::make_pair(header->key(), columns.mapping());
+        }
+    }
     if (!statement) {
         const qsizetype paren = problem.indexOf(QStringLiteral(" ("));
         m_desktop.ShowInformation(paren < 0 ? problem : problem.left(paren),
@@ -149,6 +164,10 @@ void ToolCommands::importBankStatement()
     if (m_desktop.execDialog(window) != QDialog::Accepted)
         return;
     const QVector<ImportRow> chosen = window.rows();
+    if (columnsChosen && m_db.importColumnMaps.value(columnsChosen->first) != columnsChosen->second.numbers()) {
+        m_db.importColumnMaps.insert(columnsChosen->first, columnsChosen->second.numbers());
+        m_db.importRulesChanged = true;
+    }
     // The choice of registers is remembered, and a group the user changed is offered as a rule.
     if (window.alsoIntoRegisters() != m_db.importAlsoIntoRegisters) {
         m_db.importAlsoIntoRegisters = window.alsoIntoRegisters();

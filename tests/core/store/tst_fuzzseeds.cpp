@@ -94,6 +94,9 @@ void TestFuzzSeeds::writeAndCheckSeeds()
                                               "2026-10-05;2026-10-06;ZAKUP PRZY UŻYCIU KARTY;BIEDRONKA;;;-1 234,56;-234,56;\n"))},
         {"mt940.sta", toCp1250(QStringLiteral(":20:ST1\r\n:25:/PL61\r\n:60F:C261001PLN1234,56\r\n:61:2610021002DN25,50NTRFNONREF//C1\r\n"
                                               ":86:073~00PŁATNOŚĆ~20ŻABKA~27ŻABKA POLSKA\r\n:62F:C261031PLN1209,06\r\n"))},
+        {"santander.csv", QByteArray("1,02-10-2026,Zakup,LIDL,,\"-48,20\",\"1186,36\",\n")},
+        {"alior.csv", toCp1250(QStringLiteral("Kryteria;;;\nData transakcji;Data księgowania;Nazwa nadawcy;Nazwa odbiorcy;Szczegóły transakcji;"
+                                              "Kwota operacji;Waluta operacji\n03-10-2026;04-10-2026;JAN;ORLEN;Płatność kartą;-50,00;PLN\n"))},
         {"camt.xml", QByteArray("<Document><BkToCstmrStmt><Stmt><Ntry><Amt Ccy=\"PLN\">10.00</Amt><CdtDbtInd>DBIT</CdtDbtInd>"
                                 "<Sts>BOOK</Sts><BookgDt><Dt>2026-10-05</Dt></BookgDt></Ntry></Stmt></BkToCstmrStmt></Document>")},
     };
@@ -103,6 +106,10 @@ void TestFuzzSeeds::writeAndCheckSeeds()
         QVERIFY2(statement && statement->rows.size() == 1, name);
         seed("bank_statement", QString::fromLatin1(name), bytes);
     }
+    // A CSV file of columns no layout knows, for the columns a user chooses.
+    const QByteArray columns("Dzien;Kontrahent;Opis;Kwota\n2026-10-02;SKLEP;chleb;-12,50\n");
+    QVERIFY(FindCsvHeader(columns));
+    seed("bank_statement", QStringLiteral("columns.csv"), QByteArray("\x01\x04\x00\x00\x02\x03") + columns);
 
     // Every seed written is there, and the small period reads back as written.
     for (const QString &name : m_written)

@@ -204,6 +204,58 @@ private slots:
         QCOMPARE(alior.rows[1].amount, 120.0);
     }
 
+    // A CSV file of a bank no layout knows: its column line found below a title line (the
+    // separator with the most columns wins), read with the user's columns (debit and credit
+    // here); a mapping without a date or an amount reads nothing; the maps are kept in the
+    // rules file.
+    void columnsTheUserChose()
+    {
+        const QByteArray bytes = QStringLiteral(
+            "Historia rachunku, Bank Spółdzielczy\n"
+            "Dzień;Kontrahent;Opis;Wypływ;Wpływ;Saldo\n"
+            "2026-10-02;SKLEP U ZOSI;chleb, mleko;12,50;;987,50\n"
+            "2026-10-03;JAN KOWALSKI;zwrot;;40,00;1027,50\n"
+            "jutro;?;;1,00;;\n").toUtf8();
+        QString problem;
+        QVERIFY(!ReadBankStatement(bytes, problem));
+        const std::optional<CsvHeader> header = FindCsvHeader(bytes);
+        QVERIFY(header);
+        QCOMPARE(header->separator, u';');
+        QCOMPARE(header->line, 1);
+        QCOMPARE(header->names, QStringList({"Dzień", "Kontrahent", "Opis", "Wypływ", "Wpływ", "Saldo"}));
+        QCOMPARE(header->sample.at(2), QStringLiteral("chleb, mleko"));
+        QCOMPARE(header->key(), QStringLiteral(";|Dzień|Kontrahent|Opis|Wypływ|Wpływ|Saldo"));
+
+        const CsvColumnMapping mapping{0, -1, 3, 4, 1, 2};
+        QCOMPARE(CsvColumnMapping::fromNumbers(mapping.numbers()), mapping);
+        const std::optional<BankStatement> statement = ReadMappedCsvStatement(bytes, *header, mapping, problem);
+        QVERIFY(statement);
+        QCOMPARE(statement->format, QStringLiteral("CSV"));
+        QCOMPARE(statement->rows.size(), 2);
+        QCOMPARE(statement->rows[0], (StatementRow{QStringLiteral("02-10-2026"), -12.5, QStringLiteral("PLN"), QStringLiteral("SKLEP U ZOSI"),
+                                                   QStringLiteral("chleb, mleko"), QString(), QString(), 3, false}));
+        QCOMPARE(statement->rows[1].amount, 40.0);
+        QCOMPARE(statement->skipped, QStringList(QStringLiteral("wiersz 5: nie można odczytać daty")));
+        QVERIFY(!ReadMappedCsvStatement(bytes, *header, CsvColumnMapping{-1, 3, -1, -1, 1, 2}, problem));
+        QVERIFY(!ReadMappedCsvStatement(bytes, *header, CsvColumnMapping{0, -1, -1, -1, 1, 2}, problem));
+        QVERIFY(!ReadMappedCsvStatement(bytes, *header, CsvColumnMapping{0, 9, -1, -1, 1, 2}, problem));
+        QVERIFY(!FindCsvHeader(QByteArray("%PDF-1.7\n1 0 obj\n")));
+
+        QTemporaryDir dir;
+        FixedClock clock(QDate(2026, 10, 31));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, dir.filePath(QStringLiteral("budzet.tf4")), clock);
+        db.importColumnMaps.insert(header->key(), mapping.numbers());
+        db.importRules = {{QStringLiteral("kolumny"), 4}}; // a rule of that text is still a rule
+        db.importRulesChanged = true;
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        Database again;
+        QVERIFY(OpenDatabase(again, db.databaseDir + QStringLiteral("/budzet.tf4"), OpenMode::readWrite, sink));
+        QCOMPARE(again.importColumnMaps, db.importColumnMaps);
+        QCOMPARE(again.importRules, db.importRules);
+    }
+
     // MT940 with each of the ":86:" sub-field styles: the kind, the title over several
     // sub-fields, the other side; balances with their signs; a reversal.
     void mt940_data()
