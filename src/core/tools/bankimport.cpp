@@ -4,6 +4,7 @@
 #include "core/store/helpers.h"
 
 #include <QCryptographicHash>
+#include <QStringBuilder>
 #include <QDate>
 #include <QHash>
 
@@ -20,14 +21,34 @@ QDate dateOf(const QString &text)
     return parts ? QDate(parts->year, parts->month, parts->day) : QDate();
 }
 
-bool mentions(const StatementRow &row, std::initializer_list<const char *> words)
+// The bank's kind and the title in capitals, where the kind of operation is looked for.
+QString kindText(const StatementRow &row)
 {
-    const QString text = (row.kind + u' ' + row.title).toUpper();
-    for (const char *word : words) {
-        if (text.contains(QString::fromUtf8(word)))
-            return true;
+    return (row.kind + u' ' + row.title).toUpper();
+}
+
+bool mentions(const QString &kindText, std::initializer_list<QStringView> words)
+{
+    return std::any_of(words.begin(), words.end(), [&kindText](QStringView word) { return kindText.contains(word); });
+}
+
+// The group named "INNE", else the first: what an expense no rule matches gets.
+int fallbackGroup(const Database &db)
+{
+    for (int g = 1; g <= GroupCount; ++g) {
+        if (QStringView(db.header.groupNames[g]).trimmed() == u"INNE")
+            return g;
     }
-    return false;
+    return 1;
+}
+
+int groupByRules(const Database &db, const StatementRow &row, int fallback)
+{
+    for (const Database::ImportRule &rule : db.importRules) {
+        if (row.counterparty.contains(rule.text, Qt::CaseInsensitive) || row.title.contains(rule.text, Qt::CaseInsensitive))
+            return rule.group;
+    }
+    return fallback;
 }
 
 } // namespace
@@ -47,26 +68,19 @@ QString ImportStatusText(ImportStatus status)
 int BankKindOf(const StatementRow &row)
 {
     // 1 ZASILENIE, 2 OBCIĄŻENIE, 3 OPŁATY, 4 PROWIZJE, 5 %% WINIEN, 6 %% MA
-    if (mentions(row, {"ODSETK", "KAPITALIZACJA"}))
+    const QString text = kindText(row);
+    if (mentions(text, {u"ODSETK", u"KAPITALIZACJA"}))
         return row.amount >= 0 ? 6 : 5;
-    if (row.amount < 0 && mentions(row, {"PROWIZJ"}))
+    if (row.amount < 0 && mentions(text, {u"PROWIZJ"}))
         return 4;
-    if (row.amount < 0 && mentions(row, {"OPŁAT"}))
+    if (row.amount < 0 && mentions(text, {u"OPŁAT"}))
         return 3;
     return row.amount >= 0 ? 1 : 2;
 }
 
 int GroupByRules(const Database &db, const StatementRow &row)
 {
-    for (const Database::ImportRule &rule : db.importRules) {
-        if (row.counterparty.contains(rule.text, Qt::CaseInsensitive) || row.title.contains(rule.text, Qt::CaseInsensitive))
-            return rule.group;
-    }
-    for (int g = 1; g <= GroupCount; ++g) {
-        if (db.header.groupNames[g].trimmed() == QStringLiteral("INNE"))
-            return g;
-    }
-    return 1;
+    return groupByRules(db, row, fallbackGroup(db));
 }
 
 bool GoesIntoRegister(int bankKind)
@@ -83,8 +97,7 @@ QString ImportRegistersText(const ImportRow &row, bool alsoIntoRegisters)
 
 QString ImportDescription(const StatementRow &row)
 {
-    QString text = (row.counterparty + u' ' + row.title).simplified();
-    text = fitText(text, 1000);
+    QString text = fitText(QString(row.counterparty % u' ' % row.title).simplified(), 1000);
     if (text.size() <= Width::description)
         return text;
     // Cut at the last blank within the width, unless that leaves too little.
@@ -95,17 +108,22 @@ QString ImportDescription(const StatementRow &row)
 QStringList ImportFingerprints(const BankStatement &statement)
 {
     QStringList fingerprints;
+    fingerprints.reserve(statement.rows.size());
     QHash<QString, int> seen;
+    seen.reserve(statement.rows.size());
+    const QString account = statement.account.simplified() + u'|';
+    QCryptographicHash sha1(QCryptographicHash::Sha1);
     for (const StatementRow &row : statement.rows) {
         if (!row.reference.isEmpty()) {
             fingerprints.append(QStringLiteral("ref:") + statement.format + u':' + row.reference);
             continue;
         }
-        const QString text = (row.counterparty + u' ' + row.title).simplified().toUpper();
-        const QString key = statement.account.simplified() + u'|' + row.date + u'|' + QString::number(row.amount, 'f', 2) + u'|' + text;
+        const QString key = account % row.date % u'|' % QString::number(row.amount, 'f', 2) % u'|'
+            % QString(row.counterparty % u' ' % row.title).simplified().toUpper();
         const int occurrence = ++seen[key];
-        fingerprints.append(QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex())
-                            + u'#' + QString::number(occurrence));
+        sha1.reset();
+        sha1.addData(key.toUtf8());
+        fingerprints.append(QString::fromLatin1(sha1.resultView().toByteArray().toHex()) + u'#' + QString::number(occurrence));
     }
     return fingerprints;
 }
@@ -121,6 +139,7 @@ QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement
         if (day.isValid())
             daysByAmount[std::llround(e.amount * 100)].append(day);
     }
+    const int fallback = fallbackGroup(db);
     QVector<ImportRow> rows;
     rows.reserve(statement.rows.size());
     for (qsizetype i = 0; i < statement.rows.size(); ++i) {
@@ -131,7 +150,7 @@ QVector<ImportRow> PlanImport(const Database &db, const BankStatement &statement
         r.entry = Entry{r.source.date, std::abs(r.source.amount), static_cast<std::uint8_t>(r.bankKind), ImportDescription(r.source)};
         r.intoRegister = db.importAlsoIntoRegisters && GoesIntoRegister(r.bankKind);
         r.registerKind = r.source.amount < 0 ? RegisterKind::expenses : RegisterKind::incomes;
-        r.group = r.registerKind == RegisterKind::expenses ? GroupByRules(db, r.source) : 0;
+        r.group = r.registerKind == RegisterKind::expenses ? groupByRules(db, r.source, fallback) : 0;
         if (r.source.pending) {
             r.status = ImportStatus::pending;
         } else if (remembered.contains(r.fingerprint)) {

@@ -48,26 +48,36 @@ QStringList csvCells(const QString &line, QChar separator)
     QStringList cells;
     QString cell;
     bool quoted = false;
+    qsizetype start = 0; // where the plain run of characters not yet in `cell` begins
+    const auto flush = [&](qsizetype end) {
+        if (end > start)
+            cell.append(QStringView(line).mid(start, end - start));
+    };
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
         if (quoted) {
-            if (c == u'"' && i + 1 < line.size() && line.at(i + 1) == u'"') {
+            if (c != u'"')
+                continue;
+            flush(i);
+            if (i + 1 < line.size() && line.at(i + 1) == u'"') {
                 cell += u'"';
                 ++i;
-            } else if (c == u'"') {
-                quoted = false;
             } else {
-                cell += c;
+                quoted = false;
             }
+            start = i + 1;
         } else if (c == u'"') {
+            flush(i);
             quoted = true;
+            start = i + 1;
         } else if (c == separator) {
+            flush(i);
             cells.append(cell);
             cell.clear();
-        } else {
-            cell += c;
+            start = i + 1;
         }
     }
+    flush(line.size());
     cells.append(cell);
     return cells;
 }
@@ -81,9 +91,9 @@ QString headerName(QString cell)
     return cell.trimmed();
 }
 
-QString squeezed(const QString &text)
+QString squeezed(QString text)
 {
-    return text.simplified();
+    return std::move(text).simplified();
 }
 
 // ---- CSV presets ---------------------------------------------------------------------------
@@ -210,8 +220,14 @@ void readCsvRows(const QStringList &lines, qsizetype first, const CsvColumns &c,
     for (qsizetype l = first; l < lines.size(); ++l) {
         const QString &line = lines.at(l);
         const QStringList cells = csvCells(line, c.separator);
-        if (line.trimmed().isEmpty()
-            || std::any_of(cells.begin(), cells.end(), [](const QString &cell) { return cell.trimmed().startsWith(u'#'); }))
+        const auto startsWithHash = [](const QString &cell) {
+            for (const QChar ch : cell) {
+                if (!ch.isSpace())
+                    return ch == u'#';
+            }
+            return false;
+        };
+        if (QStringView(line).trimmed().isEmpty() || std::any_of(cells.begin(), cells.end(), startsWithHash))
             continue;
         StatementRow row;
         row.line = int(l + 1);
@@ -620,14 +636,44 @@ std::optional<double> ReadBankAmount(const QString &typed)
         text.remove(0, 1);
     }
     text = text.trimmed();
-    static const QRegularExpression form(QStringLiteral("^\\d{1,3}( \\d{3})*([.,]\\d{1,2})?$|^\\d+([.,]\\d{1,2})?$"));
-    if (!form.match(text).hasMatch())
+    // Digits grouped by single blanks in threes ("1 234"), or not grouped at all, then at most
+    // two decimals after a comma or a dot: read by hand, as it runs for every row.
+    const qsizetype decimalMark = std::max(text.lastIndexOf(u','), text.lastIndexOf(u'.'));
+    const qsizetype wholeEnd = decimalMark < 0 ? text.size() : decimalMark;
+    const qsizetype decimals = decimalMark < 0 ? 0 : text.size() - decimalMark - 1;
+    if (wholeEnd == 0 || (decimalMark >= 0 && (decimals < 1 || decimals > 2)))
         return std::nullopt;
-    text.remove(u' ').replace(u',', u'.');
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok)
+    const auto isDigit = [](QChar ch) { return ch >= u'0' && ch <= u'9'; };
+    qint64 whole = 0;
+    int digitsInGroup = 0;
+    bool grouped = false;
+    for (qsizetype i = 0; i < wholeEnd; ++i) {
+        const QChar ch = text.at(i);
+        if (isDigit(ch)) {
+            if (++digitsInGroup > 3 && grouped)
+                return std::nullopt;
+            if (whole > 99'999'999'999'999LL)
+                return std::nullopt;
+            whole = whole * 10 + (ch.unicode() - u'0');
+        } else if (ch == u' ' && digitsInGroup > 0 && (grouped ? digitsInGroup == 3 : digitsInGroup <= 3)) {
+            grouped = true;
+            digitsInGroup = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && digitsInGroup != 3)
         return std::nullopt;
+    int fraction = 0;
+    for (qsizetype i = decimalMark + 1; decimalMark >= 0 && i < text.size(); ++i) {
+        if (!isDigit(text.at(i)))
+            return std::nullopt;
+        fraction = fraction * 10 + (text.at(i).unicode() - u'0');
+    }
+    if (decimals == 1)
+        fraction *= 10;
+    // Grosze over 100: the nearest double to the decimal, as reading the text would give.
+    const double value = double(whole * 100 + fraction) / 100.0;
     return negative ? -value : value;
 }
 
