@@ -336,12 +336,17 @@ private slots:
         f.desktop.fileChoices.enqueue(f.path("historia.csv"));
         f.desktop.answers.enqueue(true); // remember the rule
         f.desktop.dialogScripts.enqueue([](QDialog &d) {
-            QVERIFY(d.findChild<QCheckBox *>(QStringLiteral("rejestry")));
+            QVERIFY(!d.findChild<QComboBox *>(QStringLiteral("grupa1"))->isEnabled());
             d.findChild<QCheckBox *>(QStringLiteral("rejestry"))->setChecked(true);
-            QVERIFY(d.findChild<QComboBox *>(QStringLiteral("grupa1")));
+            QVERIFY(d.findChild<QComboBox *>(QStringLiteral("grupa1"))->isEnabled());
             auto *rows = d.findChild<QTableWidget *>(QStringLiteral("wiersze"));
             QCOMPARE(rows->item(0, 3)->text(), QStringLiteral("Konto bankowe, Rozchód"));
             QCOMPARE(rows->item(1, 3)->text(), QStringLiteral("Konto bankowe")); // a fee: the account only
+            QVERIFY(!d.findChild<QComboBox *>(QStringLiteral("grupa2"))->isEnabled());
+            d.findChild<QComboBox *>(QStringLiteral("rodzaj2"))->setCurrentIndex(1); // OBCIĄŻENIE: into "Rozchód" too
+            QCOMPARE(rows->item(1, 3)->text(), QStringLiteral("Konto bankowe, Rozchód"));
+            QVERIFY(d.findChild<QComboBox *>(QStringLiteral("grupa2"))->isEnabled());
+            d.findChild<QComboBox *>(QStringLiteral("rodzaj2"))->setCurrentIndex(2);
             d.findChild<QComboBox *>(QStringLiteral("grupa1"))->setCurrentIndex(2); // the third group, not the one offered
             click(d, "ok");
         });
@@ -378,13 +383,17 @@ private slots:
         f.desktop.fileChoices.enqueue(f.path("inny.csv"));
         f.desktop.dialogScripts.enqueue([](QDialog &d) {
             QCOMPARE(d.objectName(), QStringLiteral("kolumnywyciagu"));
+            // The columns guessed from their names, each shown with its first value.
             auto *ok = d.findChild<QPushButton *>(QStringLiteral("ok"));
+            auto *amount = d.findChild<QComboBox *>(QStringLiteral("kwota"));
+            QCOMPARE(amount->currentText(), QStringLiteral("Kwota — -12,50"));
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("data"))->currentIndex(), 1);
+            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("drugastrona"))->currentIndex(), 2);
+            QVERIFY(ok->isEnabled());
+            amount->setCurrentIndex(0);
             QVERIFY(!ok->isEnabled());
-            QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("kwota"))->itemText(4), QStringLiteral("Kwota — -12,50"));
-            d.findChild<QComboBox *>(QStringLiteral("data"))->setCurrentIndex(1);
-            QVERIFY(!ok->isEnabled());
-            d.findChild<QComboBox *>(QStringLiteral("kwota"))->setCurrentIndex(4);
-            d.findChild<QComboBox *>(QStringLiteral("drugastrona"))->setCurrentIndex(2);
+            amount->setCurrentIndex(4);
+            d.findChild<QComboBox *>(QStringLiteral("tytul"))->setCurrentIndex(0);
             d.findChild<QComboBox *>(QStringLiteral("tytul"))->setCurrentIndex(3);
             QVERIFY(ok->isEnabled());
             click(d, "ok");

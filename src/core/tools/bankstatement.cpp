@@ -775,6 +775,28 @@ std::optional<CsvHeader> FindCsvHeader(const QByteArray &bytes)
     return best;
 }
 
+CsvColumnMapping GuessCsvColumns(const CsvHeader &header)
+{
+    const auto find = [&header](std::initializer_list<QStringView> words, int other = -1) {
+        for (int i = 0; i < header.names.size(); ++i) {
+            const QString name = header.names.at(i).toLower();
+            if (i != other && std::any_of(words.begin(), words.end(), [&name](QStringView w) { return name.contains(w); }))
+                return i;
+        }
+        return -1;
+    };
+    CsvColumnMapping m;
+    m.date = find({u"data", u"dzień", u"dzien", u"date"});
+    m.amount = find({u"kwota", u"amount", u"wartość"});
+    if (m.amount < 0) {
+        m.debit = find({u"obciąż", u"wypływ", u"debet", u"wydatk"});
+        m.credit = find({u"uznani", u"wpływ", u"przychod"}, m.debit);
+    }
+    m.counterparty = find({u"kontrahent", u"odbiorca", u"nadawca", u"nazwa", u"druga strona"});
+    m.title = find({u"tytuł", u"tytul", u"opis", u"szczegóły"}, m.counterparty);
+    return m;
+}
+
 std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, const CsvHeader &header,
                                                     const CsvColumnMapping &mapping, QString &problem)
 {

@@ -79,6 +79,10 @@ struct CsvColumnMapping
 // names, no dates or amounts among them, followed by a row that has a date and an amount.
 std::optional<CsvHeader> FindCsvHeader(const QByteArray &bytes);
 
+// A first guess of the columns from their names ("Data ...", "Kwota", "Obciążenia" and "Uznania",
+// "Kontrahent", "Tytuł" ...), for the user to check.
+CsvColumnMapping GuessCsvColumns(const CsvHeader &header);
+
 // The statement of a CSV file read with the user's mapping ("CSV"); nothing, with the reason in
 // `problem`, when the mapping lacks a date or an amount.
 std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, const CsvHeader &header,

@@ -38,7 +38,7 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     , m_rows(std::move(rows))
     , m_table(new QTableWidget(this))
     , m_totals(new QLabel(this))
-    , m_alsoRegisters(new QCheckBox(QStringLiteral("Wpisz też &wydatki do „Rozchód” i wpływy do „Przychód”"), this))
+    , m_alsoRegisters(new QCheckBox(QStringLiteral("Wpisz też wydatki do „&Rozchód” i wpływy do „Przychód”"), this))
 {
     m_alsoRegisters->setObjectName(QStringLiteral("rejestry"));
     m_alsoRegisters->setChecked(db.importAlsoIntoRegisters);
@@ -56,7 +56,6 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     row(QStringLiteral("Plik:"), valueLabel(this, QStringLiteral("plik"), QDir::toNativeSeparators(file)));
     row(QStringLiteral("Format:"), valueLabel(this, QStringLiteral("format"), statement.format));
     row(QStringLiteral("Rachunek:"), valueLabel(this, QStringLiteral("rachunek"), statement.account.isEmpty() ? QStringLiteral("b.d.") : statement.account));
-    const auto registerText = [this](const ImportRow &ir) { return ImportRegistersText(ir, m_alsoRegisters->isChecked()); };
     const QString span = statement.from.isEmpty() ? QStringLiteral("b.d.") : QStringLiteral("od %1 do %2").arg(statement.from, statement.to);
     row(QStringLiteral("Okres wyciągu:"), valueLabel(this, QStringLiteral("okreswyciagu"), span));
     const auto balance = [](const std::optional<double> &value) { return value ? FormatAmount(*value) : QStringLiteral("b.d."); };
@@ -80,7 +79,7 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
         auto *amount = new QTableWidgetItem(FormatAmount(ir.source.amount) + (ir.source.currency == QStringLiteral("PLN") ? QString() : u' ' + ir.source.currency));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, amountColumn, amount);
-        m_table->setItem(r, registerColumn, new QTableWidgetItem(registerText(ir)));
+        m_table->setItem(r, registerColumn, new QTableWidgetItem);
         auto *kind = new QComboBox(m_table);
         kind->setObjectName(QStringLiteral("rodzaj%1").arg(r + 1));
         for (int k = 1; k <= BankOperationKindCount; ++k)
@@ -151,11 +150,21 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     layout->addLayout(buttons);
     resize(1040, 580);
     updateTotals();
-    // The target register follows the choice.
-    connect(m_alsoRegisters, &QCheckBox::toggled, this, [this, registerText] {
-        for (int r = 0; r < m_rows.size(); ++r)
-            m_table->item(r, registerColumn)->setText(registerText(m_rows.at(r)));
-    });
+    // The target register follows the choice and the kind; a group can be chosen only for a row
+    // that goes into "Rozchód".
+    const auto followChoice = [this] {
+        for (int r = 0; r < m_rows.size(); ++r) {
+            ImportRow row = m_rows.at(r);
+            row.bankKind = static_cast<QComboBox *>(m_table->cellWidget(r, kindColumn))->currentIndex() + 1;
+            m_table->item(r, registerColumn)->setText(ImportRegistersText(row, m_alsoRegisters->isChecked()));
+            if (QWidget *group = m_table->cellWidget(r, groupColumn))
+                group->setEnabled(m_alsoRegisters->isChecked() && GoesIntoRegister(row.bankKind) && row.status != ImportStatus::pending);
+        }
+    };
+    connect(m_alsoRegisters, &QCheckBox::toggled, this, followChoice);
+    for (int r = 0; r < m_rows.size(); ++r)
+        connect(static_cast<QComboBox *>(m_table->cellWidget(r, kindColumn)), &QComboBox::currentIndexChanged, this, followChoice);
+    followChoice();
 }
 
 QVector<ImportRow> BankImportWindow::rows() const

@@ -22,7 +22,12 @@ CsvColumnsWindow::CsvColumnsWindow(const CsvHeader &header, const CsvColumnMappi
                              this);
     intro->setWordWrap(true);
     m_form = new QFormLayout;
-    const CsvColumnMapping chosen = start.usable(header) ? start : CsvColumnMapping();
+    // Columns out of the header's range start as none.
+    CsvColumnMapping chosen = start;
+    for (int *column : {&chosen.date, &chosen.amount, &chosen.debit, &chosen.credit, &chosen.counterparty, &chosen.title}) {
+        if (*column < -1 || *column >= header.names.size())
+            *column = -1;
+    }
     m_date = addChoice(QStringLiteral("data"), QStringLiteral("&Data operacji:"), chosen.date);
     m_amount = addChoice(QStringLiteral("kwota"), QStringLiteral("&Kwota (ze znakiem):"), chosen.amount);
     m_debit = addChoice(QStringLiteral("obciazenia"), QStringLiteral("albo &obciążenia:"), chosen.debit);

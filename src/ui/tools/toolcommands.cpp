@@ -143,7 +143,10 @@ void ToolCommands::importBankStatement()
     std::optional<std::pair<QString, CsvColumnMapping>> columnsChosen;
     if (!statement) {
         if (const std::optional<CsvHeader> header = FindCsvHeader(bytes)) {
-            CsvColumnsWindow columns(*header, CsvColumnMapping::fromNumbers(m_db.importColumnMaps.value(header->key())),
+            const auto remembered = m_db.importColumnMaps.constFind(header->key());
+            CsvColumnsWindow columns(*header,
+                                     remembered != m_db.importColumnMaps.cend() ? CsvColumnMapping::fromNumbers(*remembered)
+                                                                                 : GuessCsvColumns(*header),
                                      m_view.dialogParent());
             connect(&columns, &CsvColumnsWindow::helpRequested, this, [this] { m_view.showHelp(QStringLiteral("import-wyciagu")); });
             if (m_desktop.execDialog(columns) != QDialog::Accepted)

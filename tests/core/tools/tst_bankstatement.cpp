@@ -227,6 +227,7 @@ private slots:
         QCOMPARE(header->key(), QStringLiteral(";|Dzień|Kontrahent|Opis|Wypływ|Wpływ|Saldo"));
 
         const CsvColumnMapping mapping{0, -1, 3, 4, 1, 2};
+        QCOMPARE(GuessCsvColumns(*header), mapping);
         QCOMPARE(CsvColumnMapping::fromNumbers(mapping.numbers()), mapping);
         const std::optional<BankStatement> statement = ReadMappedCsvStatement(bytes, *header, mapping, problem);
         QVERIFY(statement);
