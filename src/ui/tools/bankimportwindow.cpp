@@ -160,6 +160,7 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
             if (QWidget *group = m_table->cellWidget(r, groupColumn))
                 group->setEnabled(m_alsoRegisters->isChecked() && GoesIntoRegister(row.bankKind) && row.status != ImportStatus::pending);
         }
+        m_table->resizeColumnToContents(registerColumn);
     };
     connect(m_alsoRegisters, &QCheckBox::toggled, this, followChoice);
     for (int r = 0; r < m_rows.size(); ++r)
