@@ -135,6 +135,8 @@ int importStatement(const Request &request)
         err() << "Plik jest wyciągiem w formacie " << statement->format << ", nie " << request.statementFormat << Qt::endl;
         return problem;
     }
+    if (!statement->notice.isEmpty())
+        err() << "Uwaga: " << statement->notice << Qt::endl;
     const QVector<ImportRow> rows = PlanImport(db, *statement, db.importedRows);
     if (request.json) {
         QJsonArray list;

@@ -127,11 +127,12 @@ bool OpenDatabase(Database &db, const QString &path, OpenMode mode, MessageSink 
         && setDamagedSideFileAside(ImportRulesPath(db), QStringLiteral("reguły importu wyciągów"),
                                    QStringLiteral("import zaczyna bez reguł"), sink))
         db.importRulesKept = false;
-    if (!ReadImportedRows(db) && mode == OpenMode::readWrite)
-        sink.ShowInformation(QStringLiteral("Nie można odczytać pliku %1 (zaimportowane wiersze wyciągów).")
-                                 .arg(QFileInfo(ImportedRowsPath(db)).fileName()),
-                             QStringLiteral("Plik pozostaje bez zmian; import nie rozpozna wierszy zaimportowanych wcześniej."),
-                             QStringLiteral("Uwaga!"));
+    // Likewise the list of imported rows: set aside, the rows imported from now on are remembered
+    // (and those imported before are still found as possible duplicates in the account).
+    if (!ReadImportedRows(db) && mode == OpenMode::readWrite
+        && setDamagedSideFileAside(ImportedRowsPath(db), QStringLiteral("zaimportowane wiersze wyciągów"),
+                                   QStringLiteral("import nie rozpozna wierszy zaimportowanych wcześniej"), sink))
+        db.importedRowsKept = false;
     if (mode == OpenMode::readWrite) {
         if (db.shoppingListKept && isDamagedSideFile(ShoppingListPath(db), ShoppingListFileSize))
             db.shoppingListKept = !setDamagedSideFileAside(ShoppingListPath(db), QStringLiteral("lista zakupów"),

@@ -19,19 +19,58 @@ const QString kUnknownFormat = QStringLiteral("Nie rozpoznano formatu wyciągu b
 
 // ---- Text ------------------------------------------------------------------------------------
 
-QString decodeStatementText(QByteArray bytes)
+// The text of a statement's bytes, and whether its lines came in two encodings.
+struct DecodedText
+{
+    QString text;
+    bool mixed = false;
+};
+
+std::optional<QString> validUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+DecodedText decodeStatementText(QByteArray bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    const bool high = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (high) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes);
-        if (!utf8.hasError())
-            return text;
+        bytes.remove(0, 3);
+    const auto isHigh = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    if (!std::any_of(bytes.cbegin(), bytes.cend(), isHigh))
+        return {QString::fromLatin1(bytes)};
+    if (std::optional<QString> text = validUtf8(bytes))
+        return {*text};
+    // Not UTF-8 as a whole: a line that is valid UTF-8 with letters above ASCII is read as UTF-8,
+    // any other as code page 1250, so that a file put together from two sources reads right and
+    // no letter is broken silently; the review says so.
+    DecodedText decoded;
+    decoded.text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        std::optional<QString> utf8;
+        if (std::any_of(line.begin(), line.end(), isHigh) && (utf8 = validUtf8(line))) {
+            decoded.text += *utf8;
+            decoded.mixed = true;
+        } else {
+            decoded.text += fromCp1250(line.toByteArray());
+        }
+        if (end < bytes.size())
+            decoded.text += u'\n';
+        start = end + 1;
     }
-    return fromCp1250(bytes);
+    return decoded;
 }
+
+const QString kMixedEncodings = QStringLiteral("Część wierszy pliku jest zapisana w UTF-8, a część w Windows-1250; każdy "
+                                               "odczytano w jego kodowaniu - sprawdź polskie litery w opisach");
 
 // The lines of the text, line ends of any kind.
 QStringList linesOf(const QString &text)
@@ -736,7 +775,7 @@ CsvColumnMapping CsvColumnMapping::fromNumbers(const QVector<int> &n)
 
 std::optional<CsvHeader> FindCsvHeader(const QByteArray &bytes)
 {
-    const QStringList lines = linesOf(decodeStatementText(bytes));
+    const QStringList lines = linesOf(decodeStatementText(bytes).text);
     const qsizetype search = std::min<qsizetype>(lines.size(), 60);
     std::optional<CsvHeader> best;
     for (const QChar separator : {u';', u',', u'\t'}) {
@@ -804,9 +843,12 @@ std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, con
         problem = QStringLiteral("Nie wskazano kolumny daty lub kwoty");
         return std::nullopt;
     }
-    const QStringList lines = linesOf(decodeStatementText(bytes));
+    const DecodedText decoded = decodeStatementText(bytes);
+    const QStringList lines = linesOf(decoded.text);
     BankStatement statement;
     statement.format = QStringLiteral("CSV");
+    if (decoded.mixed)
+        statement.notice = kMixedEncodings;
     CsvColumns c;
     c.separator = header.separator;
     c.date = mapping.date;
@@ -821,16 +863,18 @@ std::optional<BankStatement> ReadMappedCsvStatement(const QByteArray &bytes, con
 
 std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString &problem)
 {
-    const QString text = decodeStatementText(bytes);
-    if (auto camt = readCamt(text))
-        return camt;
-    const QStringList lines = linesOf(text);
-    if (auto mt940 = readMt940(lines))
-        return mt940;
-    if (auto csv = readCsv(lines))
-        return csv;
-    if (auto santander = readSantander(lines))
-        return santander;
+    const DecodedText decoded = decodeStatementText(bytes);
+    std::optional<BankStatement> statement = readCamt(decoded.text);
+    if (!statement) {
+        const QStringList lines = linesOf(decoded.text);
+        if (!(statement = readMt940(lines)) && !(statement = readCsv(lines)))
+            statement = readSantander(lines);
+    }
+    if (statement) {
+        if (decoded.mixed)
+            statement->notice = kMixedEncodings;
+        return statement;
+    }
     problem = kUnknownFormat + QStringLiteral(" (sprawdzono: ") + KnownStatementFormats().join(QStringLiteral(", ")) + u')';
     return std::nullopt;
 }

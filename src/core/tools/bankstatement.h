@@ -35,6 +35,7 @@ struct BankStatement
     std::optional<double> opening, closing;
     QVector<StatementRow> rows;
     QStringList skipped;
+    QString notice; // what the user should check, such as lines in two encodings
 };
 
 // The formats the reader knows, in the order it tries them.
@@ -42,7 +43,8 @@ QStringList KnownStatementFormats();
 
 // Reads a statement from the bytes of a bank's file. The format is recognised by the content,
 // never the file name; the text is UTF-8 when it is valid UTF-8 with bytes above 0x7F (a
-// byte-order mark is dropped), code page 1250 otherwise. Nothing, with the reason in `problem`
+// byte-order mark is dropped), code page 1250 otherwise; in a file of both, each line is read in
+// its own encoding and `notice` says so. Nothing, with the reason in `problem`
 // ("Nie rozpoznano formatu wyciągu bankowego" and the formats tried), for a file that is no
 // statement it knows.
 std::optional<BankStatement> ReadBankStatement(const QByteArray &bytes, QString &problem);

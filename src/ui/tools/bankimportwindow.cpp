@@ -61,6 +61,11 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     const auto balance = [](const std::optional<double> &value) { return value ? FormatAmount(*value) : QStringLiteral("b.d."); };
     row(QStringLiteral("Saldo początkowe i końcowe:"),
         valueLabel(this, QStringLiteral("salda"), balance(statement.opening) + QStringLiteral(" / ") + balance(statement.closing)));
+    if (!statement.notice.isEmpty()) {
+        QLabel *notice = valueLabel(this, QStringLiteral("uwaga"), statement.notice);
+        notice->setWordWrap(true);
+        row(QStringLiteral("Uwaga:"), notice);
+    }
 
     m_table->setObjectName(QStringLiteral("wiersze"));
     m_table->setColumnCount(columnCount);

@@ -4,6 +4,7 @@
 #include "core/store/databasefiles.h"
 #include "core/store/databaseops.h"
 #include "core/store/opendatabase.h"
+#include "core/store/sidefiles.h"
 #include "core/tools/bankimport.h"
 #include "core/tools/bankstatement.h"
 
@@ -76,7 +77,8 @@ private slots:
     }
 
     // PKO BP: quoted cells, a dot decimal with a sign, the description in "label: value" cells;
-    // a "Blokada" is pending. Code page 1250, UTF-8 and UTF-8 with a byte-order mark read alike.
+    // a "Blokada" is pending. Code page 1250, UTF-8, UTF-8 with a byte-order mark and a file of
+// lines in both read alike.
     void pkoBp()
     {
         const QString text = QStringLiteral(
@@ -86,9 +88,13 @@ private slots:
             "\"2026-10-01\",\"2026-10-01\",\"Przelew na rachunek\",\"+2000.00\",\"PLN\",\"+2000.00\",\"Rachunek nadawcy: 11 1111\","
             "\"Nazwa nadawcy: JAN KOWALSKI\",\"Tytuł: ZWROT ZA BILETY\"\r\n"
             "\"\",\"2026-10-04\",\"Blokada\",\"-59.80\",\"PLN\",\"\",\"Lokalizacja: Adres: ORLEN Miasto: WROCŁAW\",\"\",\"\"\r\n");
-        for (const QByteArray &bytes : {cp1250(text), text.toUtf8(), QByteArray("\xEF\xBB\xBF") + text.toUtf8()}) {
+        // Lines in both: each read in its own encoding, and the review is told.
+        const qsizetype half = text.indexOf(QStringLiteral("\"2026-10-01\""));
+        const QByteArray mixed = cp1250(text.left(half)) + text.mid(half).toUtf8();
+        for (const QByteArray &bytes : {cp1250(text), text.toUtf8(), QByteArray("\xEF\xBB\xBF") + text.toUtf8(), mixed}) {
             const BankStatement s = read(bytes);
             QCOMPARE(s.format, QStringLiteral("PKO BP"));
+            QCOMPARE(s.notice.startsWith(QStringLiteral("Część wierszy pliku jest zapisana w UTF-8")), bytes == mixed);
             QCOMPARE(s.rows.size(), 3);
             QCOMPARE(s.rows[0], (StatementRow{QStringLiteral("02-10-2026"), -38.17, QStringLiteral("PLN"), QStringLiteral("ŻABKA Z4521"),
                                               QStringLiteral("000498849 74230786275054001104815"), QStringLiteral("Płatność kartą"),
@@ -475,6 +481,37 @@ private slots:
         QCOMPARE(test::fileBytes(dir.filePath(QStringLiteral("kopia.tfi"))), test::fileBytes(dir.filePath(QStringLiteral("budzet.tfi"))));
         QVERIFY(DeleteDatabaseFiles(db, sink));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kopia.tfi"))));
+    }
+
+    // A damaged list of imported rows is reported and set aside at the open; the rows imported
+    // after it are remembered again with the save.
+    void damagedImportListSetAside()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
+        FixedClock clock(QDate(2026, 10, 31));
+        test::LineSink sink;
+        Database db;
+        InitialiseNewDatabase(db, path, clock);
+        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        const QString list = dir.filePath(QStringLiteral("budzet.tfi"));
+        test::writeFileBytes(list, QByteArray("GIF89a\x01\x02"));
+        Database damaged;
+        QVERIFY(OpenDatabase(damaged, path, OpenMode::readWrite, sink));
+        QCOMPARE(sink.messages, QStringList(QStringLiteral("Nie można odczytać pliku budzet.tfi (zaimportowane wiersze wyciągów).|"
+                                                           "Zachowano go jako budzet.tfi.uszkodzony; import nie rozpozna wierszy "
+                                                           "zaimportowanych wcześniej.")));
+        QCOMPARE(test::fileBytes(list + QStringLiteral(".uszkodzony")), QByteArray("GIF89a\x01\x02"));
+        QVERIFY(LoadPeriod(damaged, 0, sink));
+        BankStatement statement;
+        statement.format = QStringLiteral("MT940");
+        statement.rows = {StatementRow{QStringLiteral("02-10-2026"), -25.5, QStringLiteral("PLN"), QStringLiteral("ŻABKA"),
+                                       QStringLiteral("zakupy"), QString(), QStringLiteral("R1"), 5, false}};
+        QCOMPARE(ApplyImport(damaged, PlanImport(damaged, statement, RememberedImports(damaged))).added, 1);
+        QVERIFY(SavePeriodFiles(damaged, 0, clock, sink));
+        Database again;
+        QVERIFY(OpenDatabase(again, path, OpenMode::readWrite, sink));
+        QCOMPARE(again.importedRows.size(), 1);
     }
 
     // Rules give an expense its group (the first that matches, letter case aside; else "INNE");
