@@ -105,6 +105,23 @@ bool ReadNotes(Database &db)
     return true;
 }
 
+namespace {
+
+// The whole of one of the import side files: true with `bytes` read, false when there is no such
+// file, nothing when it is there but cannot be read.
+std::optional<bool> readOurSideFile(const QString &path, QByteArray &bytes)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    QString reason;
+    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError))
+        return std::nullopt;
+    return true;
+}
+
+} // namespace
+
 QString ImportedRowsPath(const Database &db)
 {
     return FoundFilePath(db, QStringLiteral(".tfi"));
@@ -119,15 +136,10 @@ bool ReadImportedRows(Database &db)
     db.importedRows.clear();
     db.importedSinceSave.clear();
     db.importedRowsKept = false;
-    const QString path = ImportedRowsPath(db);
-    if (!QFileInfo::exists(path))
-        return true;
-    QFile file(path);
-    QString reason;
     QByteArray bytes;
-    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
-        db.importedRowsKept = true;
-        return false;
+    if (const std::optional<bool> read = readOurSideFile(ImportedRowsPath(db), bytes); !read || !*read) {
+        db.importedRowsKept = !read;
+        return read.has_value();
     }
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.isEmpty() || lines.first() != kImportedRowsHeader) {
@@ -185,15 +197,10 @@ bool ReadImportRules(Database &db)
     db.importAlsoIntoRegisters = false;
     db.importRulesChanged = false;
     db.importRulesKept = false;
-    const QString path = ImportRulesPath(db);
-    if (!QFileInfo::exists(path))
-        return true;
-    QFile file(path);
-    QString reason;
     QByteArray bytes;
-    if (!OpenRegularFileForReading(file, reason) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
-        db.importRulesKept = true;
-        return false;
+    if (const std::optional<bool> read = readOurSideFile(ImportRulesPath(db), bytes); !read || !*read) {
+        db.importRulesKept = !read;
+        return read.has_value();
     }
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     if (lines.size() < 2 || lines.at(0) != QStringLiteral("trelfin-rules 1") || !lines.at(1).startsWith(QStringLiteral("rejestry\t"))) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -26,6 +28,30 @@ inline QPushButton *createButton(QWidget *parent, const QString &name, const QSt
     if (!hint.isEmpty())
         setHint(button, hint);
     return button;
+}
+
+// The row of "Pomoc" on the left and "OK" (the default, accepting) and "Anuluj" (rejecting) on
+// the right that ends the import windows; the caller connects "Pomoc".
+struct DialogButtons
+{
+    QPushButton *help;
+    QPushButton *ok;
+    QHBoxLayout *row;
+};
+inline DialogButtons createDialogButtons(QDialog *dialog, const QString &okHint, const QString &cancelHint)
+{
+    QPushButton *help = createButton(dialog, QStringLiteral("pomoc"), QStringLiteral("Pomoc"), QStringLiteral("Pomoc programu TrelFIN"));
+    QPushButton *ok = createButton(dialog, QStringLiteral("ok"), QStringLiteral("&OK"), okHint);
+    QPushButton *cancel = createButton(dialog, QStringLiteral("anuluj"), QStringLiteral("Anuluj"), cancelHint);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto *row = new QHBoxLayout;
+    row->addWidget(help);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return {help, ok, row};
 }
 
 // A radio button with its object name and, when given, its hint.

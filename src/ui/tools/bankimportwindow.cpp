@@ -133,18 +133,8 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     tableLabel->setBuddy(m_table);
     m_totals->setObjectName(QStringLiteral("razem"));
 
-    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"), QStringLiteral("Pomoc programu TrelFIN"));
-    QPushButton *ok = createButton(this, QStringLiteral("ok"), QStringLiteral("&OK"), QStringLiteral("Dodaje zaznaczone wiersze do konta bankowego"));
-    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"), QStringLiteral("Niczego nie dodaje"));
-    ok->setDefault(true);
-    connect(help, &QPushButton::clicked, this, &BankImportWindow::helpRequested);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = createDialogButtons(this, QStringLiteral("Dodaje zaznaczone wiersze do konta bankowego"), QStringLiteral("Niczego nie dodaje"));
+    connect(buttons.help, &QPushButton::clicked, this, &BankImportWindow::helpRequested);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(info);
@@ -152,7 +142,7 @@ BankImportWindow::BankImportWindow(const Database &db, const QString &file, cons
     layout->addWidget(m_table, 1);
     layout->addWidget(m_alsoRegisters);
     layout->addWidget(m_totals);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(1040, 580);
     updateTotals();
     // The target register follows the choice and the kind; a group can be chosen only for a row

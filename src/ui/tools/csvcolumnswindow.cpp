@@ -35,24 +35,15 @@ CsvColumnsWindow::CsvColumnsWindow(const CsvHeader &header, const CsvColumnMappi
     m_counterparty = addChoice(QStringLiteral("drugastrona"), QStringLiteral("Druga &strona (nadawca lub odbiorca):"), chosen.counterparty);
     m_title = addChoice(QStringLiteral("tytul"), QStringLiteral("&Tytuł lub opis:"), chosen.title);
 
-    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"), QStringLiteral("Pomoc programu TrelFIN"));
-    m_ok = createButton(this, QStringLiteral("ok"), QStringLiteral("&OK"), QStringLiteral("Czyta plik według wskazanych kolumn"));
-    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"), QStringLiteral("Niczego nie importuje"));
-    m_ok->setDefault(true);
-    connect(help, &QPushButton::clicked, this, &CsvColumnsWindow::helpRequested);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = createDialogButtons(this, QStringLiteral("Czyta plik według wskazanych kolumn"), QStringLiteral("Niczego nie importuje"));
+    connect(buttons.help, &QPushButton::clicked, this, &CsvColumnsWindow::helpRequested);
+    m_ok = buttons.ok;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(m_form);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     for (QComboBox *box : {m_date, m_amount, m_debit, m_credit, m_counterparty, m_title})
         connect(box, &QComboBox::currentIndexChanged, this, &CsvColumnsWindow::updateOk);
     updateOk();

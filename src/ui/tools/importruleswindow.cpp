@@ -75,24 +75,14 @@ ImportRulesWindow::ImportRulesWindow(const Database &db, QWidget *parent)
     middle->addWidget(m_table, 1);
     middle->addLayout(side);
 
-    QPushButton *help = createButton(this, QStringLiteral("pomoc"), QStringLiteral("Pomoc"), QStringLiteral("Pomoc programu TrelFIN"));
-    QPushButton *ok = createButton(this, QStringLiteral("ok"), QStringLiteral("&OK"), QStringLiteral("Zapamiętuje reguły (przy zapisie okresu)"));
-    QPushButton *cancel = createButton(this, QStringLiteral("anuluj"), QStringLiteral("Anuluj"), QStringLiteral("Niczego nie zmienia"));
-    ok->setDefault(true);
-    connect(help, &QPushButton::clicked, this, &ImportRulesWindow::helpRequested);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = createDialogButtons(this, QStringLiteral("Zapamiętuje reguły (przy zapisie okresu)"), QStringLiteral("Niczego nie zmienia"));
+    connect(buttons.help, &QPushButton::clicked, this, &ImportRulesWindow::helpRequested);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tableLabel);
     layout->addLayout(middle, 1);
     layout->addWidget(m_alsoRegisters);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(620, 420);
     if (m_table->rowCount() > 0)
         m_table->setCurrentCell(0, textColumn);
