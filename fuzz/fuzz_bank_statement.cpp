@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else if (problem.isEmpty()) {
         __builtin_trap();
     } else if (const auto header = FindCsvHeader(bytes)) {
-        const auto column = [&bytes, &header](int at) {
-            return at < bytes.size() ? static_cast<unsigned char>(bytes.at(at)) % (header->names.size() + 1) - 1 : -1;
+        const auto column = [&bytes, &header](int at) -> int {
+            return at < bytes.size() ? int(static_cast<unsigned char>(bytes.at(at)) % (header->names.size() + 1)) - 1 : -1;
         };
         const CsvColumnMapping mapping{column(0), column(1), column(2), column(3), column(4), column(5)};
         const auto statement = ReadMappedCsvStatement(bytes, *header, mapping, problem);

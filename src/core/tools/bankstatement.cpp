@@ -736,11 +736,14 @@ std::optional<QString> ReadBankDate(const QString &typed)
         const QChar c = text.at(at);
         return c == u'-' || (!dashOnly && (c == u'.' || c == u'/'));
     };
-    QDate date;
-    if (separator(4, true) && separator(7, true))
-        date = QDate(digits(0, 4), digits(5, 2), digits(8, 2));
-    else if (separator(2, false) && separator(5, false) && text.at(2) == text.at(5))
-        date = QDate(digits(6, 4), digits(3, 2), digits(0, 2));
+    int year = -1, month = -1, day = -1;
+    if (separator(4, true) && separator(7, true)) {
+        year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+    } else if (separator(2, false) && separator(5, false) && text.at(2) == text.at(5)) {
+        year = digits(6, 4), month = digits(3, 2), day = digits(0, 2);
+    }
+    // A character that is no digit gives -1, which must not pass as a year before Christ.
+    const QDate date = year >= 1 && month >= 1 && day >= 1 ? QDate(year, month, day) : QDate();
     if (!date.isValid())
         return std::nullopt;
     return FormatDashDate(date);

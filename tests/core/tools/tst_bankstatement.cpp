@@ -74,11 +74,14 @@ private slots:
         QCOMPARE(ReadBankDate(QStringLiteral("02-10-2026")), std::optional<QString>(QStringLiteral("02-10-2026")));
         QVERIFY(!ReadBankDate(QStringLiteral("31-02-2026")));
         QVERIFY(!ReadBankDate(QString()));
+        // A character that is no digit, even where it would leave a "year" of -1.
+        for (const char *text : {"1&13-10-02", "2026-1x-02", "0000-10-02", "02.10.2o26"})
+            QVERIFY2(!ReadBankDate(QString::fromLatin1(text)), text);
     }
 
     // PKO BP: quoted cells, a dot decimal with a sign, the description in "label: value" cells;
     // a "Blokada" is pending. Code page 1250, UTF-8, UTF-8 with a byte-order mark and a file of
-// lines in both read alike.
+    // lines in both read alike.
     void pkoBp()
     {
         const QString text = QStringLiteral(
