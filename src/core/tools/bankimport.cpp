@@ -90,6 +90,8 @@ bool GoesIntoRegister(int bankKind)
 
 QString ImportRegistersText(const ImportRow &row, bool alsoIntoRegisters)
 {
+    if (row.status == ImportStatus::pending)
+        return QStringLiteral("—"); // a block is never booked
     if (!alsoIntoRegisters || !GoesIntoRegister(row.bankKind))
         return QStringLiteral("Konto bankowe");
     return row.registerKind == RegisterKind::expenses ? QStringLiteral("Konto bankowe, Rozchód") : QStringLiteral("Konto bankowe, Przychód");

@@ -44,7 +44,7 @@ int GroupByRules(const Database &db, const StatementRow &row);
 // Whether a row is a card payment or transfer that may also go into "Rozchód" or "Przychód".
 bool GoesIntoRegister(int bankKind);
 // The registers a row goes into, as the review names them ("Konto bankowe", "Konto bankowe,
-// Rozchód" or "Konto bankowe, Przychód").
+// Rozchód" or "Konto bankowe, Przychód"; "—" for a pending block, which is never booked).
 QString ImportRegistersText(const ImportRow &row, bool alsoIntoRegisters);
 
 // The bank operation kind of a row, from its sign and what the bank calls it.

@@ -544,6 +544,12 @@ private slots:
         statement.rows = {row(-54.2, QStringLiteral("BIEDRONKA"), QStringLiteral("zakupy")), row(3000, QStringLiteral("FIRMA"), QStringLiteral("pensja")),
                           row(-5, QString(), QStringLiteral("OPŁATA za kartę"))};
         QVector<ImportRow> plan = PlanImport(db, statement, {});
+        QCOMPARE(ImportRegistersText(plan.at(0), true), QStringLiteral("Konto bankowe, Rozchód"));
+        QCOMPARE(ImportRegistersText(plan.at(1), true), QStringLiteral("Konto bankowe, Przychód"));
+        QCOMPARE(ImportRegistersText(plan.at(2), true), QStringLiteral("Konto bankowe"));
+        ImportRow block = plan.at(0);
+        block.status = ImportStatus::pending;
+        QCOMPARE(ImportRegistersText(block, true), QStringLiteral("—"));
         QCOMPARE(BankKindOf(statement.rows.at(2)), 3);
         QCOMPARE(ApplyImport(db, plan).added, 3);
         QCOMPARE(db.reg(RegisterKind::bankAccount).count(), 3);
