@@ -33,6 +33,17 @@ QByteArray cp1250(const QString &text)
     return toCp1250(text);
 }
 
+// A new database "budzet" of one period in a folder of its own, made on 31-10-2026.
+struct NewDatabase
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("budzet.tf4"));
+    FixedClock clock{QDate(2026, 10, 31)};
+    test::LineSink sink;
+    Database db;
+    NewDatabase() { InitialiseNewDatabase(db, path, clock); }
+};
+
 } // namespace
 
 // The bank statement reader on small invented files of each layout: every field of every row.
@@ -436,13 +447,9 @@ private slots:
     // fits; "Zapisz jako" takes the list along and deleting the database removes it.
     void importRememberedWithTheSave()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
-        FixedClock clock(QDate(2026, 10, 31));
-        test::LineSink sink;
-        Database db;
-        InitialiseNewDatabase(db, path, clock);
-        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        NewDatabase f;
+        QVERIFY(SavePeriodFiles(f.db, 0, f.clock, f.sink));
+        auto &[dir, path, clock, sink, db] = f;
         BankStatement statement;
         statement.format = QStringLiteral("MT940");
         statement.rows = {StatementRow{QStringLiteral("02-10-2026"), -25.5, QStringLiteral("PLN"), QStringLiteral("ŻABKA"),
@@ -490,13 +497,9 @@ private slots:
     // after it are remembered again with the save.
     void damagedImportListSetAside()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
-        FixedClock clock(QDate(2026, 10, 31));
-        test::LineSink sink;
-        Database db;
-        InitialiseNewDatabase(db, path, clock);
-        QVERIFY(SavePeriodFiles(db, 0, clock, sink));
+        NewDatabase f;
+        QVERIFY(SavePeriodFiles(f.db, 0, f.clock, f.sink));
+        auto &[dir, path, clock, sink, db] = f;
         const QString list = dir.filePath(QStringLiteral("budzet.tfi"));
         test::writeFileBytes(list, QByteArray("GIF89a\x01\x02"));
         Database damaged;
@@ -523,12 +526,8 @@ private slots:
     // read back at the open; a damaged file is reported and left as it is.
     void rulesAndRegisters()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("budzet.tf4"));
-        FixedClock clock(QDate(2026, 10, 31));
-        test::LineSink sink;
-        Database db;
-        InitialiseNewDatabase(db, path, clock);
+        NewDatabase f;
+        auto &[dir, path, clock, sink, db] = f;
         db.header.groupNames[7] = QStringLiteral("INNE");
         const auto row = [](double amount, const QString &counterparty, const QString &title) {
             return StatementRow{QStringLiteral("02-10-2026"), amount, QStringLiteral("PLN"), counterparty, title, QString(), QString(), 1, false};
